@@ -1,0 +1,38 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace sk {
+
+enum class FileKind { Missing, Regular, Other };
+
+// What stands at `path` (links followed): nothing, a regular file, or something else
+// (a folder, pipe or device), which the game never reads as data.
+FileKind GetFileKind(const std::string& path);
+
+// The whole content of a regular file, or nothing when it is missing, not a regular file,
+// unreadable, or larger than `max_bytes`.
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(
+    const std::string& path, std::size_t max_bytes = std::numeric_limits<std::size_t>::max());
+
+// Replaces the file at `path` with `bytes` so that a crash or a full disk leaves either the
+// old or the new content, never a mix: a temporary file beside the target is written,
+// flushed and renamed over it, and the folder is synced. A symbolic link is followed and its
+// target replaced. An existing target that is not writable (no write permission, or no write
+// bit at all, which stops root too) or not a regular file is a failure and stays as it was.
+// Returns false on any failure; nothing of a failed write is left behind.
+bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The folder part of a path ("." when there is none) and the name part. Both '/' and '\'
+// separate folders, so paths written on the desktop work here too.
+std::string FolderOf(const std::string& path);
+std::string NameOf(const std::string& path);
+// The path with every '\' turned into '/'.
+std::string NormalizeSeparators(std::string path);
+
+}  // namespace sk
