@@ -121,7 +121,11 @@ std::string EditProfileText(std::string_view text, std::string_view section, std
                             std::string_view value) {
   const auto lines = SplitLines(text);
   const std::string eol = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-  const std::string new_line = std::string(key) + "=" + std::string(value);
+  // A line break inside the value would turn the rest of it into lines of their own.
+  std::string flat(value);
+  for (char& c : flat)
+    if (c == '\r' || c == '\n') c = ' ';
+  const std::string new_line = std::string(key) + "=" + flat;
 
   // Find the first section of that name, the key in it, and its last non-blank line.
   std::ptrdiff_t header = -1, key_line = -1, last_filled = -1;

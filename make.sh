@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The one entry point for players and developers:
+#   ./make.sh play            install what is missing, build everything, start the game
+#   ./make.sh test            install what is missing, build everything, run every test
+#   ./make.sh test-sanitize   the same tests built with AddressSanitizer + UndefinedBehaviorSanitizer
+#   ./make.sh build           install and build only
+# Safe to run again: it installs only missing packages and rebuilds only what changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  libsdl2-dev libsdl2-mixer-dev libopenmpt-dev libvorbis-dev
+  libjpeg-dev libfreetype-dev libpng-dev fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev
+  imagemagick
+)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {  # build <folder> [cmake options...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+run_tests() {  # run_tests <folder>
+  ctest --test-dir "$1" --output-on-failure -j "$(nproc)" --timeout 600
+}
+
+case "${1:-}" in
+  play)
+    install_missing
+    build build
+    if [ -x build/Skarveth/Skarveth ]; then
+      cd build/Skarveth && exec ./Skarveth
+    fi
+    echo "Built into $(pwd)/build/Skarveth: $(ls build/Skarveth | tr '\n' ' ')"
+    ;;
+  test)
+    install_missing
+    build build
+    run_tests build
+    ;;
+  test-sanitize)
+    install_missing
+    build build-sanitize -DSK_SANITIZE=ON -DSK_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
+    ;;
+  build)
+    install_missing
+    build build
+    ;;
+  *)
+    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac
