@@ -1,0 +1,116 @@
+#include "game/maps/JpegDecoder.h"
+
+#include <csetjmp>
+#include <vector>
+#include <cstdio>  // jpeglib.h needs FILE
+
+#include <jpeglib.h>
+
+namespace sk {
+namespace {
+
+static_assert(sizeof(TRgb) == 3, "a picture row must be packed RGB for libjpeg to fill");
+
+// libjpeg's default error handling prints and calls exit(); ours jumps back to the decoder,
+// which turns the error into an empty result. Warnings are only counted, never printed.
+struct TJpegErrors {
+  jpeg_error_mgr Manager;  // must stay first: libjpeg hands back a pointer to it
+  std::jmp_buf Jump;
+};
+
+[[noreturn]] void JumpOnError(j_common_ptr cinfo) {
+  std::longjmp(reinterpret_cast<TJpegErrors*>(cinfo->err)->Jump, 1);
+}
+
+void DiscardMessage(j_common_ptr) {}
+
+// Called between units of input work; a progressive file with endless scans would
+// otherwise redo the whole picture's bookkeeping once per scan.
+void LimitScans(j_common_ptr cinfo) {
+  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxJpegScans) {
+    JumpOnError(cinfo);
+  }
+}
+
+bool SideFits(JDIMENSION side) { return side > 0 && side <= static_cast<JDIMENSION>(kMaxJpegSide); }
+
+// Print-shop CMYK files store the channels inverted (Adobe) or plain.
+TRgb CmykToRgb(const JSAMPLE* p, bool inverted) {
+  int c = p[0], m = p[1], y = p[2], k = p[3];
+  if (!inverted) {
+    c = 255 - c;
+    m = 255 - m;
+    y = 255 - y;
+    k = 255 - k;
+  }
+  return TRgb{static_cast<std::uint8_t>(c * k / 255), static_cast<std::uint8_t>(m * k / 255),
+              static_cast<std::uint8_t>(y * k / 255)};
+}
+
+// Reads every scanline into `picture`, converting CMYK through `cmyk_row` when it is given.
+void ReadRows(j_decompress_ptr cinfo, TPicture& picture, JSAMPLE* cmyk_row) {
+  const bool inverted = cinfo->saw_Adobe_marker;
+  while (cinfo->output_scanline < cinfo->output_height) {
+    const int y = static_cast<int>(cinfo->output_scanline);
+    auto* target = reinterpret_cast<JSAMPLE*>(&picture.At(0, y));
+    JSAMPROW row = cmyk_row != nullptr ? cmyk_row : target;
+    if (jpeg_read_scanlines(cinfo, &row, 1) != 1) return;  // only a suspending source stops
+    if (cmyk_row == nullptr) continue;
+    for (int x = 0; x < picture.Width; ++x) picture.At(x, y) = CmykToRgb(cmyk_row + 4 * x, inverted);
+  }
+}
+
+// Everything that libjpeg may jump out of lives here. No local of this function has a
+// destructor, so the jump skips nothing; `picture` and `cmyk_row` belong to the caller.
+bool Decode(jpeg_decompress_struct* cinfo, TJpegErrors* errors, jpeg_progress_mgr* progress,
+            std::span<const std::uint8_t> bytes, TPicture* picture,
+            std::vector<JSAMPLE>* cmyk_row) {
+  if (setjmp(errors->Jump) != 0) return false;
+  jpeg_create_decompress(cinfo);
+  cinfo->mem->max_memory_to_use = kMaxJpegWorkMemory;
+  cinfo->progress = progress;
+  jpeg_mem_src(cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  if (jpeg_read_header(cinfo, TRUE) != JPEG_HEADER_OK) return false;
+  if (!SideFits(cinfo->image_width) || !SideFits(cinfo->image_height)) return false;
+  const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
+  cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+  jpeg_start_decompress(cinfo);
+  *picture = TPicture(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height));
+  if (cmyk) cmyk_row->resize(static_cast<std::size_t>(cinfo->output_width) * 4);
+  ReadRows(cinfo, *picture, cmyk ? cmyk_row->data() : nullptr);
+  return true;
+}
+
+// Frees the decoder however the decode ends (destroying one that was never created, whose
+// memory manager is still null, does nothing).
+struct TDecompressor {
+  jpeg_decompress_struct Info{};
+  TJpegErrors Errors{};
+  jpeg_progress_mgr Progress{};
+
+  TDecompressor() {
+    Info.err = jpeg_std_error(&Errors.Manager);
+    Errors.Manager.error_exit = JumpOnError;
+    Errors.Manager.output_message = DiscardMessage;
+    Progress.progress_monitor = LimitScans;
+  }
+  ~TDecompressor() { jpeg_destroy_decompress(&Info); }
+  TDecompressor(const TDecompressor&) = delete;
+  TDecompressor& operator=(const TDecompressor&) = delete;
+};
+
+}  // namespace
+
+std::optional<TPicture> DecodeJpeg(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return std::nullopt;
+  TDecompressor decompressor;
+  TPicture picture;
+  std::vector<JSAMPLE> cmyk_row;
+  if (!Decode(&decompressor.Info, &decompressor.Errors, &decompressor.Progress, bytes, &picture,
+              &cmyk_row)) {
+    return std::nullopt;
+  }
+  return picture;
+}
+
+}  // namespace sk

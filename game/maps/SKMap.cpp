@@ -1,0 +1,120 @@
+#include "game/maps/SKMap.h"
+
+#include <new>
+#include <optional>
+
+#include "common/Error.h"
+#include "common/FileIo.h"
+#include "common/MapFormat.h"
+#include "game/maps/JpegDecoder.h"
+#include "game/maps/MaskLayer.h"
+#include "game/render/Bmp.h"
+
+namespace sk {
+namespace {
+
+// Every path's waypoints with the final waypoint appended (Frames 0), expanded into tables.
+void BuildPathTables(const TMapContent& content, TWayPointsTable& tables) {
+  tables.resize(content.Paths.size());
+  std::vector<TWayPoint> waypoints;
+  for (std::size_t p = 0; p < content.Paths.size(); ++p) {
+    waypoints = content.Paths[p];
+    waypoints.push_back(TWayPoint{content.FinalX, content.FinalY, 0});
+    BuildPathTable(waypoints, p, tables);
+  }
+}
+
+std::optional<TPicture> DecodeMask(std::span<const std::uint8_t> data) {
+  try {
+    return DecodeBmp(data);
+  } catch (const Error&) {
+    return std::nullopt;
+  }
+}
+
+MapLoadResult LoadPictures(TMapState& map, TImageList& images,
+                           std::span<const std::uint8_t> bytes, const TMapFileInfo& info) {
+  const auto background_data = MapBackgroundData(bytes, info);
+  if (!background_data) return MapLoadResult::BadBackgroundSize;
+  std::optional<TPicture> background = DecodeJpeg(*background_data);
+  if (!background) return MapLoadResult::BadBackground;
+  SetImagePicture(FindImage(images, kMapBackgroundImage), *background);
+
+  map.MapHasMask = info.MaskSize != 0;
+  if (!map.MapHasMask) return MapLoadResult::Loaded;  // the mask image stays empty
+  const auto mask_data = MapMaskData(bytes, info);
+  // An empty rest of the file would read as an empty picture: there is no BMP there.
+  if (!mask_data || mask_data->empty()) return MapLoadResult::BadMaskPlace;
+  const std::optional<TPicture> mask = DecodeMask(*mask_data);
+  if (!mask || mask->Empty()) return MapLoadResult::BadMask;
+  SetImagePicture(FindImage(images, kMapMaskImage), ComposeMaskLayer(*background, *mask));
+  return MapLoadResult::Loaded;
+}
+
+MapLoadResult LoadParsedMap(TMapState& map, TImageList& images,
+                            std::span<const std::uint8_t> bytes, const TMapFileInfo& info,
+                            const SizeWalkingModels& size_walking_models) {
+  const std::size_t path_count = info.Content.Paths.size();
+  // The countdown needs a first path, and every path needs a model type of its own.
+  if (path_count == 0 || path_count > kMaxMapPaths) return MapLoadResult::BadPathCount;
+  try {
+    BuildPathTables(info.Content, map.PathTables);
+  } catch (const std::bad_alloc&) {
+    map.PathTables = {};
+    return MapLoadResult::PathsTooLarge;
+  }
+  size_walking_models(path_count);
+  try {
+    return LoadPictures(map, images, bytes, info);
+  } catch (const std::bad_alloc&) {
+    return MapLoadResult::BadBackground;
+  }
+}
+
+}  // namespace
+
+const char* DescribeMapLoadResult(MapLoadResult result) {
+  switch (result) {
+    case MapLoadResult::Loaded:
+      return "the map loads";
+    case MapLoadResult::Unreadable:
+      return "the file cannot be read";
+    case MapLoadResult::NotAMap:
+      return "the file is not a map file (wrong magic)";
+    case MapLoadResult::Truncated:
+      return "the file ends before the pictures";
+    case MapLoadResult::BadPathCount:
+      return "the map must have 1 to 8 paths";
+    case MapLoadResult::PathsTooLarge:
+      return "the path tables do not fit in memory";
+    case MapLoadResult::BadBackgroundSize:
+      return "the background size is negative or runs past the end of the file";
+    case MapLoadResult::BadBackground:
+      return "the background is not a JPEG picture the game can decode";
+    case MapLoadResult::BadMaskPlace:
+      return "the mask starts at or past the end of the file";
+    case MapLoadResult::BadMask:
+      return "the mask is not a valid BMP picture, or it does not fit in the file";
+  }
+  return "unknown";
+}
+
+MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
+                               std::span<const std::uint8_t> bytes,
+                               const SizeWalkingModels& size_walking_models) {
+  map.PathTables = {};
+  if (!IsMapFile(bytes)) return MapLoadResult::NotAMap;
+  const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
+  if (!info) return MapLoadResult::Truncated;
+  return LoadParsedMap(map, images, bytes, *info, size_walking_models);
+}
+
+MapLoadResult LoadMapFile(TMapState& map, TImageList& images, const std::string& file_name,
+                          const SizeWalkingModels& size_walking_models) {
+  map.PathTables = {};
+  const auto bytes = ReadFileBytes(file_name);
+  if (!bytes) return MapLoadResult::Unreadable;
+  return LoadMapFromBytes(map, images, *bytes, size_walking_models);
+}
+
+}  // namespace sk

@@ -1,0 +1,70 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "game/maps/PathTable.h"
+#include "game/render/ImageList.h"
+
+// Loading a map for play: the per-tick point tables of its paths, the background picture
+// and the scenery layer made from its mask.
+namespace sk {
+
+inline constexpr const char* kMapBackgroundImage = "Map_Background.jpg";
+inline constexpr const char* kMapMaskImage = "Map_Mask.bmp";
+
+// The loaded map. Every load replaces it.
+struct TMapState {
+  TWayPointsTable PathTables;
+  bool MapHasMask = false;  // the scenery layer in "Map_Mask.bmp" is drawn and shot against
+};
+
+// How a load ended; everything but Loaded is a map the game refuses.
+enum class MapLoadResult {
+  Loaded,
+  Unreadable,         // the file cannot be opened or read
+  NotAMap,            // too short for the magic, or a different magic
+  Truncated,          // ends inside a field before the pictures
+  BadPathCount,       // no path, or more paths than there are model types
+  PathsTooLarge,      // the point tables do not fit in memory
+  BadBackgroundSize,  // negative, or running past the end of the file
+  BadBackground,      // not a JPEG we can decode within our limits
+  BadMaskPlace,       // the mask would start at or past the end of the file
+  BadMask,            // not a valid BMP, or one that does not fit in the file
+};
+
+// One line for a map author saying why the game refuses the map.
+const char* DescribeMapLoadResult(MapLoadResult result);
+
+// Called with the map's path count once its paths are known: sizes WalkingModels to it and
+// puts every model back to the start of its path.
+using SizeWalkingModels = std::function<void(std::size_t path_count)>;
+
+// Loads the map held by `bytes` into `map`, the images "Map_Background.jpg" and
+// "Map_Mask.bmp" of `images` (which must exist) and, through `size_walking_models`, the
+// walking models. A failure leaves what was done before it: PathTables is emptied first,
+// a bad background comes after the tables and walking models are set, a bad mask after the
+// background image and MapHasMask are set.
+MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
+                               std::span<const std::uint8_t> bytes,
+                               const SizeWalkingModels& size_walking_models);
+
+// The same for the file at `file_name`.
+MapLoadResult LoadMapFile(TMapState& map, TImageList& images, const std::string& file_name,
+                          const SizeWalkingModels& size_walking_models);
+
+// True when the map at `file_name` is loaded and playable. `walking_models` are the game's
+// TWalkingModel entries: one per path afterwards, each with Position 0, other fields kept.
+template <class TWalkingModel>
+bool LoadMap(TMapState& map, TImageList& images, const std::string& file_name,
+             std::vector<TWalkingModel>& walking_models) {
+  return LoadMapFile(map, images, file_name, [&](std::size_t path_count) {
+           walking_models.resize(path_count);
+           for (TWalkingModel& model : walking_models) model.Position = 0;
+         }) == MapLoadResult::Loaded;
+}
+
+}  // namespace sk
