@@ -53,3 +53,19 @@ def check_key_clean(rgb, key):
         near |= (r > 200) & (b > 200) & (g < 80) & ~keyed
     if near.any():
         raise ValueError("%d pixels close to the transparent colour" % int(near.sum()))
+
+
+def write_bmp_mono(path, white):
+    """Writes a boolean H x W picture (True = white) as a 1-bit BMP with a black/white palette."""
+    h, w = white.shape
+    stride = ((w + 31) // 32) * 4
+    bits = np.packbits(white[::-1].astype(np.uint8), axis=1)
+    rows = np.zeros((h, stride), dtype=np.uint8)
+    rows[:, : bits.shape[1]] = bits
+    pixels = rows.tobytes()
+    palette = bytes([0, 0, 0, 0, 255, 255, 255, 0])
+    offset = 54 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 1, 0, len(pixels), 2835, 2835, 2, 2)
+    with open(path, "wb") as f:
+        f.write(header + info + palette + pixels)

@@ -1,0 +1,90 @@
+"""Painting 640 x 480 map backgrounds, with a mask drawn from the very same shapes."""
+import numpy as np
+from PIL import Image, ImageDraw, ImageFilter
+
+W, H, S = 640, 480, 2
+
+
+class Painter:
+    """Background painted at twice the size; the mask is painted at full size, unsmoothed.
+
+    Every foreground shape goes through `cover`, which paints it and marks it black in the
+    mask, so what covers the walkers is exactly what the player sees in front of them.
+    """
+
+    def __init__(self, seed):
+        self.rng = np.random.RandomState(seed)
+        self.img = Image.new("RGB", (W * S, H * S))
+        self.d = ImageDraw.Draw(self.img)
+        self.mask = Image.new("L", (W, H), 255)
+        self.md = ImageDraw.Draw(self.mask)
+
+    # --- whole-picture fills -------------------------------------------------------------
+    def gradient(self, y0, y1, top, bottom):
+        a = np.asarray(self.img).copy()
+        ys = np.arange(y0 * S, y1 * S)
+        t = ((ys - y0 * S) / max(1, (y1 - y0) * S))[:, None, None]
+        a[y0 * S:y1 * S] = (np.array(top) * (1 - t) + np.array(bottom) * t).astype(np.uint8)
+        self._set(a)
+
+    def _set(self, a):
+        self.img = Image.fromarray(np.clip(a, 0, 255).astype(np.uint8), "RGB")
+        self.d = ImageDraw.Draw(self.img)
+
+    def texture(self, y0, y1, strength, scale=1):
+        """Grain and blotches over a band, for concrete, rock and grime."""
+        a = np.asarray(self.img).astype(np.float64)
+        h, w = (y1 - y0) * S, W * S
+        fine = self.rng.normal(0, 1, (h, w))
+        coarse = self.rng.normal(0, 1, (h // (8 * scale) + 2, w // (8 * scale) + 2))
+        coarse = np.asarray(Image.fromarray(((coarse + 4) * 32).clip(0, 255).astype(np.uint8))
+                            .resize((w, h), Image.BICUBIC), dtype=np.float64) / 32 - 4
+        a[y0 * S:y1 * S] *= (1 + strength * (0.35 * fine + 0.65 * coarse * 0.5))[..., None]
+        self._set(a)
+
+    def light(self, cx, cy, rx, ry, colour, power):
+        """An additive pool of light."""
+        a = np.asarray(self.img).astype(np.float64)
+        yy, xx = np.mgrid[0:H * S, 0:W * S] / S
+        f = np.exp(-(((xx - cx) / rx) ** 2 + ((yy - cy) / ry) ** 2))
+        a += f[..., None] * np.array(colour) * power
+        self._set(a)
+
+    def vignette(self, strength):
+        a = np.asarray(self.img).astype(np.float64)
+        yy, xx = np.mgrid[0:H * S, 0:W * S] / S
+        r = np.hypot((xx - W / 2) / (W / 2), (yy - H / 2) / (H / 2))
+        a *= (1 - strength * np.clip(r - 0.5, 0, 1) ** 1.5)[..., None]
+        self._set(a)
+
+    # --- shapes -------------------------------------------------------------------------
+    def poly(self, pts, fill):
+        self.d.polygon([(x * S, y * S) for x, y in pts], fill=tuple(fill))
+
+    def rect(self, x0, y0, x1, y1, fill):
+        self.d.rectangle([x0 * S, y0 * S, x1 * S - 1, y1 * S - 1], fill=tuple(fill))
+
+    def ellipse(self, cx, cy, rx, ry, fill):
+        self.d.ellipse([(cx - rx) * S, (cy - ry) * S, (cx + rx) * S, (cy + ry) * S],
+                       fill=tuple(fill))
+
+    def line(self, pts, width, fill):
+        self.d.line([(x * S, y * S) for x, y in pts], fill=tuple(fill), width=int(width * S))
+
+    def cover(self, pts):
+        """Marks a polygon as scenery in front of the walkers."""
+        self.md.polygon([(round(x), round(y)) for x, y in pts], fill=0)
+
+    def cover_rect(self, x0, y0, x1, y1):
+        self.md.rectangle([x0, y0, x1 - 1, y1 - 1], fill=0)
+
+    # --- results ------------------------------------------------------------------------
+    def blur_band(self, y0, y1, radius):
+        band = self.img.crop((0, y0 * S, W * S, y1 * S)).filter(ImageFilter.GaussianBlur(radius))
+        self.img.paste(band, (0, y0 * S))
+
+    def background(self):
+        return self.img.resize((W, H), Image.LANCZOS)
+
+    def mask_white(self):
+        return np.asarray(self.mask) >= 128
