@@ -1,0 +1,82 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "game/audio/AudioEngine.h"
+#include "game/audio/SKSound.h"
+#include "game/frontend/SKCredits.h"
+#include "game/frontend/SKIntro.h"
+#include "game/frontend/SKMenu.h"
+#include "game/maps/MapList.h"
+#include "game/maps/SKMap.h"
+#include "game/play/ModelDefinitions.h"
+#include "game/play/SKGame.h"
+#include "game/render/Display.h"
+#include "game/render/Geometry.h"
+#include "game/render/Graphics.h"
+#include "game/resources/SKConfig.h"
+#include "game/resources/SKData.h"
+#include "game/shell/FrameTimer.h"
+#include "game/shell/Random.h"
+#include "game/shell/ScreenTable.h"
+#include "game/shell/ShellPlatform.h"
+
+namespace sk {
+
+inline constexpr const char* kApplicationTitle = "Codename: Skarveth";
+
+using DisplayFactory = std::function<std::unique_ptr<IDisplay>(TSurface&, TImageList&)>;
+
+// The platform services the game runs on.
+struct ShellServices {
+  Clock& clock;
+  EventSource& events;
+  Desktop& desktop;
+  AudioEngine& audio;
+  DisplayFactory makeDisplay;
+  std::string fontPath;  // the face every text of the game is drawn in
+};
+
+// The running game: the main window with its display, timer and image list, and the state
+// of every module. There is exactly one, and nothing of the game lives outside it.
+struct Application {
+  explicit Application(ShellServices services);
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  ShellServices Platform;
+  TScreenTable Screens = GameScreens();
+
+  // The main window's three components.
+  TGraphics Graphics;  // back surface, image list (DXImageList), text canvas
+  std::unique_ptr<IDisplay> DXDraw;
+  TFrameTimer DXTimer;
+
+  // SKMain and SKInit.
+  TPoint MousePos;
+  std::uint8_t ScreenState = kScreenNone;
+  std::string ProgramDir;
+  Random Rng;
+  bool Terminated = false;  // the message loop ends
+  bool Failed = false;      // ... because of an unexpected error
+
+  // The other modules.
+  TSettings Settings;
+  SKData Data;
+  TModels Models;
+  TMapList MapList;
+  TMapState Map;
+  TSoundState Sound;
+  TGameState Game;
+  TMenuState Menu;
+  TIntroState Intro;
+  TCreditsState Credits;
+
+  SoundContext SoundModule() { return {Sound, Platform.audio}; }
+  TImageList& DXImageList() { return Graphics.Images; }
+  std::uint32_t Now() { return Platform.clock.Milliseconds(); }
+};
+
+}  // namespace sk

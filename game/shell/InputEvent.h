@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+
+namespace sk {
+
+// Input as the game sees it, whatever the platform delivered.
+enum class TInputKind : std::uint8_t {
+  KeyDown,      // Key with Modifiers; repeats of a held key arrive as further key downs
+  Character,    // Character: one typed Windows-1252 byte
+  MouseMove,    // X, Y in window coordinates
+  MouseDown,    // Button, X, Y in window coordinates
+  FocusGained,  // the program became the active application
+  FocusLost,
+  Close,        // the window's close box or Alt+F4
+  Quit,         // the session ends the program
+};
+
+enum TModifier : std::uint8_t { kShift = 1, kCtrl = 2, kAlt = 4 };
+enum class TMouseButton : std::uint8_t { Left, Right, Middle, Other };
+
+// Virtual-key codes the shell itself looks at.
+inline constexpr std::uint16_t kVkReturn = 13;
+inline constexpr std::uint16_t kVkEscape = 27;
+
+struct TInputEvent {
+  TInputKind Kind = TInputKind::KeyDown;
+  std::uint16_t Key = 0;        // virtual-key code
+  std::uint8_t Modifiers = 0;   // only Shift, Ctrl and Alt count
+  std::uint8_t Character = 0;
+  TMouseButton Button = TMouseButton::Left;
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+};
+
+}  // namespace sk

@@ -1,0 +1,128 @@
+#include "game/shell/SKInit.h"
+
+#include "common/Error.h"
+#include "common/FileIo.h"
+#include "game/shell/Application.h"
+#include "game/shell/AssetSets.h"
+
+namespace sk {
+namespace {
+
+void ApplySettings(Application& app) {
+  const TSettings& settings = app.Settings;
+  app.DXDraw->SetDisplayOptions({settings.FullScreen, settings.VSync});
+  SetTimerInterval(app.DXTimer, settings.FrameDelay);
+  app.Sound.SoundOff = settings.SoundOff;
+  app.Sound.MusicOff = settings.MusicOff;
+  app.Sound.SoundVolume = settings.SoundVolume;
+  app.Sound.MusicVolume = settings.MusicVolume;
+}
+
+void EnterFirstScreen(Application& app) {
+  if (app.Settings.TestMode) {
+    EnterGame(app);
+  } else if (app.Settings.SkipIntro) {
+    EnterMenu(app, kMenuPageMain);
+  } else {
+    EnterIntro(app);
+  }
+}
+
+// The map of this match: the test map, or the entry picked on the menu's map page.
+bool LoadMatchMap(Application& app) {
+  std::string file;
+  if (app.Settings.TestMode) {
+    file = TestMapFile(app.Settings.TestMapPath);
+  } else {
+    const auto index = static_cast<std::size_t>(app.Menu.SelectedMap);
+    if (app.Menu.SelectedMap < 0 || index >= app.MapList.size()) return false;
+    file = app.ProgramDir + "Maps/" + app.MapList[index].FileName;
+  }
+  return LoadMap(app.Map, app.DXImageList(), file, app.Game.WalkingModels);
+}
+
+}  // namespace
+
+std::string TestMapFile(const std::string& configuredPath) {
+  return NormalizeSeparators(configuredPath);
+}
+
+void InitAll(Application& app) {
+  app.Rng.SetSeed(app.Platform.desktop.TimeOfDayMilliseconds());
+  app.ProgramDir = app.Platform.desktop.ProgramDir();
+  app.Settings = LoadConfig(app.ProgramDir);
+  ApplySettings(app);
+  if (!app.Data.OpenArchive(app.ProgramDir)) throw Error(kDataFileError);
+  app.Models = LoadModelDefinitions(app.Data);
+  app.MapList = BuildMapList(app.ProgramDir);
+  EnterFirstScreen(app);
+  InitSound(app.SoundModule());
+  LoadSounds(app);
+  app.DXDraw->InitializeDisplay();
+  EnableTimer(app.DXTimer, app.Now());
+  app.Platform.desktop.ShowMainWindow();
+  // Showing the window makes the game the active application.
+  app.Platform.desktop.SetCursorVisible(false);
+  PlayMusic(app.SoundModule());
+}
+
+void CloseAll(Application& app) {
+  SaveName(app.ProgramDir, app.Settings.PlayerName);
+  app.Platform.clock.Sleep(100);
+  FreeAll(app);
+}
+
+void FreeAll(Application& app) {
+  DisableTimer(app.DXTimer);
+  app.DXDraw->FinalizeDisplay();
+  FreeMusic(app.SoundModule());
+  FreeSound(app.SoundModule());
+  app.Data.CloseArchive();
+}
+
+void EnterGame(Application& app) {
+  StopSamples(app.SoundModule());
+  LoadGameImages(app);
+  if (!LoadMatchMap(app)) {
+    if (app.Settings.TestMode) {
+      throw Error("Cannot load test map: \"" + app.Settings.TestMapPath + "\"");
+    }
+    EnterMenu(app, kMenuPageMaps);
+    return;
+  }
+  RestoreImages(app.DXImageList());
+  StartMatch(app);
+  app.ScreenState = kScreenGame;
+  CenterCursor(app);
+}
+
+void EnterMenu(Application& app, std::uint8_t page) {
+  StopSamples(app.SoundModule());
+  LoadMenuImages(app);
+  RestoreImages(app.DXImageList());
+  app.Menu.MenuPage = page;
+  app.ScreenState = kScreenMenu;
+  MoveCursor(app, TPoint{0, 0});
+}
+
+void EnterIntro(Application& app) {
+  LoadIntroImages(app);
+  RestoreImages(app.DXImageList());
+  app.Intro.IntroStep = 0;
+  app.ScreenState = kScreenIntro;
+}
+
+void EnterCredits(Application& app) {
+  StopSamples(app.SoundModule());
+  app.Credits.CreditsCounter = kCreditsStart;
+  app.ScreenState = kScreenCredits;
+}
+
+void MoveCursor(Application& app, TPoint point) {
+  app.DXDraw->WarpCursor(point);
+  app.MousePos = point;
+}
+
+void CenterCursor(Application& app) { MoveCursor(app, TPoint{kScreenWidth / 2, kScreenHeight / 2}); }
+
+}  // namespace sk

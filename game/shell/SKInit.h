@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "game/render/Geometry.h"
+
+namespace sk {
+
+struct Application;
+
+inline constexpr const char* kDataFileError = "Cannot load data file.";
+
+// Start-up, from seeding the random generator to starting the song.
+void InitAll(Application& app);
+// The normal end: the name is saved, then everything is released.
+void CloseAll(Application& app);
+// Releases timer, display, song, audio engine and archive, in that order. Each step skips
+// what is already released, so a second call, or one after a failed start, is harmless.
+void FreeAll(Application& app);
+
+// The only ways from one screen to another.
+void EnterGame(Application& app);
+void EnterMenu(Application& app, std::uint8_t page);
+void EnterIntro(Application& app);
+void EnterCredits(Application& app);
+
+// Puts the system pointer on a point of the drawing area. MousePos follows at once: the
+// platform reports the move only later, and the next frame must already see it.
+void MoveCursor(Application& app, TPoint point);
+void CenterCursor(Application& app);
+
+// The test map's path as the platform opens it: settings written on the desktop may
+// separate folders with '\'.
+std::string TestMapFile(const std::string& configuredPath);
+
+}  // namespace sk

@@ -1,0 +1,158 @@
+#include "game/shell/SKMain.h"
+
+#include <exception>
+
+#include "game/shell/Application.h"
+#include "game/shell/SKInit.h"
+
+namespace sk {
+namespace {
+
+bool RoutedState(const Application& app) {
+  return app.ScreenState >= kScreenGame && app.ScreenState <= kScreenCredits;
+}
+
+TScreenHandlers& CurrentScreen(Application& app) { return app.Screens[app.ScreenState - 1]; }
+
+// Everything the platform hands over may end in an error; none may escape the loop.
+template <typename F>
+void Guarded(Application& app, F&& action) {
+  try {
+    action();
+  } catch (const std::exception& e) {
+    AppException(app, e.what());
+  }
+}
+
+}  // namespace
+
+void FormCreate(Application& app) {
+  Guarded(app, [&] { InitAll(app); });
+}
+
+void FormClose(Application& app) {
+  CloseAll(app);
+  app.Terminated = true;
+}
+
+void CloseMainWindow(Application& app) {
+  if (!app.Terminated) FormClose(app);
+}
+
+void FormKeyDown(Application& app, std::uint16_t key, std::uint8_t modifiers) {
+  const std::uint8_t held = modifiers & (kShift | kCtrl | kAlt);
+  if ((held & kAlt) != 0 && key == kVkReturn) ToggleFullScreen(app);
+  if (held != 0 || !RoutedState(app)) return;
+  if (auto& handler = CurrentScreen(app).KeyDown) handler(app, key);
+}
+
+void FormKeyPress(Application& app, std::uint8_t ch) {
+  if (app.ScreenState != kScreenMenu) return;
+  if (auto& handler = CurrentScreen(app).KeyPress) handler(app, ch);
+}
+
+void DXDrawMouseMove(Application& app, int windowX, int windowY) {
+  // Positions in the letterbox bars are outside the drawing area and leave MousePos alone.
+  if (auto point = app.DXDraw->MapToDrawingArea(windowX, windowY)) app.MousePos = *point;
+}
+
+void DXDrawMouseDown(Application& app, TMouseButton button, int windowX, int windowY) {
+  if (button != TMouseButton::Left || !RoutedState(app)) return;
+  if (!app.DXDraw->MapToDrawingArea(windowX, windowY)) return;
+  if (auto& handler = CurrentScreen(app).Click) handler(app);
+}
+
+void DXDrawInitialize(Application& app) {
+  MoveCursor(app, TPoint{0, 0});
+  EnableTimer(app.DXTimer, app.Now());
+}
+
+void DXDrawFinalize(Application& app) { DisableTimer(app.DXTimer); }
+
+void DXTimerActivate(Application& app) {
+  app.Platform.desktop.SetCursorVisible(false);
+  ActivateTimer(app.DXTimer, app.Now());
+}
+
+void DXTimerDeactivate(Application& app) {
+  app.Platform.desktop.SetCursorVisible(true);
+  DeactivateTimer(app.DXTimer);
+}
+
+void DXTimerTimer(Application& app, std::uint32_t) {
+  // The lag is ignored on purpose: one tick is one step of the shown screen.
+  if (!RoutedState(app)) return;
+  Guarded(app, [&] {
+    if (auto& handler = CurrentScreen(app).Step) handler(app);
+  });
+}
+
+void DispatchEvent(Application& app, const TInputEvent& event) {
+  Guarded(app, [&] {
+    switch (event.Kind) {
+      case TInputKind::KeyDown: FormKeyDown(app, event.Key, event.Modifiers); break;
+      case TInputKind::Character: FormKeyPress(app, event.Character); break;
+      case TInputKind::MouseMove: DXDrawMouseMove(app, event.X, event.Y); break;
+      case TInputKind::MouseDown: DXDrawMouseDown(app, event.Button, event.X, event.Y); break;
+      case TInputKind::FocusGained: DXTimerActivate(app); break;
+      case TInputKind::FocusLost: DXTimerDeactivate(app); break;
+      case TInputKind::Close:
+      case TInputKind::Quit: CloseMainWindow(app); break;
+    }
+  });
+}
+
+void ToggleFullScreen(Application& app) {
+  IDisplay& display = *app.DXDraw;
+  DisableTimer(app.DXTimer);
+  display.FinalizeDisplay();
+  TDisplayOptions options = display.DisplayOptions();
+  if (options.FullScreen) {
+    display.RestoreWindowPlacement();
+    options.FullScreen = false;
+  } else {
+    display.SaveWindowPlacement();
+    options.FullScreen = true;
+  }
+  // The display back-end gives the window its border back, or takes it away, with the mode.
+  display.SetDisplayOptions(options);
+  display.InitializeDisplay();
+  EnableTimer(app.DXTimer, app.Now());
+}
+
+std::string FrameRateText(const Application& app) {
+  return "FPS: " + std::to_string(app.DXTimer.FrameRate);
+}
+
+void DrawFrameRate(Application& app) {
+  if (!app.Settings.DrawFPS) return;
+  TTextCanvas& canvas = app.Graphics.Canvas;
+  canvas.Font.Name = "Verdana";
+  canvas.Font.Size = 10;
+  canvas.Font.Bold = true;
+  canvas.Font.Color = 0xFFFFFF;
+  canvas.Brush.Color = 0x000000;
+  canvas.Brush.Style = TBrushStyle::Solid;
+  const std::string text = FrameRateText(app);
+  canvas.TextOut(kScreenWidth - canvas.TextWidth(text), 0, text);
+  // The caller's own text goes on without a box.
+  canvas.Brush.Style = TBrushStyle::Clear;
+}
+
+std::string ErrorBoxText(const std::string& message) {
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+  return message;
+}
+
+void AppException(Application& app, const std::string& message) {
+  app.Platform.desktop.ShowErrorBox(kApplicationTitle, ErrorBoxText(message));
+  try {
+    FreeAll(app);
+  } catch (const std::exception&) {
+    // Releasing is best effort once the program is already going down.
+  }
+  app.Terminated = true;
+  app.Failed = true;
+}
+
+}  // namespace sk

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "game/shell/InputEvent.h"
+
+namespace sk {
+
+struct Application;
+
+// The main window's event handlers. The platform's events arrive through DispatchEvent,
+// the frame ticks through the message loop.
+void FormCreate(Application& app);
+void FormClose(Application& app);
+void FormKeyDown(Application& app, std::uint16_t key, std::uint8_t modifiers);
+void FormKeyPress(Application& app, std::uint8_t ch);
+void DXDrawMouseMove(Application& app, int windowX, int windowY);
+void DXDrawMouseDown(Application& app, TMouseButton button, int windowX, int windowY);
+void DXDrawInitialize(Application& app);
+void DXDrawFinalize(Application& app);
+void DXTimerActivate(Application& app);
+void DXTimerDeactivate(Application& app);
+void DXTimerTimer(Application& app, std::uint32_t lagCount);
+
+// Routes one platform event to its handler; an error on the way ends the program through
+// AppException.
+void DispatchEvent(Application& app, const TInputEvent& event);
+
+// Closing the main window the normal way: the name is saved and the program ends.
+void CloseMainWindow(Application& app);
+
+// Alt+Enter: window to full screen and back; the shown screen carries on.
+void ToggleFullScreen(Application& app);
+
+// "FPS: " and the frame rate, right-aligned at the top of the frame when DrawFPS is on.
+// Called with the back surface's canvas already taken.
+void DrawFrameRate(Application& app);
+std::string FrameRateText(const Application& app);
+
+// The one handler of unexpected errors: shows the message, releases everything, ends.
+void AppException(Application& app, const std::string& message);
+// The message as the error box shows it: a "." is added after a last character above ".".
+std::string ErrorBoxText(const std::string& message);
+
+}  // namespace sk

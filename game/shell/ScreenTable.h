@@ -1,0 +1,32 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace sk {
+
+struct Application;
+
+// Screen states: 0 until start-up has entered the first screen.
+inline constexpr std::uint8_t kScreenNone = 0;
+inline constexpr std::uint8_t kScreenGame = 1;
+inline constexpr std::uint8_t kScreenMenu = 2;
+inline constexpr std::uint8_t kScreenIntro = 3;
+inline constexpr std::uint8_t kScreenCredits = 4;
+
+// What a screen does with a frame tick, a key without modifiers, a typed character and a
+// left click. An empty entry ignores the event.
+struct TScreenHandlers {
+  std::function<void(Application&)> Step;
+  std::function<void(Application&, std::uint16_t key)> KeyDown;
+  std::function<void(Application&, std::uint8_t ch)> KeyPress;
+  std::function<void(Application&)> Click;
+};
+
+// Indexed by ScreenState - 1.
+using TScreenTable = std::array<TScreenHandlers, 4>;
+
+// The game's four screens with their own handlers.
+TScreenTable GameScreens();
+
+}  // namespace sk
