@@ -117,8 +117,8 @@ std::optional<TMapFileInfo> ReadMapFile(std::span<const std::uint8_t> bytes) {
   }
 }
 
-std::optional<std::span<const std::uint8_t>> MapBackgroundData(
-    std::span<const std::uint8_t> bytes, const TMapFileInfo& info) {
+std::optional<std::span<const std::uint8_t>> MapBackgroundData(std::span<const std::uint8_t> bytes,
+                                                               const TMapFileInfo& info) {
   if (info.BackgroundSize < 0 || info.BackgroundOffset > bytes.size()) return std::nullopt;
   const auto size = static_cast<std::size_t>(info.BackgroundSize);
   if (size > bytes.size() - info.BackgroundOffset) return std::nullopt;

@@ -84,8 +84,8 @@ std::optional<std::string> ReadMapHeaderName(std::span<const std::uint8_t> bytes
 std::optional<TMapFileInfo> ReadMapFile(std::span<const std::uint8_t> bytes);
 
 // The J bytes of background data; nothing when J is negative or runs past the end of `bytes`.
-std::optional<std::span<const std::uint8_t>> MapBackgroundData(
-    std::span<const std::uint8_t> bytes, const TMapFileInfo& info);
+std::optional<std::span<const std::uint8_t>> MapBackgroundData(std::span<const std::uint8_t> bytes,
+                                                               const TMapFileInfo& info);
 
 // Everything from the mask offset to the end of the file (a BMP tells its own length); nothing
 // when the map has no mask (M = 0), J is negative or the offset lies past the end of `bytes`.

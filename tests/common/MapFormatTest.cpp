@@ -31,14 +31,14 @@ TEST(MapFormat, WorkedExampleByteForByte) {
   const auto file = AssembleMapFile(TestMap(), jpeg, {});
   ASSERT_TRUE(file);
   ASSERT_EQ(file->size(), 30044u);
-  const Bytes head = {'S', 'K', 'A', 'R', 'V', 'E', 'T', 'H', '_', 'M', 'A', 'P', 0x01,  // 0
-                      0x04, 0x54, 0x65, 0x73, 0x74,                                      // 13
-                      0x58, 0x02, 0x90, 0x01,                                            // 18
-                      0x01, 0x02,                                                        // 22
-                      0x0A, 0x00, 0x2C, 0x01, 0x32, 0x00,                                // 24
-                      0x40, 0x01, 0x2C, 0x01, 0x64, 0x00,                                // 30
-                      0x30, 0x75, 0x00, 0x00,                                            // 36
-                      0x00, 0x00, 0x00, 0x00};                                           // 40
+  const Bytes head = {'S',  'K',  'A',  'R',  'V',  'E',  'T', 'H', '_', 'M', 'A', 'P', 0x01,  // 0
+                      0x04, 0x54, 0x65, 0x73, 0x74,                                            // 13
+                      0x58, 0x02, 0x90, 0x01,                                                  // 18
+                      0x01, 0x02,                                                              // 22
+                      0x0A, 0x00, 0x2C, 0x01, 0x32, 0x00,                                      // 24
+                      0x40, 0x01, 0x2C, 0x01, 0x64, 0x00,                                      // 30
+                      0x30, 0x75, 0x00, 0x00,                                                  // 36
+                      0x00, 0x00, 0x00, 0x00};                                                 // 40
   EXPECT_EQ(Bytes(file->begin(), file->begin() + 44), head);
   EXPECT_EQ(Bytes(file->begin() + 44, file->end()), jpeg);
   EXPECT_EQ(MapBackgroundOffset(TestMap()), 44u);
