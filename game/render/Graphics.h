@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 
 #include "game/render/ImageList.h"
 #include "game/render/Surface.h"

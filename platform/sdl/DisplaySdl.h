@@ -47,6 +47,8 @@ class TSdlDisplay : public IDisplay {
   SDL_Texture* texture_ = nullptr;
   bool vsyncRenderer_ = false;
   bool fullScreen_ = false;
+  bool deviceLost_ = false;
+  bool ownsVideo_ = false;
   TPlacement placement_;
 
   void MakeWindow();
@@ -54,7 +56,7 @@ class TSdlDisplay : public IDisplay {
   void DropRenderer();
   // Where the 640 x 480 picture lies in the window's coordinates.
   struct TViewport {
-    double X, Y, Scale;
+    int X, Y, W, H;
   };
   TViewport Viewport() const;
 };

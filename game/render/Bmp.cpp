@@ -1,0 +1,80 @@
+#include "game/render/Bmp.h"
+
+#include "game/render/BmpHeader.h"
+
+namespace sk {
+namespace {
+
+using bmp::TBmpHeader;
+using bmp::TChannelMask;
+
+std::uint8_t Channel(std::uint32_t pixel, const TChannelMask& m) {
+  if (m.Bits == 0) return 0;
+  const std::uint32_t v = (pixel & m.Mask) >> m.Shift;
+  if (m.Bits >= 8) return static_cast<std::uint8_t>(v >> (m.Bits - 8));
+  const std::uint32_t most = (1u << m.Bits) - 1;
+  return static_cast<std::uint8_t>((v * 255 + most / 2) / most);
+}
+
+TRgb PaletteColor(const TBmpHeader& h, unsigned index) {
+  // An index past a short palette is black rather than a reason to refuse the picture.
+  return index < h.Palette.size() ? h.Palette[index] : TRgb{};
+}
+
+void DecodeRow(const TBmpHeader& h, const std::uint8_t* src, TRgb* out) {
+  const int w = h.Width;
+  switch (h.BitCount) {
+    case 1:
+      for (int x = 0; x < w; ++x) out[x] = PaletteColor(h, (src[x >> 3] >> (7 - (x & 7))) & 1);
+      break;
+    case 4:
+      for (int x = 0; x < w; ++x)
+        out[x] = PaletteColor(h, (x & 1) ? (src[x >> 1] & 0x0F) : (src[x >> 1] >> 4));
+      break;
+    case 8:
+      for (int x = 0; x < w; ++x) out[x] = PaletteColor(h, src[x]);
+      break;
+    case 16:
+      for (int x = 0; x < w; ++x) {
+        const std::uint32_t p = src[2 * x] | (src[2 * x + 1] << 8);
+        out[x] = TRgb{Channel(p, h.Masks[0]), Channel(p, h.Masks[1]), Channel(p, h.Masks[2])};
+      }
+      break;
+    case 24:
+      for (int x = 0; x < w; ++x) out[x] = TRgb{src[3 * x + 2], src[3 * x + 1], src[3 * x]};
+      break;
+    case 32:
+      for (int x = 0; x < w; ++x) {
+        const std::uint8_t* s = src + 4 * x;
+        const std::uint32_t p = s[0] | (s[1] << 8) | (s[2] << 16) | (std::uint32_t{s[3]} << 24);
+        out[x] = TRgb{Channel(p, h.Masks[0]), Channel(p, h.Masks[1]), Channel(p, h.Masks[2])};
+      }
+      break;
+  }
+}
+
+void DecodeUncompressed(const TBmpHeader& h, std::span<const std::uint8_t> data, TPicture& pic) {
+  const std::size_t stride = ((static_cast<std::size_t>(h.Width) * h.BitCount + 31) / 32) * 4;
+  if (data.size() / stride < static_cast<std::size_t>(h.Height)) bmp::Invalid();
+  for (int row = 0; row < h.Height; ++row) {
+    const int y = h.TopDown ? row : h.Height - 1 - row;
+    DecodeRow(h, data.data() + stride * row, &pic.At(0, y));
+  }
+}
+
+}  // namespace
+
+TPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return TPicture();
+  const TBmpHeader h = bmp::ReadBmpHeader(bytes);
+  TPicture picture(h.Width, h.Height);
+  const auto data = bytes.subspan(h.DataOffset);
+  if (h.Compression == bmp::kRle8 || h.Compression == bmp::kRle4) {
+    bmp::DecodeRle(h, data, picture);
+  } else {
+    DecodeUncompressed(h, data, picture);
+  }
+  return picture;
+}
+
+}  // namespace sk

@@ -1,0 +1,150 @@
+// Pen and brush shapes of the text canvas: rounded rectangles, ellipses, lines, fills. A
+// pixel belongs to a shape when its centre does; the pen is a band of Pen.Width pixels
+// along the inside of the outline, the brush fills what lies within the band.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "game/render/TextCanvas.h"
+
+namespace sk {
+namespace {
+
+// A rectangle with elliptic corners of radii (rx, ry); zero radii give square corners.
+struct TRoundShape {
+  double Left, Top, Right, Bottom, Rx, Ry;
+
+  bool Contains(double px, double py) const {
+    if (px < Left || px > Right || py < Top || py > Bottom) return false;
+    if (Rx <= 0 || Ry <= 0) return true;
+    const double cx = px < Left + Rx ? Left + Rx : px > Right - Rx ? Right - Rx : px;
+    const double cy = py < Top + Ry ? Top + Ry : py > Bottom - Ry ? Bottom - Ry : py;
+    const double dx = (px - cx) / Rx;
+    const double dy = (py - cy) / Ry;
+    return dx * dx + dy * dy <= 1.0;
+  }
+
+  TRoundShape Inset(double d) const {
+    return TRoundShape{Left + d, Top + d, Right - d, Bottom - d, Rx - d, Ry - d};
+  }
+};
+
+// Paints the pen band and the brush interior of a shape, clipped to the surface.
+void PaintShape(TSurface& s, const TRoundShape& outer, const TPen& pen, const TBrush& brush) {
+  if (outer.Right <= outer.Left || outer.Bottom <= outer.Top) return;
+  const TRoundShape inner = outer.Inset(std::max(pen.Width, 1));
+  const bool fill = brush.Style == TBrushStyle::Solid;
+  const std::uint16_t penPixel = MatchColor(pen.Color);
+  const std::uint16_t brushPixel = MatchColor(brush.Color);
+  const int y0 = static_cast<int>(std::max(0.0, std::floor(outer.Top)));
+  const int y1 = static_cast<int>(std::min<double>(s.Height, std::ceil(outer.Bottom)));
+  const int x0 = static_cast<int>(std::max(0.0, std::floor(outer.Left)));
+  const int x1 = static_cast<int>(std::min<double>(s.Width, std::ceil(outer.Right)));
+  for (int y = y0; y < y1; ++y) {
+    std::uint16_t* row = s.Row(y);
+    for (int x = x0; x < x1; ++x) {
+      const double px = x + 0.5, py = y + 0.5;
+      if (!outer.Contains(px, py)) continue;
+      if (!inner.Contains(px, py)) {
+        row[x] = penPixel;
+      } else if (fill) {
+        row[x] = brushPixel;
+      }
+    }
+  }
+}
+
+TRoundShape ShapeOf(int x1, int y1, int x2, int y2, double rx, double ry) {
+  // Corners given in any order describe the same rectangle.
+  const double l = std::min(x1, x2), r = std::max(x1, x2);
+  const double t = std::min(y1, y2), b = std::max(y1, y2);
+  return TRoundShape{l, t, r, b, std::min(rx, (r - l) / 2), std::min(ry, (b - t) / 2)};
+}
+
+void PutPenDot(TSurface& s, long long x, long long y, int width, std::uint16_t pixel) {
+  const long long from = -(width / 2);
+  for (long long dy = from; dy < from + width; ++dy)
+    for (long long dx = from; dx < from + width; ++dx) {
+      const long long px = x + dx, py = y + dy;
+      if (px >= 0 && py >= 0 && px < s.Width && py < s.Height)
+        s.At(static_cast<int>(px), static_cast<int>(py)) = pixel;
+    }
+}
+
+// Coordinates far outside the surface are pulled in along the line, so a wild line costs
+// no more than one across the screen.
+bool ClipLine(double& x1, double& y1, double& x2, double& y2, double w, double h) {
+  double t0 = 0, t1 = 1;
+  const double dx = x2 - x1, dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 + 4, w + 4 - x1, y1 + 4, h + 4 - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  if (t0 > t1) return false;
+  const double ox = x1, oy = y1;
+  x1 = ox + t0 * dx;
+  y1 = oy + t0 * dy;
+  x2 = ox + t1 * dx;
+  y2 = oy + t1 * dy;
+  return true;
+}
+
+}  // namespace
+
+void TTextCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH) {
+  if (!surface_) return;
+  PaintShape(*surface_, ShapeOf(x1, y1, x2, y2, std::max(cornerW, 0) / 2.0, std::max(cornerH, 0) / 2.0),
+             Pen, Brush);
+}
+
+void TTextCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  if (!surface_) return;
+  const double big = 1.0e12;  // radii at least half the sides: an ellipse
+  PaintShape(*surface_, ShapeOf(x1, y1, x2, y2, big, big), Pen, Brush);
+}
+
+void TTextCanvas::FillRect(const TRect& r) {
+  if (surface_) FillSurfaceRect(*surface_, r, MatchColor(Brush.Color));
+}
+
+void TTextCanvas::Line(int x1, int y1, int x2, int y2) {
+  if (!surface_) return;
+  double fx1 = x1, fy1 = y1, fx2 = x2, fy2 = y2;
+  const bool wholeLine =
+      ClipLine(fx1, fy1, fx2, fy2, surface_->Width, surface_->Height);
+  if (!wholeLine) return;
+  // The end point is not drawn, so lines chain without doubling their joints.
+  const bool clippedEnd = fx2 != x2 || fy2 != y2;
+  long long ax = std::llround(fx1), ay = std::llround(fy1);
+  const long long bx = std::llround(fx2), by = std::llround(fy2);
+  const long long dx = std::llabs(bx - ax), dy = -std::llabs(by - ay);
+  const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
+  long long err = dx + dy;
+  const std::uint16_t pixel = MatchColor(Pen.Color);
+  const int width = std::clamp(Pen.Width, 1, 64);
+  for (;;) {
+    if (ax == bx && ay == by) {
+      if (clippedEnd) PutPenDot(*surface_, ax, ay, width, pixel);
+      break;
+    }
+    PutPenDot(*surface_, ax, ay, width, pixel);
+    const long long e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      ax += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      ay += sy;
+    }
+  }
+}
+
+}  // namespace sk
