@@ -64,4 +64,15 @@ void BuildPathTable(std::span<const TWayPoint> waypoints, std::size_t p, TWayPoi
   tables.at(p) = BuildPathTable(waypoints);
 }
 
+TWayPointsTable BuildMapPathTables(const TMapContent& content) {
+  TWayPointsTable tables(content.Paths.size());
+  std::vector<TWayPoint> waypoints;
+  for (std::size_t p = 0; p < content.Paths.size(); ++p) {
+    waypoints = content.Paths[p];
+    waypoints.push_back(TWayPoint{content.FinalX, content.FinalY, 0});
+    BuildPathTable(waypoints, p, tables);
+  }
+  return tables;
+}
+
 }  // namespace sk

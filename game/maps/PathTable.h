@@ -34,4 +34,7 @@ TPathTable BuildPathTable(std::span<const TWayPoint> waypoints);
 // The same, stored as entry `p` of `tables` (which must already have that entry).
 void BuildPathTable(std::span<const TWayPoint> waypoints, std::size_t p, TWayPointsTable& tables);
 
+// The tables of every path of a map, in file order; each path ends at the final waypoint.
+TWayPointsTable BuildMapPathTables(const TMapContent& content);
+
 }  // namespace sk

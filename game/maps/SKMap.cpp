@@ -13,17 +13,6 @@
 namespace sk {
 namespace {
 
-// Every path's waypoints with the final waypoint appended (Frames 0), expanded into tables.
-void BuildPathTables(const TMapContent& content, TWayPointsTable& tables) {
-  tables.resize(content.Paths.size());
-  std::vector<TWayPoint> waypoints;
-  for (std::size_t p = 0; p < content.Paths.size(); ++p) {
-    waypoints = content.Paths[p];
-    waypoints.push_back(TWayPoint{content.FinalX, content.FinalY, 0});
-    BuildPathTable(waypoints, p, tables);
-  }
-}
-
 std::optional<TPicture> DecodeMask(std::span<const std::uint8_t> data) {
   try {
     return DecodeBmp(data);
@@ -58,7 +47,7 @@ MapLoadResult LoadParsedMap(TMapState& map, TImageList& images,
   // The countdown needs a first path, and every path needs a model type of its own.
   if (path_count == 0 || path_count > kMaxMapPaths) return MapLoadResult::BadPathCount;
   try {
-    BuildPathTables(info.Content, map.PathTables);
+    map.PathTables = BuildMapPathTables(info.Content);
   } catch (const std::bad_alloc&) {
     map.PathTables = {};
     return MapLoadResult::PathsTooLarge;

@@ -1,0 +1,126 @@
+#include "MapTestFiles.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <jpeglib.h>
+
+#include "common/ByteWriter.h"
+#include "game/maps/SKMap.h"
+
+namespace sk::test {
+
+std::vector<std::uint8_t> EncodeJpeg(const TPicture& picture, int quality, bool progressive) {
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr errors{};
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &out, &size);
+  cinfo.image_width = static_cast<JDIMENSION>(picture.Width);
+  cinfo.image_height = static_cast<JDIMENSION>(picture.Height);
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, quality, TRUE);
+  if (progressive) jpeg_simple_progression(&cinfo);
+  jpeg_start_compress(&cinfo, TRUE);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    auto* row = const_cast<JSAMPLE*>(
+        reinterpret_cast<const JSAMPLE*>(&picture.At(0, static_cast<int>(cinfo.next_scanline))));
+    jpeg_write_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  std::vector<std::uint8_t> bytes(out, out + size);
+  jpeg_destroy_compress(&cinfo);
+  free(out);
+  return bytes;
+}
+
+std::vector<std::uint8_t> EncodeBmp(const TPicture& picture) {
+  const std::uint32_t stride = (static_cast<std::uint32_t>(picture.Width) * 3 + 3) & ~3u;
+  const std::uint32_t data_size = stride * static_cast<std::uint32_t>(picture.Height);
+  ByteWriter w;
+  w.Text("BM");
+  w.U32(54 + data_size);
+  w.U32(0);
+  w.U32(54);
+  w.U32(40);
+  w.I32(picture.Width);
+  w.I32(picture.Height);
+  w.U16(1);
+  w.U16(24);
+  w.U32(0);
+  w.U32(data_size);
+  w.U32(2835);
+  w.U32(2835);
+  w.U32(0);
+  w.U32(0);
+  for (int y = picture.Height - 1; y >= 0; --y) {
+    for (int x = 0; x < picture.Width; ++x) {
+      const TRgb p = picture.At(x, y);
+      w.U8(p.B);
+      w.U8(p.G);
+      w.U8(p.R);
+    }
+    for (std::uint32_t pad = static_cast<std::uint32_t>(picture.Width) * 3; pad < stride; ++pad) {
+      w.U8(0);
+    }
+  }
+  return w.Take();
+}
+
+std::vector<std::uint8_t> MakeMap(const TMapContent& content,
+                                  const std::vector<std::uint8_t>& jpeg,
+                                  const std::vector<std::uint8_t>& bmp) {
+  auto bytes = AssembleMapFile(content, jpeg, bmp);
+  EXPECT_TRUE(bytes.has_value());
+  return bytes.value_or(std::vector<std::uint8_t>{});
+}
+
+TMapContent ExampleContent() {
+  TMapContent content;
+  content.Name = "Test";
+  content.FinalX = 600;
+  content.FinalY = 400;
+  content.Paths = {{TWayPoint{10, 300, 50}, TWayPoint{320, 300, 100}}};
+  return content;
+}
+
+TImageList MakeMapImages() {
+  TImageList images;
+  AddImage(images, kMapBackgroundImage, TPicture{}, false, 0, false);
+  AddImage(images, kMapMaskImage, TPicture{}, true, 0xFF00FF, false);
+  return images;
+}
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "skmaps.XXXXXX").string();
+  const char* made = mkdtemp(pattern.data());
+  EXPECT_NE(made, nullptr);
+  path_ = pattern + "/";
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.good()) << path;
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace sk::test

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "MapTestFiles.h"
+#include "common/ByteWriter.h"
+#include "game/maps/MaskLayer.h"
+#include "game/maps/SKMap.h"
+
+namespace sk {
+namespace {
+
+using test::EncodeBmp;
+using test::EncodeJpeg;
+using test::ExampleContent;
+using test::MakeMap;
+using test::MakeMapImages;
+
+struct TWalker {
+  int Position = -1;
+  int Delay = 77;
+};
+
+TPicture Gradient(int w, int h) {
+  TPicture p(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      p.At(x, y) = TRgb{static_cast<std::uint8_t>(x * 255 / w), static_cast<std::uint8_t>(y * 255 / h), 90};
+    }
+  }
+  return p;
+}
+
+class LoadMapTest : public ::testing::Test {
+ protected:
+  MapLoadResult Load(const std::vector<std::uint8_t>& bytes) {
+    return LoadMapFromBytes(map_, images_, bytes, [&](std::size_t n) {
+      walkers_.resize(n);
+      for (TWalker& w : walkers_) w.Position = 0;
+    });
+  }
+  const TPicture& Background() { return FindImage(images_, kMapBackgroundImage).Picture; }
+  const TPicture& Layer() { return FindImage(images_, kMapMaskImage).Picture; }
+
+  TMapState map_;
+  TImageList images_ = MakeMapImages();
+  std::vector<TWalker> walkers_{TWalker{5, 9}};
+  std::vector<std::uint8_t> jpeg_ = EncodeJpeg(Gradient(640, 480));
+};
+
+TEST_F(LoadMapTest, MapWithoutMask) {
+  map_.MapHasMask = true;
+  ASSERT_EQ(Load(MakeMap(ExampleContent(), jpeg_)), MapLoadResult::Loaded);
+  ASSERT_EQ(map_.PathTables.size(), 1u);
+  EXPECT_EQ(map_.PathTables[0].size(), 151u);
+  EXPECT_EQ(map_.PathTables[0][51], (TPathPoint{323, 301}));
+  EXPECT_FALSE(map_.MapHasMask);
+  EXPECT_TRUE(Layer().Empty());
+  EXPECT_EQ(Background().Width, 640);
+  EXPECT_EQ(Background().Height, 480);
+  // Position goes back to the start; the rest is the match start's business.
+  ASSERT_EQ(walkers_.size(), 1u);
+  EXPECT_EQ(walkers_[0].Position, 0);
+  EXPECT_EQ(walkers_[0].Delay, 9);
+}
+
+TEST_F(LoadMapTest, BlackMaskShowsTheBackgroundAndWhiteMaskNothing) {
+  ASSERT_EQ(Load(MakeMap(ExampleContent(), jpeg_, EncodeBmp(TPicture(640, 480)))),
+            MapLoadResult::Loaded);
+  EXPECT_TRUE(map_.MapHasMask);
+  EXPECT_EQ(Layer().Width, 640);
+  EXPECT_EQ(Layer().Pixels, Background().Pixels);
+
+  const TPicture white(640, 480, TRgb{255, 255, 255});
+  ASSERT_EQ(Load(MakeMap(ExampleContent(), jpeg_, EncodeBmp(white))), MapLoadResult::Loaded);
+  EXPECT_EQ(Layer().Pixels, TPicture(640, 480, kMaskTransparent).Pixels);
+}
+
+TEST_F(LoadMapTest, MixedMaskOfAnotherSizeOverASmallBackground) {
+  // A 320 x 240 background and a 400 x 10 mask: black left half, white right half, and two
+  // colours that the 16-colour palette turns into scenery (red) and into background (green).
+  jpeg_ = EncodeJpeg(Gradient(320, 240));
+  TPicture mask(400, 10, TRgb{255, 255, 255});
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 200; ++x) mask.At(x, y) = TRgb{};
+  }
+  mask.At(300, 5) = TRgb{250, 10, 10};
+  mask.At(100, 5) = TRgb{255, 255, 255};
+  mask.At(301, 5) = TRgb{0, 130, 0};
+  ASSERT_EQ(Load(MakeMap(ExampleContent(), jpeg_, EncodeBmp(mask))), MapLoadResult::Loaded);
+  const TPicture& layer = Layer();
+  ASSERT_EQ(layer.Width, 640);
+  ASSERT_EQ(layer.Height, 480);
+  EXPECT_EQ(layer.At(10, 3), Background().At(10, 3));
+  EXPECT_EQ(layer.At(100, 5), kMaskTransparent);
+  EXPECT_EQ(layer.At(250, 3), kMaskTransparent);
+  EXPECT_EQ(layer.At(300, 5), (TRgb{255, 0, 0}));
+  EXPECT_EQ(layer.At(301, 5), Background().At(301, 5));
+  EXPECT_EQ(layer.At(150, 9), Background().At(150, 9));
+  // Nearly black is black; below and right of the mask nothing is scenery.
+  EXPECT_EQ(MaskColor(TRgb{1, 2, 3}), (TRgb{0, 0, 0}));
+  EXPECT_EQ(layer.At(150, 10), kMaskTransparent);
+  EXPECT_EQ(layer.At(500, 0), kMaskTransparent);
+}
+
+TEST_F(LoadMapTest, BlackMaskBeyondTheBackgroundIsBlack) {
+  jpeg_ = EncodeJpeg(Gradient(100, 100));
+  ASSERT_EQ(Load(MakeMap(ExampleContent(), jpeg_, EncodeBmp(TPicture(640, 480)))),
+            MapLoadResult::Loaded);
+  EXPECT_EQ(Layer().At(99, 99), Background().At(99, 99));
+  EXPECT_EQ(Layer().At(100, 50), (TRgb{0, 0, 0}));
+}
+
+// Map bytes written field by field, for files the map writer refuses to make.
+std::vector<std::uint8_t> RawMap(int path_count, std::int32_t j, std::int32_t m,
+                                 const std::vector<std::uint8_t>& tail) {
+  ByteWriter w;
+  w.Bytes(kMapMagic);
+  w.ShortString("Raw");
+  w.I16(600);
+  w.I16(400);
+  w.U8(static_cast<std::uint8_t>(path_count));
+  for (int p = 0; p < path_count; ++p) {
+    w.U8(1);
+    w.I16(static_cast<std::int16_t>(p));
+    w.I16(0);
+    w.U16(2);
+  }
+  w.I32(j);
+  w.I32(m);
+  w.Bytes(tail);
+  return w.Take();
+}
+
+TEST_F(LoadMapTest, PathCountsOutsideOneToEightAreRefused) {
+  const auto j = static_cast<std::int32_t>(jpeg_.size());
+  EXPECT_EQ(Load(RawMap(8, j, 0, jpeg_)), MapLoadResult::Loaded);
+  EXPECT_EQ(walkers_.size(), 8u);
+  walkers_.assign(3, TWalker{});
+  EXPECT_EQ(Load(RawMap(0, j, 0, jpeg_)), MapLoadResult::BadPathCount);
+  EXPECT_EQ(Load(RawMap(9, j, 0, jpeg_)), MapLoadResult::BadPathCount);
+  EXPECT_EQ(Load(RawMap(200, j, 0, jpeg_)), MapLoadResult::BadPathCount);
+  EXPECT_TRUE(map_.PathTables.empty());
+  EXPECT_EQ(walkers_.size(), 3u);
+}
+
+TEST_F(LoadMapTest, DamagedFilesFailWithoutCrashing) {
+  const std::vector<std::uint8_t> good = MakeMap(ExampleContent(), jpeg_);
+  const std::size_t pictures = MapBackgroundOffset(ExampleContent());
+  for (std::size_t n = 0; n < pictures; ++n) {
+    const std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<long>(n));
+    EXPECT_EQ(Load(cut), n < kMapMagicSize ? MapLoadResult::NotAMap : MapLoadResult::Truncated)
+        << n;
+    EXPECT_TRUE(map_.PathTables.empty());
+  }
+  std::vector<std::uint8_t> wrong_magic = good;
+  wrong_magic[12] = 0x02;
+  EXPECT_EQ(Load(wrong_magic), MapLoadResult::NotAMap);
+
+  const auto j = static_cast<std::int32_t>(jpeg_.size());
+  EXPECT_EQ(Load(RawMap(1, -1, 0, jpeg_)), MapLoadResult::BadBackgroundSize);
+  EXPECT_EQ(Load(RawMap(1, j + 1, 0, jpeg_)), MapLoadResult::BadBackgroundSize);
+  EXPECT_EQ(Load(RawMap(1, 0x7FFFFFFF, 0, jpeg_)), MapLoadResult::BadBackgroundSize);
+  EXPECT_EQ(Load(RawMap(1, 0, 0, jpeg_)), MapLoadResult::BadBackground);
+  EXPECT_EQ(Load(RawMap(1, j, 0, std::vector<std::uint8_t>(jpeg_.size(), 0x55))),
+            MapLoadResult::BadBackground);
+  // A bad background leaves the new map's paths in place.
+  EXPECT_EQ(map_.PathTables.size(), 1u);
+}
+
+TEST_F(LoadMapTest, MaskThatDoesNotFitIsRefused) {
+  const auto j = static_cast<std::int32_t>(jpeg_.size());
+  // A mask size but no bytes after the background.
+  EXPECT_EQ(Load(RawMap(1, j, 100, jpeg_)), MapLoadResult::BadMaskPlace);
+  EXPECT_TRUE(map_.MapHasMask);
+  EXPECT_EQ(Background().Width, 640);
+
+  // A BMP whose header promises more rows than the file holds.
+  std::vector<std::uint8_t> tail = jpeg_;
+  std::vector<std::uint8_t> bmp = EncodeBmp(TPicture(640, 480));
+  bmp.resize(bmp.size() / 2);
+  tail.insert(tail.end(), bmp.begin(), bmp.end());
+  EXPECT_EQ(Load(RawMap(1, j, 12345, tail)), MapLoadResult::BadMask);
+  // Not a BMP at all.
+  tail.resize(jpeg_.size());
+  tail.insert(tail.end(), {'N', 'O', 'T', 'B', 'M', 'P'});
+  EXPECT_EQ(Load(RawMap(1, j, 6, tail)), MapLoadResult::BadMask);
+  // Only whether M is 0 counts: the BMP's own header tells its length.
+  tail.resize(jpeg_.size());
+  bmp = EncodeBmp(TPicture(640, 480));
+  tail.insert(tail.end(), bmp.begin(), bmp.end());
+  EXPECT_EQ(Load(RawMap(1, j, -7, tail)), MapLoadResult::Loaded);
+}
+
+TEST_F(LoadMapTest, FlippedBitsNeverCrash) {
+  const std::vector<std::uint8_t> good =
+      MakeMap(ExampleContent(), EncodeJpeg(Gradient(64, 48)), EncodeBmp(TPicture(64, 48)));
+  std::mt19937 random(1234);
+  for (int round = 0; round < 300; ++round) {
+    std::vector<std::uint8_t> bytes = good;
+    for (int flip = 0; flip < 4; ++flip) {
+      const std::size_t at = random() % std::min<std::size_t>(bytes.size(), round % 2 ? 80 : bytes.size());
+      bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+    }
+    Load(bytes);  // any result will do, as long as it is one
+  }
+}
+
+TEST(LoadMap, FromFileWithTheGamesWalkingModels) {
+  test::TempFolder folder;
+  TMapState map;
+  TImageList images = MakeMapImages();
+  std::vector<TWalker> walkers;
+  EXPECT_FALSE(LoadMap(map, images, folder.Path() + "missing.map", walkers));
+  EXPECT_FALSE(LoadMap(map, images, folder.Path(), walkers));  // a folder
+  test::WriteBytes(folder.Path() + "a.map", MakeMap(ExampleContent(), EncodeJpeg(Gradient(8, 8))));
+  EXPECT_TRUE(LoadMap(map, images, folder.Path() + "a.map", walkers));
+  ASSERT_EQ(walkers.size(), 1u);
+  EXPECT_EQ(walkers[0].Position, 0);
+  EXPECT_EQ(LoadMapFile(map, images, folder.Path() + "a.map/x", [](std::size_t) {}),
+            MapLoadResult::Unreadable);
+}
+
+}  // namespace
+}  // namespace sk
