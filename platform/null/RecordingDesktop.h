@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "game/shell/ShellPlatform.h"
+#include "platform/null/CallLog.h"
+
+namespace sk {
+
+// A desktop without a screen: it writes down what it was asked to do, and its error box
+// keeps the messages instead of showing them.
+class RecordingDesktop : public Desktop {
+ public:
+  explicit RecordingDesktop(CallLog& log) : log_(log) {}
+
+  std::string programDir = "./";
+  std::uint32_t timeOfDay = 0;
+  std::vector<std::string> errorBoxes;  // "title|message"
+  bool cursorVisible = true;
+
+  void ShowMainWindow() override { log_.Add("ShowMainWindow"); }
+  void SetCursorVisible(bool visible) override {
+    cursorVisible = visible;
+    log_.Add(visible ? "ShowCursor" : "HideCursor");
+  }
+  void ShowErrorBox(const std::string& title, const std::string& message) override {
+    errorBoxes.push_back(title + "|" + message);
+    log_.Add("ErrorBox " + message);
+  }
+  std::string ProgramDir() override { return programDir; }
+  std::uint32_t TimeOfDayMilliseconds() override { return timeOfDay; }
+
+ private:
+  CallLog& log_;
+};
+
+}  // namespace sk

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "ShellHarness.h"
+#include "game/shell/SKInit.h"
+#include "game/shell/SKMain.h"
+
+namespace sk::test {
+namespace {
+
+class Routing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h.Start();
+    h.RecordRouting();
+    h.log.lines.clear();
+  }
+  void Send(const TInputEvent& e) { DispatchEvent(*h.app, e); }
+  ShellHarness h;
+};
+
+TEST_F(Routing, KeysWithShiftCtrlOrAltNeverReachAScreenButTheirCharactersDo) {
+  h.app->ScreenState = kScreenMenu;
+  Send(ShellHarness::Key('A', kShift));
+  Send(ShellHarness::Char('A'));
+  Send(ShellHarness::Key('C', kCtrl));
+  Send(ShellHarness::Key('X', kAlt));
+  Send(ShellHarness::Key('B'));
+  EXPECT_EQ(h.routed, (std::vector<std::string>{"2 char 65", "2 key 66"}));
+}
+
+TEST_F(Routing, EveryStateGetsItsOwnHandlersAndOnlyTheMenuGetsCharacters) {
+  for (std::uint8_t s = kScreenGame; s <= kScreenCredits; ++s) {
+    h.app->ScreenState = s;
+    Send(ShellHarness::Key(27));
+    Send(ShellHarness::Char('x'));
+    Send(ShellHarness::Click(TMouseButton::Left, 10, 10));
+    DXTimerTimer(*h.app, 3);
+  }
+  EXPECT_EQ(h.routed, (std::vector<std::string>{
+                          "1 key 27", "1 click", "1 step",                  //
+                          "2 key 27", "2 char 120", "2 click", "2 step",    //
+                          "3 key 27", "3 click", "3 step",                  //
+                          "4 key 27", "4 click", "4 step"}));
+  h.routed.clear();
+  h.app->ScreenState = 0;
+  Send(ShellHarness::Key(27));
+  DXTimerTimer(*h.app, 1);
+  EXPECT_TRUE(h.routed.empty());
+}
+
+TEST_F(Routing, OnlyLeftClicksInsideTheDrawingAreaCount) {
+  h.app->ScreenState = kScreenGame;
+  Send(ShellHarness::Click(TMouseButton::Right, 100, 100));
+  Send(ShellHarness::Click(TMouseButton::Middle, 100, 100));
+  Send(ShellHarness::Click(TMouseButton::Left, -3, 100));
+  Send(ShellHarness::Click(TMouseButton::Left, 639, 479));
+  EXPECT_EQ(h.routed, std::vector<std::string>{"1 click"});
+}
+
+TEST_F(Routing, MovesOnlyUpdateMousePosAndNotFromOutsideTheArea) {
+  h.app->ScreenState = kScreenGame;
+  Send(ShellHarness::Move(200, 300));
+  EXPECT_EQ(h.app->MousePos, (TPoint{200, 300}));
+  Send(ShellHarness::Move(700, 10));
+  EXPECT_EQ(h.app->MousePos, (TPoint{200, 300}));
+  EXPECT_TRUE(h.routed.empty());
+}
+
+TEST_F(Routing, AltEnterTogglesFullScreenAndBackWithoutReachingTheScreen) {
+  h.app->ScreenState = kScreenCredits;
+  h.app->MousePos = {50, 60};
+  Send(ShellHarness::Key(kVkReturn, kAlt));
+  EXPECT_TRUE(h.display->DisplayOptions().FullScreen);
+  EXPECT_TRUE(h.display->Initialized());
+  EXPECT_EQ(h.display->PlacementSaves, 1);
+  EXPECT_TRUE(h.app->DXTimer.Running);
+  EXPECT_EQ(h.app->MousePos, (TPoint{0, 0}));  // back on the top-left corner
+  Send(ShellHarness::Key(kVkReturn, kAlt | kCtrl | kShift));
+  EXPECT_FALSE(h.display->DisplayOptions().FullScreen);
+  EXPECT_EQ(h.display->PlacementRestores, 1);
+  EXPECT_TRUE(h.routed.empty());
+  EXPECT_EQ(h.app->ScreenState, kScreenCredits);
+  EXPECT_EQ(h.log.lines, (std::vector<std::string>{"DisplayFinalize", "DisplayInit full",
+                                                   "WarpCursor 0 0", "DisplayFinalize",
+                                                   "DisplayInit window", "WarpCursor 0 0"}));
+}
+
+TEST_F(Routing, FocusHidesAndShowsTheSystemPointer) {
+  Send(ShellHarness::Simple(TInputKind::FocusLost));
+  EXPECT_TRUE(h.desktop.cursorVisible);
+  EXPECT_FALSE(h.app->DXTimer.Running);
+  Send(ShellHarness::Simple(TInputKind::FocusGained));
+  EXPECT_FALSE(h.desktop.cursorVisible);
+  EXPECT_TRUE(h.app->DXTimer.Running);
+}
+
+// The real screens' exits, until the screens fill in the rest of their behaviour.
+class ScreenExits : public ::testing::Test {
+ protected:
+  void SetUp() override { h.Start(); }
+  void Send(const TInputEvent& e) { DispatchEvent(*h.app, e); }
+  ShellHarness h;
+};
+
+TEST_F(ScreenExits, AnyKeyOrClickLeavesTheIntroForTheMainMenu) {
+  ASSERT_EQ(h.app->ScreenState, kScreenIntro);
+  h.app->MousePos = {9, 9};
+  Send(ShellHarness::Key('Q'));
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_EQ(h.app->MousePos, (TPoint{0, 0}));
+  EXPECT_EQ(h.app->DXImageList().Images.size(), 3u);
+}
+
+TEST_F(ScreenExits, CreditsLeaveOnEscapeOrClickOnlyAndKeepTheMenuPictures) {
+  EnterMenu(*h.app, kMenuPageMain);
+  h.log.lines.clear();
+  EnterCredits(*h.app);
+  EXPECT_EQ(h.app->Credits.CreditsCounter, -500);
+  EXPECT_EQ(h.log.lines.size(), 8u);  // stops the effects, loads nothing, leaves the pointer
+  EXPECT_EQ(h.app->DXImageList().Images.size(), 3u);
+  Send(ShellHarness::Key('A'));
+  EXPECT_EQ(h.app->ScreenState, kScreenCredits);
+  Send(ShellHarness::Key(27));
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+  EnterCredits(*h.app);
+  Send(ShellHarness::Click(TMouseButton::Left, 5, 5));
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+}
+
+TEST_F(ScreenExits, AMapThatCannotBeLoadedReturnsSilentlyToTheMapPage) {
+  h.WriteFile("Maps/Broken.map", std::string("SKARVETH_MAP"));
+  h.app->MapList = {{"Broken", "Broken.map"}};
+  EnterGame(*h.app);
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+  EXPECT_TRUE(h.desktop.errorBoxes.empty());
+  EXPECT_FALSE(h.app->Terminated);
+}
+
+TEST_F(ScreenExits, EscapeInAMatchReturnsToTheMapPageAndInATestMatchClosesTheProgram) {
+  h.app->ScreenState = kScreenGame;
+  StartMatch(*h.app);
+  Send(ShellHarness::Key(27));
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+
+  h.app->Settings.TestMode = true;
+  h.app->Settings.PlayerName = "Tester";
+  h.app->ScreenState = kScreenGame;
+  StartMatch(*h.app);
+  EXPECT_EQ(h.app->Game.MatchState, TMatchState::Running);
+  Send(ShellHarness::Key(27));
+  EXPECT_TRUE(h.app->Terminated);
+  EXPECT_FALSE(h.app->Failed);
+  EXPECT_NE(h.ReadFile("Skarveth.ini").find("Name=Tester"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sk::test
