@@ -84,6 +84,26 @@ std::vector<std::uint8_t> MakeMap(const TMapContent& content,
   return bytes.value_or(std::vector<std::uint8_t>{});
 }
 
+std::vector<std::uint8_t> RawMap(int path_count, std::int32_t j, std::int32_t m,
+                                 const std::vector<std::uint8_t>& tail) {
+  ByteWriter w;
+  w.Bytes(kMapMagic);
+  w.ShortString("Raw");
+  w.I16(600);
+  w.I16(400);
+  w.U8(static_cast<std::uint8_t>(path_count));
+  for (int p = 0; p < path_count; ++p) {
+    w.U8(1);
+    w.I16(static_cast<std::int16_t>(p));
+    w.I16(0);
+    w.U16(2);
+  }
+  w.I32(j);
+  w.I32(m);
+  w.Bytes(tail);
+  return w.Take();
+}
+
 TMapContent ExampleContent() {
   TMapContent content;
   content.Name = "Test";

@@ -19,6 +19,11 @@ std::vector<std::uint8_t> EncodeBmp(const TPicture& picture);
 std::vector<std::uint8_t> MakeMap(const TMapContent& content,
                                   const std::vector<std::uint8_t>& jpeg,
                                   const std::vector<std::uint8_t>& bmp = {});
+// Map bytes written field by field, for files the map writer refuses to make: `path_count`
+// paths of one waypoint (p, 0, 2 frames), final waypoint (600, 400), sizes J and M, then
+// `tail` as the picture data.
+std::vector<std::uint8_t> RawMap(int path_count, std::int32_t j, std::int32_t m,
+                                 const std::vector<std::uint8_t>& tail);
 // Name "Test", final waypoint (600, 400), one path (10, 300, 50), (320, 300, 100).
 TMapContent ExampleContent();
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "MapTestFiles.h"
-#include "common/ByteWriter.h"
 #include "game/maps/MaskLayer.h"
 #include "game/maps/SKMap.h"
 
@@ -16,6 +15,7 @@ using test::EncodeJpeg;
 using test::ExampleContent;
 using test::MakeMap;
 using test::MakeMapImages;
+using test::RawMap;
 
 struct TWalker {
   int Position = -1;
@@ -110,27 +110,6 @@ TEST_F(LoadMapTest, BlackMaskBeyondTheBackgroundIsBlack) {
             MapLoadResult::Loaded);
   EXPECT_EQ(Layer().At(99, 99), Background().At(99, 99));
   EXPECT_EQ(Layer().At(100, 50), (TRgb{0, 0, 0}));
-}
-
-// Map bytes written field by field, for files the map writer refuses to make.
-std::vector<std::uint8_t> RawMap(int path_count, std::int32_t j, std::int32_t m,
-                                 const std::vector<std::uint8_t>& tail) {
-  ByteWriter w;
-  w.Bytes(kMapMagic);
-  w.ShortString("Raw");
-  w.I16(600);
-  w.I16(400);
-  w.U8(static_cast<std::uint8_t>(path_count));
-  for (int p = 0; p < path_count; ++p) {
-    w.U8(1);
-    w.I16(static_cast<std::int16_t>(p));
-    w.I16(0);
-    w.U16(2);
-  }
-  w.I32(j);
-  w.I32(m);
-  w.Bytes(tail);
-  return w.Take();
 }
 
 TEST_F(LoadMapTest, PathCountsOutsideOneToEightAreRefused) {

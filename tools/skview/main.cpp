@@ -1,0 +1,80 @@
+// SKVIEW: shows a map file the way the game loads it.
+//   SKVIEW <map>                    name, waypoints, table lengths, pictures, accepted or why not
+//   SKVIEW --points <map>           every path's per-tick points: "path index x y"
+//   SKVIEW --png <out.png> <map>    a preview: background, tinted scenery, paths, final waypoint
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "common/Error.h"
+#include "common/FileIo.h"
+#include "common/MapFormat.h"
+#include "game/maps/SKMap.h"
+#include "tools/skview/MapPicture.h"
+#include "tools/skview/MapPoints.h"
+#include "tools/skview/MapReport.h"
+#include "tools/skview/PngFile.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: SKVIEW <map>\n"
+    "       SKVIEW --points <map>\n"
+    "       SKVIEW --png <out.png> <map>\n";
+
+std::vector<std::uint8_t> ReadMapBytes(const std::string& file_name) {
+  auto bytes = sk::ReadFileBytes(file_name);
+  if (!bytes) throw sk::Error(file_name + ": cannot read the file");
+  return std::move(*bytes);
+}
+
+int WritePreview(const std::string& png_name, const std::string& file_name) {
+  const std::vector<std::uint8_t> bytes = ReadMapBytes(file_name);
+  sk::TMapState map;
+  sk::TImageList images;
+  sk::AddImage(images, sk::kMapBackgroundImage, sk::TPicture{}, false, 0x000000, false);
+  sk::AddImage(images, sk::kMapMaskImage, sk::TPicture{}, true, 0xFF00FF, false);
+  const sk::MapLoadResult result = sk::LoadMapFromBytes(map, images, bytes, [](std::size_t) {});
+  if (result != sk::MapLoadResult::Loaded) {
+    throw sk::Error(file_name + ": the game refuses this map: " +
+                    sk::DescribeMapLoadResult(result));
+  }
+  const auto info = sk::ReadMapFile(bytes);
+  const auto png = sk::EncodePng(sk::RenderMapPicture(map, images, info->Content));
+  if (!png || !sk::ReplaceFileAtomically(png_name, *png)) {
+    throw sk::Error(png_name + ": cannot write the picture");
+  }
+  return 0;
+}
+
+int Run(const std::vector<std::string>& args) {
+  if (args.size() == 1 && !args[0].starts_with("--")) {
+    return sk::PrintMapReport(args[0], ReadMapBytes(args[0]), stdout);
+  }
+  if (args.size() == 2 && args[0] == "--points") {
+    sk::PrintMapPoints(args[1], ReadMapBytes(args[1]), stdout);
+    return 0;
+  }
+  if (args.size() == 3 && args[0] == "--png") return WritePreview(args[1], args[2]);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  std::fputs(kUsage, stderr);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    const int status = Run(std::vector<std::string>(argv + 1, argv + argc));
+    if (std::fflush(stdout) != 0) throw sk::Error("cannot write the output");
+    return status;
+  } catch (const std::exception& e) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "SKVIEW: %s\n", e.what());
+    return 1;
+  }
+}
