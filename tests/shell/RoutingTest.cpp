@@ -37,10 +37,10 @@ TEST_F(Routing, EveryStateGetsItsOwnHandlersAndOnlyTheMenuGetsCharacters) {
     DXTimerTimer(*h.app, 3);
   }
   EXPECT_EQ(h.routed, (std::vector<std::string>{
-                          "1 key 27", "1 click", "1 step",                  //
-                          "2 key 27", "2 char 120", "2 click", "2 step",    //
-                          "3 key 27", "3 click", "3 step",                  //
-                          "4 key 27", "4 click", "4 step"}));
+                          "1 key 27", "1 click", "1 step 5000",                  //
+                          "2 key 27", "2 char 120", "2 click", "2 step 5000",    //
+                          "3 key 27", "3 click", "3 step 5000",                  //
+                          "4 key 27", "4 click", "4 step 5000"}));
   h.routed.clear();
   h.app->ScreenState = 0;
   Send(ShellHarness::Key(27));
