@@ -1,0 +1,4 @@
+# The content tests read the built ready-to-play folder and decode the sounds and the song.
+pkg_check_modules(SK_CONTENT_CODECS REQUIRED IMPORTED_TARGET vorbisfile libopenmpt)
+target_link_libraries(test_${area} PRIVATE PkgConfig::SK_CONTENT_CODECS)
+add_dependencies(test_${area} skarveth_data)
