@@ -18,7 +18,8 @@ TEST(Shutdown, CloseSavesTheNameWaitsAndReleasesInOrder) {
   h.app->Settings.PlayerName = "^2Neo";
   h.log.lines.clear();
   const std::uint32_t sleptBefore = h.clock.slept;
-  EXPECT_EQ(RunApplication(*h.app), 0);
+  while (!h.app->Terminated) RunLoopOnce(*h.app);
+  EXPECT_FALSE(h.app->Failed);
   EXPECT_EQ(h.clock.slept - sleptBefore, 100u);
   EXPECT_EQ(std::vector<std::string>(h.log.lines.end() - 3, h.log.lines.end()), kReleaseOrder);
   const std::string ini = h.ReadFile("Skarveth.ini");
