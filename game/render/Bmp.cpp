@@ -12,8 +12,10 @@ std::uint8_t Channel(std::uint32_t pixel, const TChannelMask& m) {
   if (m.Bits == 0) return 0;
   const std::uint32_t v = (pixel & m.Mask) >> m.Shift;
   if (m.Bits >= 8) return static_cast<std::uint8_t>(v >> (m.Bits - 8));
-  const std::uint32_t most = (1u << m.Bits) - 1;
-  return static_cast<std::uint8_t>((v * 255 + most / 2) / most);
+  // Repeat the channel's bits down the byte, so full scale stays full (31 -> 255 in 5 bits).
+  std::uint32_t wide = 0;
+  for (int pos = 8 - m.Bits; pos > -m.Bits; pos -= m.Bits) wide |= pos >= 0 ? v << pos : v >> -pos;
+  return static_cast<std::uint8_t>(wide);
 }
 
 TRgb PaletteColor(const TBmpHeader& h, unsigned index) {

@@ -3,12 +3,15 @@
 namespace sk::bmp {
 namespace {
 
-// Walks RLE8/RLE4 data. Rows run bottom-up; pixels the data skips stay black. Any run that
-// would leave its row or the picture makes the whole bitmap invalid.
+// Walks RLE8/RLE4 data. Rows run bottom-up; pixels the data skips stay black. Encoders may
+// spell out a row's padding as pixels, so runs may reach the padded row width (those pixels
+// are dropped); any run beyond it, or past the picture, makes the whole bitmap invalid.
 class TRleDecoder {
  public:
   TRleDecoder(const TBmpHeader& h, std::span<const std::uint8_t> data, TPicture& pic)
-      : h_(h), data_(data), pic_(pic), four_(h.Compression == kRle4) {}
+      : h_(h), data_(data), pic_(pic), four_(h.Compression == kRle4),
+        rowLimit_(static_cast<int>((static_cast<long long>(h.Width) * h.BitCount + 31) / 32 * 32 /
+                                   h.BitCount)) {}
 
   void Run() {
     for (;;) {
@@ -38,6 +41,7 @@ class TRleDecoder {
   std::span<const std::uint8_t> data_;
   TPicture& pic_;
   bool four_;
+  int rowLimit_;
   std::size_t pos_ = 0;
   int x_ = 0;
   int row_ = 0;
@@ -48,8 +52,9 @@ class TRleDecoder {
   }
 
   void Put(unsigned index) {
-    if (x_ >= h_.Width || row_ >= h_.Height) Invalid();
-    pic_.At(x_, h_.Height - 1 - row_) = index < h_.Palette.size() ? h_.Palette[index] : TRgb{};
+    if (x_ >= rowLimit_ || row_ >= h_.Height) Invalid();
+    if (x_ < h_.Width)
+      pic_.At(x_, h_.Height - 1 - row_) = index < h_.Palette.size() ? h_.Palette[index] : TRgb{};
     ++x_;
   }
 
