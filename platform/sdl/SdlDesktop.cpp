@@ -1,0 +1,40 @@
+#include "platform/sdl/SdlDesktop.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "common/Cp1252.h"
+#include "game/shell/ProgramDir.h"
+#include "game/shell/Random.h"
+#include "platform/sdl/DisplaySdl.h"
+
+namespace sk {
+
+SDL_Window* SdlDesktop::Window() const { return display_ ? display_->Window() : nullptr; }
+
+void SdlDesktop::ShowMainWindow() {
+  if (SDL_Window* window = Window()) {
+    SDL_ShowWindow(window);
+    SDL_RaiseWindow(window);
+  }
+}
+
+void SdlDesktop::SetCursorVisible(bool visible) {
+  // SDL hides the pointer only while it is over our window, which is what the game needs.
+  SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlDesktop::ShowErrorBox(const std::string& title, const std::string& message) {
+  const std::string text = Cp1252ToUtf8(message);
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  std::fflush(stderr);
+  SDL_ShowCursor(SDL_ENABLE);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), Window());
+}
+
+std::string SdlDesktop::ProgramDir() { return FindProgramDir(); }
+
+std::uint32_t SdlDesktop::TimeOfDayMilliseconds() { return MillisecondsSinceUtcMidnight(); }
+
+}  // namespace sk

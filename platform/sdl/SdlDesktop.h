@@ -1,0 +1,28 @@
+#pragma once
+#include "game/shell/ShellPlatform.h"
+
+struct SDL_Window;
+
+namespace sk {
+
+class TSdlDisplay;
+
+// The main window's other services on SDL, and the error box (always echoed to stderr, so
+// a player without a screen still learns why the game ended).
+class SdlDesktop : public Desktop {
+ public:
+  // The display that owns the main window; set as soon as it exists.
+  void SetDisplay(const TSdlDisplay* display) { display_ = display; }
+
+  void ShowMainWindow() override;
+  void SetCursorVisible(bool visible) override;
+  void ShowErrorBox(const std::string& title, const std::string& message) override;
+  std::string ProgramDir() override;
+  std::uint32_t TimeOfDayMilliseconds() override;
+
+ private:
+  SDL_Window* Window() const;
+  const TSdlDisplay* display_ = nullptr;
+};
+
+}  // namespace sk
