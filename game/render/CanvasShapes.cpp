@@ -61,14 +61,14 @@ TRoundShape ShapeOf(int x1, int y1, int x2, int y2, double rx, double ry) {
   return TRoundShape{l, t, r, b, std::min(rx, (r - l) / 2), std::min(ry, (b - t) / 2)};
 }
 
-void PutPenDot(TSurface& s, long long x, long long y, int width, std::uint16_t pixel) {
+// A wide pen widens a line across its main direction, centred on it.
+void PutPenDot(TSurface& s, long long x, long long y, int width, bool steep, std::uint16_t pixel) {
   const long long from = -(width / 2);
-  for (long long dy = from; dy < from + width; ++dy)
-    for (long long dx = from; dx < from + width; ++dx) {
-      const long long px = x + dx, py = y + dy;
-      if (px >= 0 && py >= 0 && px < s.Width && py < s.Height)
-        s.At(static_cast<int>(px), static_cast<int>(py)) = pixel;
-    }
+  for (long long d = from; d < from + width; ++d) {
+    const long long px = steep ? x + d : x, py = steep ? y : y + d;
+    if (px >= 0 && py >= 0 && px < s.Width && py < s.Height)
+      s.At(static_cast<int>(px), static_cast<int>(py)) = pixel;
+  }
 }
 
 // Coordinates far outside the surface are pulled in along the line, so a wild line costs
@@ -129,12 +129,13 @@ void TTextCanvas::Line(int x1, int y1, int x2, int y2) {
   long long err = dx + dy;
   const std::uint16_t pixel = MatchColor(Pen.Color);
   const int width = std::clamp(Pen.Width, 1, 64);
+  const bool steep = -dy > dx;
   for (;;) {
     if (ax == bx && ay == by) {
-      if (clippedEnd) PutPenDot(*surface_, ax, ay, width, pixel);
+      if (clippedEnd) PutPenDot(*surface_, ax, ay, width, steep, pixel);
       break;
     }
-    PutPenDot(*surface_, ax, ay, width, pixel);
+    PutPenDot(*surface_, ax, ay, width, steep, pixel);
     const long long e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
