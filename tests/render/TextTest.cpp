@@ -73,7 +73,9 @@ TEST_F(Text, ClipsToTheRectangle) {
   canvas_.TextRect(TRect{105, 0, 120, 480}, 100, 100, "WWWWWW");
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x)
-      if (x < 105 || x >= 120) ASSERT_EQ(got_.At(x, y), 0) << x << "," << y;
+      if (x < 105 || x >= 120) {
+        ASSERT_EQ(got_.At(x, y), 0) << x << "," << y;
+      }
   EXPECT_GT(test::CountNot(got_, 0), 0);
   // Far away or with wild coordinates nothing is written.
   FillSurface(got_, 0);
