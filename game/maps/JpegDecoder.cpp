@@ -1,5 +1,6 @@
 #include "game/maps/JpegDecoder.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <vector>
 #include <cstdio>  // jpeglib.h needs FILE
@@ -48,13 +49,22 @@ TRgb CmykToRgb(const JSAMPLE* p, bool inverted) {
 }
 
 // Reads every scanline into `picture`, converting CMYK through `cmyk_row` when it is given.
+// Colour rows go straight into the picture, several at a time, which spares libjpeg's
+// upsampler a copy through its own row buffer.
 void ReadRows(j_decompress_ptr cinfo, TPicture& picture, JSAMPLE* cmyk_row) {
   const bool inverted = cinfo->saw_Adobe_marker;
+  constexpr int kBatch = 16;
+  JSAMPROW rows[kBatch];
   while (cinfo->output_scanline < cinfo->output_height) {
     const int y = static_cast<int>(cinfo->output_scanline);
-    auto* target = reinterpret_cast<JSAMPLE*>(&picture.At(0, y));
-    JSAMPROW row = cmyk_row != nullptr ? cmyk_row : target;
-    if (jpeg_read_scanlines(cinfo, &row, 1) != 1) return;  // only a suspending source stops
+    int count = 1;
+    if (cmyk_row != nullptr) {
+      rows[0] = cmyk_row;
+    } else {
+      count = std::min(kBatch, picture.Height - y);
+      for (int i = 0; i < count; ++i) rows[i] = reinterpret_cast<JSAMPLE*>(&picture.At(0, y + i));
+    }
+    if (jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(count)) == 0) return;
     if (cmyk_row == nullptr) continue;
     for (int x = 0; x < picture.Width; ++x) picture.At(x, y) = CmykToRgb(cmyk_row + 4 * x, inverted);
   }

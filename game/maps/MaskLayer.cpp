@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace sk {
 namespace {
@@ -39,25 +41,75 @@ TRgb MaskColor(TRgb mask_pixel) {
   return TRgb{q.R, 0, q.B};
 }
 
-TPicture ComposeMaskLayer(const TPicture& background, const TPicture& mask) {
-  TPicture layer(kMapWidth, kMapHeight, kMaskTransparent);
-  const int mask_w = std::min(mask.Width, kMapWidth);
-  const int mask_h = std::min(mask.Height, kMapHeight);
-  for (int y = 0; y < mask_h; ++y) {
-    TRgb last_in{};
-    TRgb last_out = MaskColor(last_in);
-    for (int x = 0; x < mask_w; ++x) {
-      const TRgb in = mask.At(x, y);
-      if (!(in == last_in)) {
-        last_in = in;
-        last_out = MaskColor(in);
-      }
-      if (!IsBlack(last_out)) {
-        layer.At(x, y) = last_out;
-      } else {
-        layer.At(x, y) = background.Contains(x, y) ? background.At(x, y) : TRgb{};
-      }
+namespace {
+
+// The end of the run of pixels equal to row[x]. A run of 3-byte pixels is a stretch of
+// bytes each equal to the byte three before it, which can be checked eight bytes at a time.
+int RunEnd(const TRgb* row, int x, int width) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(row);
+  std::size_t at = 3 * static_cast<std::size_t>(x) + 3;
+  const std::size_t end = 3 * static_cast<std::size_t>(width);
+  while (at + 8 <= end) {
+    std::uint64_t here, before;
+    std::memcpy(&here, bytes + at, 8);
+    std::memcpy(&before, bytes + at - 3, 8);
+    if (here != before) break;
+    at += 8;
+  }
+  while (at < end && bytes[at] == bytes[at - 3]) ++at;
+  return static_cast<int>(at / 3);
+}
+
+// Fills row[x, end) with `colour` by doubling the filled part.
+void FillRun(TRgb* row, int x, int end, TRgb colour) {
+  row[x] = colour;
+  for (int done = 1; x + done < end;) {
+    const int n = std::min(done, end - x - done);
+    std::memcpy(row + x + done, row + x, sizeof(TRgb) * n);
+    done += n;
+  }
+}
+
+// One row of the layer from one row of the mask, run by run: masks are large areas of one
+// colour, so most of the work is copying background spans and filling transparent ones.
+// `row` holds the mask pixels on entry and the layer pixels on return; `under` holds the
+// first `reach` background pixels of the row.
+void ComposeRow(TRgb* row, int width, const TRgb* under, int reach) {
+  int x = 0;
+  while (x < width) {
+    const int end = RunEnd(row, x, width);
+    const TRgb out = MaskColor(row[x]);
+    if (IsBlack(out)) {
+      const int copied = std::clamp(reach, x, end);
+      if (copied > x) std::memcpy(row + x, under + x, sizeof(TRgb) * (copied - x));
+      if (copied < end) FillRun(row, copied, end, TRgb{});
+    } else {
+      FillRun(row, x, end, out);
     }
+    x = end;
+  }
+}
+
+}  // namespace
+
+TPicture ComposeMaskLayer(const TPicture& background, TPicture mask) {
+  TPicture layer;
+  if (mask.Width == kMapWidth && mask.Height == kMapHeight) {
+    layer = std::move(mask);  // the usual case: compose in place
+  } else {
+    layer = TPicture(kMapWidth, kMapHeight, kMaskTransparent);
+    const int w = std::min(mask.Width, kMapWidth);
+    for (int y = 0; y < std::min(mask.Height, kMapHeight); ++y) {
+      std::copy_n(&mask.At(0, y), w, &layer.At(0, y));
+    }
+    mask.Width = w;  // only the copied part is composed below
+    mask.Height = std::clamp(mask.Height, 0, kMapHeight);
+  }
+  const int width = std::max(mask.Width, 0);
+  for (int y = 0; y < mask.Height && width > 0; ++y) {
+    // Rows and columns the background does not reach are black under black mask pixels.
+    const int reach = y < background.Height ? std::clamp(background.Width, 0, width) : 0;
+    ComposeRow(&layer.At(0, y), width, reach > 0 ? &background.At(0, y) : nullptr, reach);
   }
   return layer;
 }

@@ -16,6 +16,6 @@ TRgb MaskColor(TRgb mask_pixel);
 // Where the mask colour is black the layer shows the background (black where the background
 // does not reach); elsewhere it shows the mask colour, which is magenta — the layer's
 // transparent colour — for white. Outside the mask picture nothing is scenery.
-TPicture ComposeMaskLayer(const TPicture& background, const TPicture& mask);
+TPicture ComposeMaskLayer(const TPicture& background, TPicture mask);
 
 }  // namespace sk

@@ -25,18 +25,20 @@ MapLoadResult LoadPictures(TMapState& map, TImageList& images,
                            std::span<const std::uint8_t> bytes, const TMapFileInfo& info) {
   const auto background_data = MapBackgroundData(bytes, info);
   if (!background_data) return MapLoadResult::BadBackgroundSize;
-  std::optional<TPicture> background = DecodeJpeg(*background_data);
-  if (!background) return MapLoadResult::BadBackground;
-  SetImagePicture(FindImage(images, kMapBackgroundImage), *background);
+  std::optional<TPicture> decoded = DecodeJpeg(*background_data);
+  if (!decoded) return MapLoadResult::BadBackground;
+  TImage& background_image = FindImage(images, kMapBackgroundImage);
+  SetImagePicture(background_image, std::move(*decoded));
+  const TPicture& background = background_image.Picture;
 
   map.MapHasMask = info.MaskSize != 0;
   if (!map.MapHasMask) return MapLoadResult::Loaded;  // the mask image stays empty
   const auto mask_data = MapMaskData(bytes, info);
   // An empty rest of the file would read as an empty picture: there is no BMP there.
   if (!mask_data || mask_data->empty()) return MapLoadResult::BadMaskPlace;
-  const std::optional<TPicture> mask = DecodeMask(*mask_data);
+  std::optional<TPicture> mask = DecodeMask(*mask_data);
   if (!mask || mask->Empty()) return MapLoadResult::BadMask;
-  SetImagePicture(FindImage(images, kMapMaskImage), ComposeMaskLayer(*background, *mask));
+  SetImagePicture(FindImage(images, kMapMaskImage), ComposeMaskLayer(background, std::move(*mask)));
   return MapLoadResult::Loaded;
 }
 

@@ -112,6 +112,27 @@ TEST_F(LoadMapTest, BlackMaskBeyondTheBackgroundIsBlack) {
   EXPECT_EQ(Layer().At(100, 50), (TRgb{0, 0, 0}));
 }
 
+TEST(ComposeMaskLayer, RunsOfEveryLengthMatchTheRulePixelByPixel) {
+  const TPicture background = Gradient(500, 480);
+  const TRgb colours[] = {{0, 0, 0}, {255, 255, 255}, {250, 10, 10}, {0, 130, 0}, {3, 3, 3},
+                          {255, 255, 254}};
+  TPicture mask(640, 480);
+  std::mt19937 random(99);
+  for (std::size_t i = 0; i < mask.Pixels.size();) {
+    const std::size_t run = 1 + random() % (random() % 2 ? 4 : 300);
+    const TRgb c = colours[random() % std::size(colours)];
+    for (std::size_t k = 0; k < run && i < mask.Pixels.size(); ++k) mask.Pixels[i++] = c;
+  }
+  const TPicture layer = ComposeMaskLayer(background, mask);
+  for (int y = 0; y < 480; ++y) {
+    for (int x = 0; x < 640; ++x) {
+      const TRgb m = MaskColor(mask.At(x, y));
+      const TRgb under = x < 500 ? background.At(x, y) : TRgb{};
+      ASSERT_EQ(layer.At(x, y), m == TRgb{} ? under : m) << x << "," << y;
+    }
+  }
+}
+
 TEST_F(LoadMapTest, PathCountsOutsideOneToEightAreRefused) {
   const auto j = static_cast<std::int32_t>(jpeg_.size());
   EXPECT_EQ(Load(RawMap(8, j, 0, jpeg_)), MapLoadResult::Loaded);
