@@ -45,7 +45,9 @@ TCanvas MakeCanvas(const TPicture& background, const TMapContent& content) {
 void TintScenery(TCanvas& canvas, const TPicture& layer) {
   for (int y = 0; y < layer.Height; ++y) {
     for (int x = 0; x < layer.Width; ++x) {
-      if (!(layer.At(x, y) == kMaskTransparent)) canvas.Blend(x, y, kSceneryTint);
+      if (layer.At(x, y) == kMaskTransparent) continue;
+      // Tint and hatch, so scenery stands out on any background colour.
+      canvas.Blend(x, y, (x + y) % 8 < 2 ? TRgb{0xFF, 0xFF, 0xFF} : kSceneryTint);
     }
   }
 }

@@ -61,8 +61,7 @@ int Run(const std::vector<std::string>& args) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  std::fputs(kUsage, stderr);
-  return 1;
+  throw sk::Error("usage: SKVIEW <map> | SKVIEW --points <map> | SKVIEW --png <out.png> <map>");
 }
 
 }  // namespace
