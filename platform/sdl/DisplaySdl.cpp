@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "common/Error.h"
 
@@ -14,6 +15,30 @@ namespace {
 int WatchDeviceReset(void* userdata, SDL_Event* event) {
   if (event->type == SDL_RENDER_DEVICE_RESET) *static_cast<bool*>(userdata) = true;
   return 0;
+}
+
+// True when the "accelerated" renderer is OpenGL drawn by the processor (a machine without a
+// graphics driver, a virtual display). Such a stack burns several times the CPU of SDL's own
+// software renderer for the same picture, so the game then draws with the latter.
+bool IsSoftwareRasterizer(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strstr(info.name, "opengl") == nullptr)
+    return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (!getString) return false;
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const auto* name = reinterpret_cast<const char*>(getString(kGlRenderer));
+  if (!name) return false;
+  for (const char* soft : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+    if (std::strstr(name, soft)) return true;
+  return false;
+}
+
+SDL_Renderer* CreateSoftwareRenderer(SDL_Window* window, Uint32 vsync) {
+  // Present straight to the window, not through another OpenGL texture.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | vsync);
 }
 
 }  // namespace
@@ -44,7 +69,11 @@ void TSdlDisplay::MakeWindow() {
 void TSdlDisplay::MakeRenderer(bool waitVBlank) {
   const Uint32 vsync = waitVBlank ? SDL_RENDERER_PRESENTVSYNC : 0;
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | vsync);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | vsync);
+  if (renderer_ && IsSoftwareRasterizer(renderer_)) {
+    SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+  }
+  if (!renderer_) renderer_ = CreateSoftwareRenderer(window_, vsync);
   if (!renderer_) throw Error("Primary Surface cannot be made");
   vsyncRenderer_ = waitVBlank;
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
