@@ -147,7 +147,7 @@ std::string EditProfileText(std::string_view text, std::string_view section, std
     out.push_back({at == key_line ? std::string_view(new_line) : lines[i].text, lines[i].ending});
     if (key_line < 0 && at == last_filled) out.push_back({new_line, eol});
   }
-  const std::string header_line = "[" + std::string(section) + "]";
+  const std::string header_line = std::string("[").append(section).append("]");
   if (header < 0) {
     if (!out.empty()) out.push_back({"", eol});
     out.push_back({header_line, eol});

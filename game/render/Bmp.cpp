@@ -1,5 +1,7 @@
 #include "game/render/Bmp.h"
 
+#include <array>
+
 #include "game/render/BmpHeader.h"
 
 namespace sk {
@@ -18,23 +20,34 @@ std::uint8_t Channel(std::uint32_t pixel, const TChannelMask& m) {
   return static_cast<std::uint8_t>(wide);
 }
 
-TRgb PaletteColor(const TBmpHeader& h, unsigned index) {
-  // An index past a short palette is black rather than a reason to refuse the picture.
-  return index < h.Palette.size() ? h.Palette[index] : TRgb{};
+// The palette padded to 256 entries: an index past a short palette reads as black rather
+// than being a reason to refuse the picture, and every lookup below needs no check.
+using TPaletteTable = std::array<TRgb, 256>;
+
+TPaletteTable PaletteTable(const TBmpHeader& h) {
+  TPaletteTable table{};
+  for (std::size_t i = 0; i < h.Palette.size() && i < table.size(); ++i) table[i] = h.Palette[i];
+  return table;
 }
 
-void DecodeRow(const TBmpHeader& h, const std::uint8_t* src, TRgb* out) {
+void DecodeIndexedRow(int bits, const TPaletteTable& palette, const std::uint8_t* src, int w,
+                      TRgb* out) {
+  const int perByte = 8 / bits;
+  const unsigned mask = (1u << bits) - 1;
+  int x = 0;
+  for (; x + perByte <= w; x += perByte, ++src)  // whole bytes: the masks' common case
+    for (int k = 0; k < perByte; ++k) out[x + k] = palette[(*src >> (8 - bits * (k + 1))) & mask];
+  for (int k = 0; x < w; ++x, ++k) out[x] = palette[(*src >> (8 - bits * (k + 1))) & mask];
+}
+
+void DecodeRow(const TBmpHeader& h, const TPaletteTable& palette, const std::uint8_t* src,
+               TRgb* out) {
   const int w = h.Width;
   switch (h.BitCount) {
     case 1:
-      for (int x = 0; x < w; ++x) out[x] = PaletteColor(h, (src[x >> 3] >> (7 - (x & 7))) & 1);
-      break;
     case 4:
-      for (int x = 0; x < w; ++x)
-        out[x] = PaletteColor(h, (x & 1) ? (src[x >> 1] & 0x0F) : (src[x >> 1] >> 4));
-      break;
     case 8:
-      for (int x = 0; x < w; ++x) out[x] = PaletteColor(h, src[x]);
+      DecodeIndexedRow(h.BitCount, palette, src, w, out);
       break;
     case 16:
       for (int x = 0; x < w; ++x) {
@@ -58,9 +71,10 @@ void DecodeRow(const TBmpHeader& h, const std::uint8_t* src, TRgb* out) {
 void DecodeUncompressed(const TBmpHeader& h, std::span<const std::uint8_t> data, TPicture& pic) {
   const std::size_t stride = ((static_cast<std::size_t>(h.Width) * h.BitCount + 31) / 32) * 4;
   if (data.size() / stride < static_cast<std::size_t>(h.Height)) bmp::Invalid();
+  const TPaletteTable palette = PaletteTable(h);
   for (int row = 0; row < h.Height; ++row) {
     const int y = h.TopDown ? row : h.Height - 1 - row;
-    DecodeRow(h, data.data() + stride * row, &pic.At(0, y));
+    DecodeRow(h, palette, data.data() + stride * row, &pic.At(0, y));
   }
 }
 

@@ -16,7 +16,9 @@ std::string Definitions(const std::string& eol, std::size_t lines = 88) {
   std::string text;
   for (std::size_t n = 0; n < lines; ++n) {
     const std::size_t k = n / 11, i = n % 11;
-    text += "m" + std::to_string(k) + (i == 0 ? "" : "c" + std::to_string(i - 1)) + eol;
+    text += 'm' + std::to_string(k);
+    if (i != 0) text.append("c").append(std::to_string(i - 1));
+    text += eol;
   }
   return text;
 }
@@ -64,7 +66,7 @@ TEST(ModelDefinitions, EmptyLinesCountAndNulEndsTheText) {
   EXPECT_EQ(LoadModelDefinitions(Bytes(text))[1].Chat[5], "m1c5");
 
   std::string nul = Definitions("\n");
-  nul.insert(nul.find("m5\n"), std::string(1, '\0'));
+  nul.insert(nul.begin() + static_cast<std::ptrdiff_t>(nul.find("m5\n")), '\0');
   EXPECT_EQ(ErrorOf(nul), "List index out of bounds (55)");
 }
 

@@ -69,8 +69,9 @@ Bytes MakeArchive(const std::vector<std::pair<std::string, Bytes>>& members) {
 Bytes MakeModelsDef() {
   std::string text;
   for (int m = 0; m < 8; ++m) {
-    text += "^" + std::to_string(m % 7 + 1) + "Model" + std::to_string(m) + "\r\n";
-    for (int c = 0; c < 10; ++c) text += "chat " + std::to_string(c) + "\r\n";
+    text.append("^").append(std::to_string(m % 7 + 1)).append("Model");
+    text.append(std::to_string(m)).append("\r\n");
+    for (int c = 0; c < 10; ++c) text.append("chat ").append(std::to_string(c)).append("\r\n");
   }
   return Bytes(text.begin(), text.end());
 }
