@@ -1,6 +1,8 @@
 #include "game/render/Bmp.h"
 
 #include <array>
+#include <cstring>
+#include <memory>
 
 #include "game/render/BmpHeader.h"
 
@@ -27,6 +29,16 @@ using TPaletteTable = std::array<TRgb, 256>;
 TPaletteTable PaletteTable(const TBmpHeader& h) {
   TPaletteTable table{};
   for (std::size_t i = 0; i < h.Palette.size() && i < table.size(); ++i) table[i] = h.Palette[i];
+  return table;
+}
+
+// Masks are 1-bit pictures of a whole screen: expand them a byte (eight pixels) at a time.
+using TByteExpansion = std::array<std::array<TRgb, 8>, 256>;
+
+std::unique_ptr<TByteExpansion> ByteExpansion(const TPaletteTable& palette) {
+  auto table = std::make_unique<TByteExpansion>();
+  for (int b = 0; b < 256; ++b)
+    for (int k = 0; k < 8; ++k) (*table)[b][k] = palette[(b >> (7 - k)) & 1];
   return table;
 }
 
@@ -72,9 +84,19 @@ void DecodeUncompressed(const TBmpHeader& h, std::span<const std::uint8_t> data,
   const std::size_t stride = ((static_cast<std::size_t>(h.Width) * h.BitCount + 31) / 32) * 4;
   if (data.size() / stride < static_cast<std::size_t>(h.Height)) bmp::Invalid();
   const TPaletteTable palette = PaletteTable(h);
+  const auto expansion = h.BitCount == 1 ? ByteExpansion(palette) : nullptr;
   for (int row = 0; row < h.Height; ++row) {
     const int y = h.TopDown ? row : h.Height - 1 - row;
-    DecodeRow(h, palette, data.data() + stride * row, &pic.At(0, y));
+    const std::uint8_t* src = data.data() + stride * row;
+    TRgb* out = &pic.At(0, y);
+    if (!expansion) {
+      DecodeRow(h, palette, src, out);
+      continue;
+    }
+    const int whole = h.Width / 8;
+    for (int i = 0; i < whole; ++i)
+      std::memcpy(out + 8 * i, (*expansion)[src[i]].data(), sizeof(TRgb) * 8);
+    for (int x = whole * 8; x < h.Width; ++x) out[x] = (*expansion)[src[whole]][x & 7];
   }
 }
 
