@@ -120,18 +120,6 @@ TImageList MakeMapImages() {
   return images;
 }
 
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "skmaps.XXXXXX").string();
-  const char* made = mkdtemp(pattern.data());
-  EXPECT_NE(made, nullptr);
-  path_ = pattern + "/";
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

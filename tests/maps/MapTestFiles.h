@@ -6,6 +6,7 @@
 #include "common/MapFormat.h"
 #include "game/render/ImageList.h"
 #include "game/render/Picture.h"
+#include "support/TempDir.h"
 
 namespace sk::test {
 
@@ -30,19 +31,8 @@ TMapContent ExampleContent();
 // The two empty pictures the game creates before every load.
 TImageList MakeMapImages();
 
-// A fresh folder, removed with everything in it at the end of the test.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  // The folder's path ending in '/'.
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
+// A fresh folder, removed with everything in it at the end of the test; Path() ends in '/'.
+using TempFolder = TempDir;
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> ReadBytes(const std::string& path);

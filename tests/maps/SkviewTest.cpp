@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "MapTestFiles.h"
+#include "support/Process.h"
 
 namespace sk {
 namespace {
@@ -18,27 +17,11 @@ struct TRun {
   std::string Err;
 };
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TRun RunTool(const std::string& program, const std::string& args, const TempFolder& folder) {
-  const std::string err = folder.Path() + "stderr.txt";
-  const std::string command = "cd '" + folder.Path() + "' && '" + std::string(SK_GAME_DIR) +
-                              "/" + program + "' " + args + " 2>'" + err + "'";
-  TRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.Err = Slurp(err);
-  return run;
+  const ProcessResult run = RunProcess("cd '" + folder.Path() + "' && '" + std::string(SK_GAME_DIR) +
+                                           "/" + program + "' " + args,
+                                       StandardError::Separate);
+  return TRun{run.status, run.output, run.error};
 }
 
 // A map built by SKMAP from a description of three paths.
@@ -99,7 +82,7 @@ TEST_F(SkviewTest, ReportSaysWhetherTheGameAcceptsTheMap) {
 TEST_F(SkviewTest, PngPreviewAndErrors) {
   const TRun run = RunTool("SKVIEW", "--png out.png ex.map", folder_);
   ASSERT_EQ(run.Status, 0) << run.Err;
-  const std::string png = Slurp(folder_.Path() + "out.png");
+  const std::string png = folder_.Read("out.png");
   ASSERT_GT(png.size(), 24u);
   EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
   const auto be32 = [&](std::size_t at) {

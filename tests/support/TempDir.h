@@ -26,7 +26,7 @@ class TempDir {
 
   // The folder itself, ending in '/', as the game's ProgramDir would.
   std::string Root() const { return root_ + "/"; }
-  std::string Path(const std::string& name) const { return root_ + "/" + name; }
+  std::string Path(const std::string& name = "") const { return root_ + "/" + name; }
 
   void Write(const std::string& name, const std::string& content) const {
     std::filesystem::create_directories(std::filesystem::path(Path(name)).parent_path());
