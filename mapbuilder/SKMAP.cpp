@@ -22,8 +22,8 @@ void PrintBanner() {
   PrintLine("SKARVETH MAP BUILDER v1.2b");
   PrintLine("");
   PrintLine("SKMAP builds map files for Codename: Skarveth.");
-  PrintLine("Made by Quillbrack Studio: code, pictures and maps.");
-  PrintLine("More maps and news: https://quillbrack.example/skarveth");
+  PrintLine("Made by Vosk Game Works: code, pictures, sounds and maps.");
+  PrintLine("More maps and news: https://vosk.example/skarveth");
   PrintLine("");
 }
 
