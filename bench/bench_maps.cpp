@@ -15,6 +15,7 @@
 #include "common/MapFormat.h"
 #include "game/maps/MapList.h"
 #include "game/maps/SKMap.h"
+#include "support/JpegEncode.h"
 
 namespace {
 
@@ -72,34 +73,13 @@ void BareDecodeBench(benchmark::State& state, std::string path) {
 
 // A 640 x 480 map with a mask, for when the default maps have not been built.
 std::string GeneratedMap(const std::string& folder) {
-  jpeg_compress_struct cinfo{};
-  jpeg_error_mgr errors{};
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&cinfo);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = 640;
-  cinfo.image_height = 480;
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 90, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<std::uint8_t> row(640 * 3);
-  while (cinfo.next_scanline < 480) {
-    for (int x = 0; x < 640; ++x) {
-      row[x * 3] = static_cast<std::uint8_t>(x ^ cinfo.next_scanline);
-      row[x * 3 + 1] = static_cast<std::uint8_t>(x * 7 + cinfo.next_scanline * 3);
-      row[x * 3 + 2] = static_cast<std::uint8_t>(cinfo.next_scanline);
-    }
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&cinfo, &r, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  const std::vector<std::uint8_t> jpeg(out, out + size);
-  jpeg_destroy_compress(&cinfo);
-  free(out);
+  sk::TPicture picture(640, 480);
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x)
+      picture.At(x, y) =
+          sk::TRgb{static_cast<std::uint8_t>(x ^ y), static_cast<std::uint8_t>(x * 7 + y * 3),
+                   static_cast<std::uint8_t>(y)};
+  const std::vector<std::uint8_t> jpeg = sk::test::EncodeJpeg(picture, 90);
 
   sk::TMapContent content;
   content.Name = "Generated";
@@ -111,8 +91,8 @@ std::string GeneratedMap(const std::string& folder) {
   }
   const auto map = sk::AssembleMapFile(content, jpeg, {});
   const std::string path = folder + "generated.map";
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(map->data()),
-                                              static_cast<std::streamsize>(map->size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(map->data()), static_cast<std::streamsize>(map->size()));
   return path;
 }
 
@@ -162,8 +142,9 @@ std::string MakeListFolder(const std::string& scratch, const std::string& map_pa
   bytes.resize(64 * 1024, 0);
   for (int i = 0; i < 1000; ++i) {
     const std::string name = program_dir + "Maps/m" + std::to_string(i * 7919 % 1000) + ".map";
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   }
   return program_dir;
 }

@@ -6,13 +6,11 @@
 #include "common/MapFormat.h"
 #include "game/render/ImageList.h"
 #include "game/render/Picture.h"
+#include "support/JpegEncode.h"
 #include "support/TempDir.h"
 
 namespace sk::test {
 
-// A JPEG of `picture` made with libjpeg's compressor.
-std::vector<std::uint8_t> EncodeJpeg(const TPicture& picture, int quality = 95,
-                                     bool progressive = false);
 // An uncompressed bottom-up 24-bit BMP of `picture`.
 std::vector<std::uint8_t> EncodeBmp(const TPicture& picture);
 
