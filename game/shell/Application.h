@@ -11,6 +11,7 @@
 #include "game/frontend/SKMenu.h"
 #include "game/maps/MapList.h"
 #include "game/maps/SKMap.h"
+#include "game/maps/SKScore.h"
 #include "game/play/ModelDefinitions.h"
 #include "game/play/SKGame.h"
 #include "game/render/Display.h"
@@ -68,6 +69,7 @@ struct Application {
   TModels Models;
   TMapList MapList;
   TMapState Map;
+  TScoreTable ScoreTable;  // the selected map's: shown by the menu, filled by a match's end
   TSoundState Sound;
   TGameState Game;
   TMenuState Menu;
