@@ -22,6 +22,17 @@ struct TMapState {
   bool MapHasMask = false;  // the scenery layer in "Map_Mask.bmp" is drawn and shot against
 };
 
+// The number of points of path `p` of the loaded map; its last point is the final waypoint.
+inline std::size_t PathLength(const TMapState& map, std::size_t p) {
+  return map.PathTables[p].size();
+}
+
+// Where a model at `position` (below PathLength) on path `p` stands. The game reads paths only
+// through these two, so how the points are kept stays the map module's business.
+inline TPathPoint PathPoint(const TMapState& map, std::size_t p, std::size_t position) {
+  return map.PathTables[p][position];
+}
+
 // How a load ended; everything but Loaded is a map the game refuses.
 enum class MapLoadResult {
   Loaded,
