@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sk {
+
+// Virtual-key codes by readable names: "Escape", "Enter", "A", "7", "F1", ... Codes without
+// a name are written "vk" and the decimal code ("vk186"); codes run from 0 to 255.
+std::string DemoKeyName(std::uint16_t key);
+std::optional<std::uint16_t> DemoKeyFromName(std::string_view name);
+
+}  // namespace sk
