@@ -58,14 +58,14 @@ TDemoScore RecordScore(const std::string& programDir, const std::string& mapFile
 }
 
 std::string Describe(const TFileIdentity& id) {
-  return std::to_string(id.Size) + " bytes, SHA-256 " + id.Sha256.substr(0, 12) + "...";
+  return std::to_string(id.Size) + " bytes (SHA-256 " + id.Sha256.substr(0, 12) + "...)";
 }
 
 // Reads the player's file at `path`, checks it against the recording and returns its bytes.
 std::vector<std::uint8_t> CheckedFile(const std::string& path, const std::string& shown,
                                       const TFileIdentity& recorded) {
   auto bytes = ReadFileBytes(path);
-  if (!bytes) throw Mismatch{"This demo needs " + shown + ", which is missing or cannot be read."};
+  if (!bytes) throw Mismatch{"This demo needs the " + shown + ", which is missing or cannot be read."};
   const TFileIdentity here = IdentifyBytes(*bytes);
   if (here != recorded) {
     throw Mismatch{"This demo was recorded with another " + shown + ": here it has " + Describe(here) +
@@ -104,7 +104,7 @@ void CopyOverrides(const TDemo& demo, const std::string& playerDir, const std::s
   std::vector<std::string> recorded;
   for (const TDemoFile& file : demo.Overrides) {
     recorded.push_back(file.Name);
-    const auto bytes = CheckedFile(playerDir + "Data/" + file.Name, "the loose file Data/" + file.Name, file.Identity);
+    const auto bytes = CheckedFile(playerDir + "Data/" + file.Name, "loose file Data/" + file.Name, file.Identity);
     fs::create_directories(dir + "Data");
     WriteBytes(dir + "Data/" + file.Name, bytes);
   }
@@ -118,7 +118,7 @@ void CopyOverrides(const TDemo& demo, const std::string& playerDir, const std::s
 void CopyMaps(const TDemo& demo, const std::string& playerDir, const std::string& dir) {
   for (const TDemoFile& map : demo.Maps) {
     WriteBytes(dir + "Maps/" + map.Name,
-               CheckedFile(playerDir + "Maps/" + map.Name, "the map Maps/" + map.Name, map.Identity));
+               CheckedFile(playerDir + "Maps/" + map.Name, "map Maps/" + map.Name, map.Identity));
   }
   for (const TDemoScore& score : demo.Scores) {
     const std::string path = dir + "Maps/" + score.Name;
@@ -135,7 +135,7 @@ std::string CopyTestMap(const TDemo& demo, const std::string& dir) {
   // A test map the recorded session could not read stays unreadable in the replay.
   if (!demo.TestMapFile) return dir + "Maps/missing test map";
   WriteBytes(dir + kSandboxTestMap,
-             CheckedFile(TestMapFile(configured), "the test map " + configured, *demo.TestMapFile));
+             CheckedFile(TestMapFile(configured), "test map " + configured, *demo.TestMapFile));
   return dir + kSandboxTestMap;
 }
 

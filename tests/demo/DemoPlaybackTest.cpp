@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/FileIo.h"
+#include "game/demo/Checkpoints.h"
+#include "game/demo/DemoFiles.h"
+#include "game/demo/DemoPlayer.h"
+#include "game/demo/DemoRecorder.h"
+#include "game/maps/SKScore.h"
+#include "game/shell/MessageLoop.h"
+#include "tests/demo/NullGame.h"
+
+namespace sk::test {
+namespace {
+
+constexpr std::uint32_t kSeed = 424242;
+// Ticks come every 16 ms from the first one at 1016 ms: tick n runs at 1016 + 16 n.
+constexpr std::uint32_t TickTime(std::uint32_t n) { return 1016 + 16 * n; }
+
+// The recorder, watched the way a playback is watched, so both runs can be compared.
+class WatchedRecorder : public DemoTap {
+ public:
+  explicit WatchedRecorder(TDemoRecorder& recorder) : recorder_(recorder) {}
+  std::vector<std::string> lines;
+  std::vector<std::uint64_t> frames;
+
+  bool BeforeEvent(Application& app, const TInputEvent& e) override { return recorder_.BeforeEvent(app, e); }
+  void AfterEvent(Application& app) override { watch_.Observe(app, recorder_.Tick(), lines); }
+  bool BeforeTick(Application& app) override {
+    watch_.Observe(app, recorder_.Tick(), lines);
+    return recorder_.BeforeTick(app);
+  }
+  void AfterTick(Application& app) override {
+    watch_.Observe(app, recorder_.Tick(), lines);
+    frames.push_back(FramePrint(app.Graphics.BackSurface));
+    recorder_.AfterTick(app);
+  }
+
+ private:
+  TDemoRecorder& recorder_;
+  TCheckpointWatch watch_;
+};
+
+struct Playback {
+  std::vector<std::string> lines;
+  std::vector<std::uint64_t> frames;
+  std::vector<std::string> routed;
+  bool finished = false;
+  bool interrupted = false;
+};
+
+// Plays `demo` from a sandbox of `playerDir`; `real` events arrive as if from the player.
+Playback Play(const TDemo& demo, const std::string& playerDir,
+              const std::vector<std::pair<std::uint32_t, TInputEvent>>& real = {}) {
+  Playback result;
+  std::string error;
+  const auto sandbox = TDemoSandbox::Create(demo, playerDir, TSettings{}, error);
+  EXPECT_TRUE(sandbox) << error;
+  if (!sandbox) return result;
+  NullGame game(sandbox->ProgramDir(), demo.Seed);
+  for (const auto& [time, event] : real) game.events.At(time, event);
+  TDemoPlayer player(demo, [&](const std::string& line) { result.lines.push_back(line); });
+  player.AfterFrame = [&](std::uint32_t, const TSurface& frame) { result.frames.push_back(FramePrint(frame)); };
+  player.Attach(*game.app);
+  RunApplication(*game.app);
+  result.routed = game.routed;
+  result.finished = player.Finished();
+  result.interrupted = player.Interrupted();
+  return result;
+}
+
+TDemo Parse(const std::string& text) {
+  const TDemoReadResult read = ParseDemoText(text);
+  EXPECT_TRUE(read.Demo) << read.Error;
+  return read.Demo.value_or(TDemo{});
+}
+
+// A session through the menu into a match and out again, recorded and played back: the
+// screens receive the same calls in the same ticks, every frame is the same, and so are the
+// checkpoints.
+TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
+  TempDir player;
+  MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\nFullScreen=0\n");
+  NullGame game(player.Root(), kSeed);
+  using K = TInputKind;
+  const std::vector<std::pair<std::uint32_t, TInputEvent>> script = {
+      {1000, NullGame::Event(K::MouseMove, 700, 10)},  // outside: nothing happens, nothing recorded
+      {TickTime(3) + 5, NullGame::Event(K::KeyDown, 0, 0, 13)},
+      {TickTime(20), NullGame::Event(K::KeyDown, 0, 0, 13)},
+      {TickTime(40) + 1, NullGame::Event(K::MouseMove, 300, 200)},
+      {TickTime(40) + 2, NullGame::Event(K::MouseDown, 300, 200)},
+      {TickTime(300) + 3, NullGame::Event(K::MouseMove, 123, 321)},
+      {TickTime(300) + 4, NullGame::Event(K::MouseDown, 123, 321)},
+      {TickTime(301), NullGame::Event(K::Character, 0, 0, 'x')},
+      {TickTime(330), NullGame::Event(K::KeyDown, 0, 0, 19)},
+      {TickTime(340), NullGame::Event(K::KeyDown, 0, 0, 65)},
+      {TickTime(400), NullGame::Event(K::KeyDown, 0, 0, 27)},
+      {TickTime(450), NullGame::Event(K::Close)},
+  };
+  for (const auto& [time, event] : script) game.events.At(time, event);
+  TDemoRecorder recorder(BeginDemo(player.Root(), kSeed));
+  WatchedRecorder watched(recorder);
+  game.app->Demo = &watched;
+  RunApplication(*game.app);
+  const std::string text = recorder.Text();
+  const auto before = Snapshot(player.Path());
+
+  const TDemo demo = Parse(text);
+  EXPECT_EQ(demo.Seed, kSeed);
+  EXPECT_EQ(demo.EndTick, 450u);
+  ASSERT_EQ(demo.Events.size(), 11u) << text;
+  EXPECT_EQ(FormatDemoEvent(demo.Events[0]), "4 key Enter\n");  // between ticks 3 and 4
+  EXPECT_EQ(FormatDemoEvent(demo.Events[1]), "20 key Enter\n");  // due together with tick 20, first
+  EXPECT_EQ(FormatDemoEvent(demo.Events[3]), "41 click 300 200\n");
+  EXPECT_EQ(FormatDemoEvent(demo.Events.back()), "450 close\n");
+
+  const Playback played = Play(demo, player.Root());
+  EXPECT_TRUE(played.finished);
+  EXPECT_EQ(played.routed, game.routed);
+  EXPECT_EQ(played.frames, watched.frames);
+  ASSERT_EQ(played.lines.size(), watched.lines.size() + 1);
+  EXPECT_EQ(std::vector(played.lines.begin(), played.lines.end() - 1), watched.lines);
+  EXPECT_EQ(played.lines.back(), "450 final frame " + FrameHash(game.app->Graphics.BackSurface));
+  // The playback saved its name and any score into its own folder, never the player's.
+  EXPECT_EQ(Snapshot(player.Path()), before);
+}
+
+// What a tick stamp means: the events of tick n reach the screens after step n - 1 and
+// before step n; the pointer and undrawable frames follow the recording too.
+TEST(DemoPlaybackTest, EventsArriveBeforeTheTickTheyAreStampedWith) {
+  TempDir player;
+  MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\n");
+  const TDemo recorded = BeginDemo(player.Root(), kSeed);
+  const TDemo demo = Parse(FormatDemoHead(recorded) +
+                           "0 key A\n"
+                           "2 move 5 6\n2 click 7 8\n2 pointer out\n"
+                           "3 nodraw\n"
+                           "4 char \\xE9\n4 pointer in\n"
+                           "end 5\n");
+  const Playback played = Play(demo, player.Root());
+  EXPECT_TRUE(played.finished);
+  const std::vector<std::string> expected = {
+      "2 key 65",  "2 step",           "2 step",  "2 click 5,6", "2 step nopointer",
+      "2 char 233", "2 step"};
+  EXPECT_EQ(played.routed, expected);
+  EXPECT_EQ(played.frames.size(), 5u);  // the undrawn tick counts all the same
+  EXPECT_EQ(played.lines.front(), "0 screen menu page 0");
+  EXPECT_TRUE(played.lines.back().starts_with("5 final frame "));
+}
+
+TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
+  TempDir player;
+  MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\nName=Ann\n");
+  const TDemo demo = Parse(FormatDemoHead(BeginDemo(player.Root(), kSeed)) + "1 key B\nend 100\n");
+  using K = TInputKind;
+  const Playback stopped = Play(demo, player.Root(),
+                                {{TickTime(2) + 1, NullGame::Event(K::KeyDown, 0, 0, 65)},
+                                 {TickTime(2) + 2, NullGame::Event(K::MouseMove, 50, 50)},
+                                 {TickTime(2) + 3, NullGame::Event(K::MouseDown, 50, 50)},
+                                 {TickTime(2) + 4, NullGame::Event(K::Character, 0, 0, 'q')},
+                                 {TickTime(4) + 1, NullGame::Event(K::KeyDown, 0, 0, 27)}});
+  EXPECT_FALSE(stopped.finished);
+  EXPECT_TRUE(stopped.interrupted);
+  const std::vector<std::string> expected = {"2 step", "2 key 66", "2 step", "2 step", "2 step", "2 step"};
+  EXPECT_EQ(stopped.routed, expected);
+  EXPECT_EQ(stopped.lines, std::vector<std::string>{"0 screen menu page 0"});
+  // Closing the window stops it the same way.
+  const Playback closed = Play(demo, player.Root(), {{TickTime(1) + 1, NullGame::Event(K::Close)}});
+  EXPECT_TRUE(closed.interrupted);
+  EXPECT_EQ(closed.routed.size(), 3u);
+}
+
+}  // namespace
+}  // namespace sk::test
