@@ -158,7 +158,7 @@ TDemo BeginDemo(const std::string& programDir, std::uint32_t seed) {
   s.DisableMusic = settings.MusicOff;
   s.Name = settings.PlayerName;
   // A missing archive ends the session at once; the replay will end the same way.
-  demo.Archive = IdentifyFile(programDir + kArchiveName).value_or(TFileIdentity{});
+  demo.Archive = IdentifyFile(programDir + kArchiveName).value_or(IdentifyBytes({}));
   for (const std::string& name : DataFileNames(programDir)) {
     if (auto id = IdentifyFile(programDir + "Data/" + name)) demo.Overrides.push_back({name, *id});
   }

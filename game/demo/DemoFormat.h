@@ -18,7 +18,8 @@ inline constexpr const char* kDemoMagic = "SKARVETH DEMO";
 inline constexpr std::uint32_t kMaxDemoTicks = 10'000'000;
 // Hours of heavy mouse work; the events of a demo this size take about twice as much memory.
 inline constexpr std::uint64_t kMaxDemoFileSize = 16u << 20;
-inline constexpr std::size_t kMaxDemoLineLength = 8192;
+// Room for the longest setting text (2047 bytes) written with escapes.
+inline constexpr std::size_t kMaxDemoLineLength = 16384;
 
 // The settings of Skarveth.ini that change what a session does. The others (window mode,
 // vertical blank, volumes) only change how it is shown and heard.

@@ -121,7 +121,7 @@ TEST(DemoFormatTest, RefusesFaultsWithTheirLineNumber) {
       {s + "setting SkipIntro 2\n", "line 3: SkipIntro must be 0 or 1, not \"2\""},
       {h + "setting SkipIntro 0\n", "line 11: setting SkipIntro is given twice"},
       {h + "score \"a.sco\" 5K\n", "line 11: the score file's bytes are not hexadecimal"},
-      {h + "end 1\n" + std::string(9000, 'x') + "\n", "line 12: the line is longer than 8192 characters"},
+      {h + "end 1\n" + std::string(17000, 'x') + "\n", "line 12: the line is longer than 16384 characters"},
   };
   for (const Refusal& c : cases) {
     const TDemoReadResult read = ParseDemoText(c.text);

@@ -80,6 +80,18 @@ TEST_F(DemoSandboxTest, ThePlaybackFolderHoldsTheRecordedStateAndGoesAwayAfterwa
   EXPECT_EQ(Snapshot(player.Path()), before);
 }
 
+// The longest name the settings hold, quotes and all, survives the demo and the settings file.
+TEST_F(DemoSandboxTest, NamesTravelExactlyThroughTheDemoAndThePlaybackSettings) {
+  demo.Settings.Name = "\"^1A\" =;b" + std::string(2038, '\xE9');
+  ASSERT_EQ(demo.Settings.Name.size(), 2047u);
+  const TDemoReadResult read = ParseDemoText(FormatDemo(demo));
+  ASSERT_TRUE(read.Demo) << read.Error;
+  EXPECT_EQ(read.Demo->Settings.Name, demo.Settings.Name);
+  const auto sandbox = Create();
+  ASSERT_TRUE(sandbox) << error;
+  EXPECT_EQ(LoadConfig(sandbox->ProgramDir()).PlayerName, demo.Settings.Name);
+}
+
 TEST_F(DemoSandboxTest, RefusesAnotherArchiveNamingBothIdentities) {
   const std::string recorded = demo.Archive.Sha256.substr(0, 12);
   auto bytes = *ReadFileBytes(player.Path("Skarveth.dat"));
