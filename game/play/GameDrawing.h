@@ -25,7 +25,8 @@ TRect CountdownRingRect(const Application& app);
 
 // The arithmetic of the pictures above, kept apart so that it can be checked by itself.
 
-// The frame of "Blood.bmp" over a model with `dying` steps left; -1 for none.
+// The frame of "Blood.bmp" over a model with `dying` steps left; -1 for none (the first two
+// steps after the kill, and once the body is gone).
 int BloodFrame(std::int32_t dying);
 // The width of the reload bar: the whole screen when ready, nothing right after a shot.
 int ReloadBarWidth(std::int32_t reload_time);

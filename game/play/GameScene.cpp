@@ -31,7 +31,6 @@ void DrawModels(Application& app) {
       game.HoveredModel = model.ModelType;
     }
     DrawImage(models, back, r.Left, r.Top, model.ModelType);
-    if (model.Dying <= 0) continue;
     const int frame = BloodFrame(model.Dying);
     if (frame < 0) continue;
     DrawImage(blood, back, r.Left + r.Width() / 2 - ImageWidth(blood) / 2,
@@ -49,6 +48,7 @@ void DrawReloadBar(Application& app) {
 }  // namespace
 
 int BloodFrame(std::int32_t dying) {
+  if (dying <= 0) return -1;
   const int frame = 2 - dying / 10;
   return frame >= 0 && frame <= 2 ? frame : -1;
 }
