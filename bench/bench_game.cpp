@@ -34,11 +34,13 @@ struct HeaviestFrame {
   bool ready = false;
 
   HeaviestFrame() {
-    ShellServices services{clock, events, desktop, audio,
-                           [](TSurface& s, TImageList& i) {
-                             return std::make_unique<TNullDisplay>(s, i);
-                           },
-                           SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"};
+    ShellServices services{
+        clock,
+        events,
+        desktop,
+        audio,
+        [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
+        SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"};
     app = std::make_unique<Application>(std::move(services));
     if (!app->Data.OpenArchive(SK_GAME_DIR "/")) return;
     app->Models = LoadModelDefinitions(app->Data);

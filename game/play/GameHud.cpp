@@ -64,10 +64,18 @@ void DrawEndTexts(const TGameState& game, TTextCanvas& canvas) {
 
 void DrawStateTexts(Application& app, TTextCanvas& canvas) {
   switch (app.Game.MatchState) {
-    case TMatchState::Countdown: canvas.Ellipse(CountdownRingRect(app)); break;
-    case TMatchState::Running: DrawRunningTexts(app, canvas); break;
-    case TMatchState::Paused: Centred(canvas, kMessageY, "Paused... (Press Any Key to Resume)"); break;
-    case TMatchState::MatchOver: DrawEndTexts(app.Game, canvas); break;
+    case TMatchState::Countdown:
+      canvas.Ellipse(CountdownRingRect(app));
+      break;
+    case TMatchState::Running:
+      DrawRunningTexts(app, canvas);
+      break;
+    case TMatchState::Paused:
+      Centred(canvas, kMessageY, "Paused... (Press Any Key to Resume)");
+      break;
+    case TMatchState::MatchOver:
+      DrawEndTexts(app.Game, canvas);
+      break;
   }
 }
 
@@ -76,11 +84,16 @@ void DrawStateTexts(Application& app, TTextCanvas& canvas) {
 std::string_view CountdownWord(std::int32_t countdown_time) {
   if (countdown_time <= 0) return {};
   switch (countdown_time / 62) {
-    case 0: return "Fight!";
-    case 1: return "One...";
-    case 2: return "Two...";
-    case 3: return "Three...";
-    default: return {};
+    case 0:
+      return "Fight!";
+    case 1:
+      return "One...";
+    case 2:
+      return "Two...";
+    case 3:
+      return "Three...";
+    default:
+      return {};
   }
 }
 
@@ -88,8 +101,8 @@ TRect CountdownRingRect(const Application& app) {
   // The last point of the first path is the map's final waypoint, where the models arrive.
   const std::size_t length = app.Game.WalkingModels.empty() ? 0 : PathLength(app.Map, 0);
   const TPathPoint centre = length > 0 ? PathPoint(app.Map, 0, length - 1) : TPathPoint{};
-  const int h = static_cast<int>(std::nearbyint(
-                    (static_cast<double>(app.Game.CountdownTime) - 62) * 10 / 31)) +
+  const int h = static_cast<int>(
+                    std::nearbyint((static_cast<double>(app.Game.CountdownTime) - 62) * 10 / 31)) +
                 kRingMinimum;
   return TRect{centre.X - h, centre.Y - h, centre.X + h, centre.Y + h};
 }

@@ -78,8 +78,8 @@ void DrawRailTrail(Application& app) {
   if (game.TrailTime == 0) return;
   const TImage& trail = FindImage(app.DXImageList(), "RailTrail.bmp");
   const TRailTrailPlacement p = PlaceRailTrail(game.ShotPoint, game.TrailTime);
-  DrawImageRotateAdd(trail, app.Graphics.BackSurface, kGun.X, kGun.Y, ImageWidth(trail),
-                     p.Length, 0, 0.5, 1.0, p.Angle, p.Alpha);
+  DrawImageRotateAdd(trail, app.Graphics.BackSurface, kGun.X, kGun.Y, ImageWidth(trail), p.Length,
+                     0, 0.5, 1.0, p.Angle, p.Alpha);
 }
 
 void DrawNumber(Application& app, std::int32_t x, std::int32_t y, std::int32_t n) {

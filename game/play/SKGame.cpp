@@ -40,14 +40,21 @@ void CountDown(Application& app) {
   TGameState& game = app.Game;
   if (game.CountdownTime <= 0) return;
   switch (game.CountdownTime) {
-    case kCountdownTicks: Play(app, kThree); break;
-    case 186: Play(app, kTwo); break;
-    case 124: Play(app, kOne); break;
+    case kCountdownTicks:
+      Play(app, kThree);
+      break;
+    case 186:
+      Play(app, kTwo);
+      break;
+    case 124:
+      Play(app, kOne);
+      break;
     case 62:
       Play(app, kFight);
       game.MatchState = TMatchState::Running;
       break;
-    default: break;
+    default:
+      break;
   }
   --game.CountdownTime;
 }

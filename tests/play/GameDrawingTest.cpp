@@ -17,9 +17,9 @@ TEST(GameDrawing, BloodFramesFollowTheDyingCount) {
 
 TEST(GameDrawing, ReloadBarGrowsFromNothingToTheWholeWidth) {
   EXPECT_EQ(ReloadBarWidth(62), 0);
-  EXPECT_EQ(ReloadBarWidth(61), 10);   // 10.32
+  EXPECT_EQ(ReloadBarWidth(61), 10);  // 10.32
   EXPECT_EQ(ReloadBarWidth(31), 320);
-  EXPECT_EQ(ReloadBarWidth(1), 630);   // 629.68
+  EXPECT_EQ(ReloadBarWidth(1), 630);  // 629.68
   EXPECT_EQ(ReloadBarWidth(0), 640);
 }
 
@@ -115,10 +115,15 @@ TEST(GameDrawing, AKilledModelShowsItsBodyThenThreeBloodFramesThenNothing) {
   const auto at = [&] { return h.FramePixel(84, 236); };
   const std::uint16_t body = Pixel565(ModelColor(6));
   const std::uint16_t ground = h.FramePixel(20, 100);
-  const std::vector<std::pair<int, std::uint16_t>> expected = {
-      {31, body}, {30, body}, {29, Pixel565(BloodColor(0))}, {20, Pixel565(BloodColor(0))},
-      {19, Pixel565(BloodColor(1))}, {10, Pixel565(BloodColor(1))},
-      {9, Pixel565(BloodColor(2))}, {1, Pixel565(BloodColor(2))}, {0, ground}};
+  const std::vector<std::pair<int, std::uint16_t>> expected = {{31, body},
+                                                               {30, body},
+                                                               {29, Pixel565(BloodColor(0))},
+                                                               {20, Pixel565(BloodColor(0))},
+                                                               {19, Pixel565(BloodColor(1))},
+                                                               {10, Pixel565(BloodColor(1))},
+                                                               {9, Pixel565(BloodColor(2))},
+                                                               {1, Pixel565(BloodColor(2))},
+                                                               {0, ground}};
   for (const auto& [dying, pixel] : expected) {
     while (h.Game().WalkingModels[0].Dying > dying) h.Steps();
     EXPECT_EQ(at(), pixel) << "Dying " << dying;
@@ -136,7 +141,7 @@ TEST(GameDrawing, TheTrailIsAddedFromTheGunToTheShotAndTheBarRefills) {
   // Straight up, 8 pixels wide: blue added on the column, nothing beside it.
   EXPECT_GT(Blue8(h.FramePixel(320, 300)), Blue8(ground));
   EXPECT_EQ(h.FramePixel(340, 300), ground);
-  EXPECT_EQ(h.FramePixel(320, 60), ground);  // beyond the shot point
+  EXPECT_EQ(h.FramePixel(320, 60), ground);              // beyond the shot point
   EXPECT_EQ(h.FramePixel(9, 475), Pixel565(kBarColor));  // 10 pixels of bar
   EXPECT_NE(h.FramePixel(10, 475), Pixel565(kBarColor));
   h.Steps(30);
@@ -172,7 +177,8 @@ void ExpectHudTexts(GameHarness& h, const std::vector<std::pair<int, std::string
   canvas.Font.Color = 0xFFFFFF;
   canvas.Brush.Style = TBrushStyle::Clear;
   const TRect clip{0, 0, 640, 480};
-  for (const auto& [y, text] : centred) DrawText(canvas, clip, 320, y, text, true, TextAlign::Centre);
+  for (const auto& [y, text] : centred)
+    DrawText(canvas, clip, 320, y, text, true, TextAlign::Centre);
   canvas.Font.Color = 0xFFFF00;
   DrawText(canvas, clip, 40, 440, "Frags", true, TextAlign::Left);
   DrawText(canvas, clip, 600, 440, "Health", true, TextAlign::Right);

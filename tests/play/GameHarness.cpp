@@ -132,7 +132,10 @@ GameHarness::GameHarness(const std::string& extra_ini,
   for (const auto& [name, bytes] : maps) dir.Write("Maps/" + name, bytes);
   desktop.programDir = dir.Root();
   desktop.timeOfDay = 4242;
-  ShellServices services{clock, events, desktop, audio,
+  ShellServices services{clock,
+                         events,
+                         desktop,
+                         audio,
                          [this](TSurface& s, TImageList& i) {
                            auto d = std::make_unique<TNullDisplay>(s, i);
                            display = d.get();

@@ -57,9 +57,10 @@ TEST(GameRules, ANormalStartCountsInAndRunsFromStep187) {
       EXPECT_EQ(CountdownWord(h.Game().CountdownTime), "Fight!");
     }
   }
-  const std::vector<std::pair<int, std::string>> expected = {
-      {1, "PlaySample 5 9"}, {63, "PlaySample 5 10"}, {125, "PlaySample 5 11"},
-      {187, "PlaySample 5 12"}};
+  const std::vector<std::pair<int, std::string>> expected = {{1, "PlaySample 5 9"},
+                                                             {63, "PlaySample 5 10"},
+                                                             {125, "PlaySample 5 11"},
+                                                             {187, "PlaySample 5 12"}};
   EXPECT_EQ(heard, expected);
   EXPECT_EQ(h.Game().CountdownTime, 0);
   EXPECT_EQ(h.Game().WalkingModels[0].Delay, delay - 62);
@@ -67,8 +68,9 @@ TEST(GameRules, ANormalStartCountsInAndRunsFromStep187) {
 }
 
 TEST(GameRules, EveryMatchStartsFreshAndDrawsTheDelaysInPathOrder) {
-  GameHarness h("DisableChat=1\n",
-                {{"Two.map", MakeMapFile({{{100, 300, 100}}, {{0, 0, 7}, {5, 5, 3}}}, {300, 300})}});
+  GameHarness h(
+      "DisableChat=1\n",
+      {{"Two.map", MakeMapFile({{{100, 300, 100}}, {{0, 0, 7}, {5, 5, 3}}}, {300, 300})}});
   h.Play("Two.map");
   TGameState& game = h.Game();
   game = TGameState{};

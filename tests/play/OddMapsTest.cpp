@@ -57,11 +57,11 @@ TEST(OddMaps, EightOverlappingPathsDieTogetherToOneShot) {
 }
 
 TEST(OddMaps, PathsOffTheScreenAndStandingStillPlayOn) {
-  GameHarness h("DisableChat=0\n",
-                {{"Odd.map", MakeMapFile({{{-300, -200, 30}, {900, 700, 30}},
-                                          {{32767, -32768, 5}},
-                                          {{320, 300, 40}}},
-                                         {320, 300})}});
+  GameHarness h(
+      "DisableChat=0\n",
+      {{"Odd.map",
+        MakeMapFile({{{-300, -200, 30}, {900, 700, 30}}, {{32767, -32768, 5}}, {{320, 300, 40}}},
+                    {320, 300})}});
   h.Play("Odd.map");
   PlayAndShoot(h, 4000);
   EXPECT_EQ(h.Game().MatchState, TMatchState::MatchOver);
