@@ -24,8 +24,8 @@ int RoundToEven(long double v) { return static_cast<int>(std::nearbyint(v)); }
 }  // namespace
 
 int IntroProgress(const TIntroState& intro, int n) {
-  // Divided first, then multiplied, in extended precision: the ties of the hop and the
-  // captions fall where the timing of the sequence was tuned.
+  // Divided first, then multiplied, in extended precision: exact halves such as
+  // 510 x 93 / 124 = 382.5 stay on the half and round to even, where doubles land beside them.
   const long double perTick = static_cast<long double>(n) / StepDuration(intro.IntroStep);
   return RoundToEven(perTick * intro.IntroTick);
 }

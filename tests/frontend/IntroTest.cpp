@@ -209,6 +209,10 @@ TEST_F(Intro, CaptionsFadeFromBlackToWhiteAndBack) {
   EXPECT_EQ(CaptionFade(*h.app), 3);
   h.app->Intro = At(7, 62);
   EXPECT_EQ(CaptionFade(*h.app), 255);
+  // 510 x 93 / 124 = 382.5 exactly: the tie goes to 382, folded back to 128. Multiplying a
+  // double 510 / 124 by 93 lands just above the half and would give 127.
+  h.app->Intro = At(7, 93);
+  EXPECT_EQ(CaptionFade(*h.app), 128);
 }
 
 // Pixels of the band that are brighter than black, and the brightest of them.
