@@ -6,7 +6,7 @@
 namespace sk::test {
 
 MenuHarness::MenuHarness() {
-  // The harness's own application has no font; this one draws text like the game.
+  // Whatever font the shell's harness is given, the menu's pages need the shipped one.
   ShellServices services = shell.app->Platform;
   services.fontPath = FontPath();
   shell.app = std::make_unique<Application>(std::move(services));
