@@ -38,18 +38,20 @@ struct MenuScene {
   std::unique_ptr<Application> app;
 
   explicit MenuScene(std::uint8_t page, const TMenuBtn& hover) {
-    ShellServices services{clock, events, desktop, audio,
-                           [](TSurface& s, TImageList& i) {
-                             return std::make_unique<TNullDisplay>(s, i);
-                           },
-                           test::FontPath()};
+    ShellServices services{
+        clock,
+        events,
+        desktop,
+        audio,
+        [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
+        test::FontPath()};
     app = std::make_unique<Application>(std::move(services));
     app->Sound.SoundOff = true;
     TImageList& images = app->DXImageList();
     AddImage(images, "Menu_Cursor.bmp", ReadArchiveFile("Menu_Cursor.bmp"), true, 0x000000, false);
     AddImage(images, "Menu_Logo.bmp", ReadArchiveFile("Menu_Logo.bmp"), true, 0xFF00FF, false);
-    AddImage(images, "Menu_Background.bmp", ReadArchiveFile("Menu_Background.bmp"), false,
-             0x000000, false);
+    AddImage(images, "Menu_Background.bmp", ReadArchiveFile("Menu_Background.bmp"), false, 0x000000,
+             false);
     RestoreImages(images);
     app->DXDraw->InitializeDisplay();
     app->ScreenState = kScreenMenu;
@@ -65,9 +67,9 @@ struct MenuScene {
     app->Menu.ListTop = 2;
     app->Menu.SelectedMap = 5;
     for (std::size_t r = 0; r < kScoreRanks; ++r) {
-      app->ScoreTable.Entries[r] = {static_cast<std::uint16_t>(900 - 100 * r),
-                                    "^1Red^2Green^3Yellow^4Blue^5Cyan^6Pink^7White" +
-                                        std::to_string(r)};
+      app->ScoreTable.Entries[r] = {
+          static_cast<std::uint16_t>(900 - 100 * r),
+          "^1Red^2Green^3Yellow^4Blue^5Cyan^6Pink^7White" + std::to_string(r)};
     }
   }
 };

@@ -6,12 +6,18 @@ namespace sk {
 
 std::span<const TMenuBtn> PageButtons(std::uint8_t page) {
   switch (page) {
-    case kMenuPageMain: return MainButtons;
-    case kMenuPageExit: return ExitButtons;
-    case kMenuPageName: return NameButtons;
-    case kMenuPageMaps: return MapButtons;
-    case kMenuPageScores: return ScoreButtons;
-    default: return {};
+    case kMenuPageMain:
+      return MainButtons;
+    case kMenuPageExit:
+      return ExitButtons;
+    case kMenuPageName:
+      return NameButtons;
+    case kMenuPageMaps:
+      return MapButtons;
+    case kMenuPageScores:
+      return ScoreButtons;
+    default:
+      return {};
   }
 }
 

@@ -113,8 +113,8 @@ void DrawScoresPage(Application& app, TTextCanvas& canvas) {
     const TRect points = ScoreCellRect(row, 2);
     DrawText(canvas, rank, RectCentreX(rank), RectCentreY(rank), std::to_string(row), false,
              TextAlign::Centre);
-    DrawText(canvas, points, RectCentreX(points), RectCentreY(points),
-             std::to_string(score.Score), false, TextAlign::Centre);
+    DrawText(canvas, points, RectCentreX(points), RectCentreY(points), std::to_string(score.Score),
+             false, TextAlign::Centre);
     DrawColorText(canvas, name, name.Left, RectCentreY(name), score.Name, true, TextAlign::Left);
   }
 }
@@ -136,8 +136,7 @@ void DrawButtons(TTextCanvas& canvas, std::span<const TMenuBtn> table, TPoint mo
               hover ? kMenuRed : kMenuBlack);
     RoundBox(canvas, r);
     canvas.Brush.Style = TBrushStyle::Clear;
-    DrawText(canvas, r, RectCentreX(r), RectCentreY(r), button.Caption, hover,
-             TextAlign::Centre);
+    DrawText(canvas, r, RectCentreX(r), RectCentreY(r), button.Caption, hover, TextAlign::Centre);
   }
 }
 
@@ -167,11 +166,21 @@ void DrawMenuPage(Application& app) {
   canvas.Font.Bold = true;
   canvas.Pen.Width = 2;
   switch (app.Menu.MenuPage) {
-    case kMenuPageMain: DrawMainPage(app, canvas); break;
-    case kMenuPageExit: DrawExitPage(app, canvas); break;
-    case kMenuPageName: DrawNamePage(app, canvas); break;
-    case kMenuPageMaps: DrawMapsPage(app, canvas); break;
-    case kMenuPageScores: DrawScoresPage(app, canvas); break;
+    case kMenuPageMain:
+      DrawMainPage(app, canvas);
+      break;
+    case kMenuPageExit:
+      DrawExitPage(app, canvas);
+      break;
+    case kMenuPageName:
+      DrawNamePage(app, canvas);
+      break;
+    case kMenuPageMaps:
+      DrawMapsPage(app, canvas);
+      break;
+    case kMenuPageScores:
+      DrawScoresPage(app, canvas);
+      break;
   }
 }
 

@@ -126,8 +126,12 @@ void ClickMaps(Application& app, int button) {
         Play(app, kMenuDisabled);
       }
       break;
-    case 4: ScrollUp(app); break;
-    case 5: ScrollDown(app); break;
+    case 4:
+      ScrollUp(app);
+      break;
+    case 5:
+      ScrollDown(app);
+      break;
   }
 }
 
@@ -195,11 +199,21 @@ void MenuClick(Application& app) {
   if (page == kMenuPageMaps) ClickMapRows(app);
   const int button = ButtonAt(PageButtons(page), app.MousePos);
   switch (page) {
-    case kMenuPageMain: ClickMain(app, button); break;
-    case kMenuPageExit: ClickExit(app, button); break;
-    case kMenuPageName: ClickName(app, button); break;
-    case kMenuPageMaps: ClickMaps(app, button); break;
-    case kMenuPageScores: ClickScores(app, button); break;
+    case kMenuPageMain:
+      ClickMain(app, button);
+      break;
+    case kMenuPageExit:
+      ClickExit(app, button);
+      break;
+    case kMenuPageName:
+      ClickName(app, button);
+      break;
+    case kMenuPageMaps:
+      ClickMaps(app, button);
+      break;
+    case kMenuPageScores:
+      ClickScores(app, button);
+      break;
   }
 }
 

@@ -143,7 +143,9 @@ TEST(MenuMapList, ScoresLoadTheSelectedMapsTable) {
 TEST(MenuMapList, DamagedOrMissingScoreFilesShowAnEmptyTable) {
   MenuHarness h;
   OnMapPage(h, 2);
-  h.shell.WriteFile("Maps/m0.sco", std::string("SKARVETH_SCORE\x01\xFF" "abc", 19));
+  h.shell.WriteFile("Maps/m0.sco", std::string("SKARVETH_SCORE\x01\xFF"
+                                               "abc",
+                                               19));
   h.ClickButton(MapButtons, 2);
   EXPECT_EQ(h.Menu().MenuPage, kMenuPageScores);
   for (const auto& e : h.App().ScoreTable.Entries) EXPECT_EQ(e, TScoreEntry{});
