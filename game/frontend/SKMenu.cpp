@@ -1,19 +1,220 @@
 #include "game/frontend/SKMenu.h"
 
+#include "game/frontend/MenuButtons.h"
+#include "game/frontend/MenuPageDrawing.h"
+#include "game/render/ColorText.h"
+#include "game/render/Cursor.h"
 #include "game/shell/Application.h"
+#include "game/shell/InputEvent.h"
+#include "game/shell/SKInit.h"
+#include "game/shell/SKMain.h"
 
 namespace sk {
+namespace {
+
+constexpr std::uint16_t kVkBack = 8;
+
+void Play(Application& app, Effect effect) { PlaySample(app.SoundModule(), effect); }
+
+std::int32_t MapCount(const Application& app) {
+  return static_cast<std::int32_t>(app.MapList.size());
+}
+
+void ClickMain(Application& app, int button) {
+  TMenuState& menu = app.Menu;
+  switch (button) {
+    case 1:
+      Play(app, kMenuNext);
+      menu.MenuPage = kMenuPageName;
+      break;
+    case 2:
+      Play(app, kMenuNext);
+      EnterCredits(app);
+      break;
+    case 3:
+      Play(app, kMenuBack);
+      menu.SavedPage = kMenuPageMain;
+      menu.MenuPage = kMenuPageExit;
+      break;
+  }
+}
+
+void ClickExit(Application& app, int button) {
+  TMenuState& menu = app.Menu;
+  if (button == 1) {
+    Play(app, kMenuBack);
+    CloseMainWindow(app);
+  } else if (button == 2) {
+    Play(app, kMenuNext);
+    menu.MenuPage = menu.SavedPage;
+  }
+}
+
+void ClickName(Application& app, int button) {
+  TMenuState& menu = app.Menu;
+  if (button == 1) {
+    Play(app, kMenuBack);
+    menu.MenuPage = kMenuPageMain;
+  } else if (button == 2) {
+    // A name of colour codes alone would stand invisible in the score table.
+    if (StripColorCodes(app.Settings.PlayerName).empty()) {
+      Play(app, kMenuDisabled);
+      return;
+    }
+    Play(app, kMenuNext);
+    menu.MenuPage = kMenuPageMaps;
+  }
+}
+
+// The list rows take the click before the buttons do.
+void ClickMapRows(Application& app) {
+  TMenuState& menu = app.Menu;
+  for (std::int32_t i = 0; i < kVisibleMapRows && menu.ListTop + i < MapCount(app); ++i) {
+    if (menu.ListTop + i < 0) continue;
+    if (ListRowRect(i).Contains(app.MousePos.X, app.MousePos.Y)) {
+      Play(app, kMenuMove);
+      menu.SelectedMap = menu.ListTop + i;
+    }
+  }
+}
+
+// The scroll buttons keep the selection on a visible row: when it would scroll out of view
+// it moves along with the edge row.
+void ScrollUp(Application& app) {
+  TMenuState& menu = app.Menu;
+  if (menu.ListTop <= 0) {
+    Play(app, kMenuDisabled);
+    return;
+  }
+  Play(app, kMenuBack);
+  --menu.ListTop;
+  if (menu.SelectedMap > menu.ListTop + kVisibleMapRows - 1) --menu.SelectedMap;
+}
+
+void ScrollDown(Application& app) {
+  TMenuState& menu = app.Menu;
+  if (MapCount(app) - menu.ListTop <= kVisibleMapRows) {
+    Play(app, kMenuDisabled);
+    return;
+  }
+  Play(app, kMenuBack);
+  ++menu.ListTop;
+  if (menu.SelectedMap < menu.ListTop) ++menu.SelectedMap;
+}
+
+void ClickMaps(Application& app, int button) {
+  TMenuState& menu = app.Menu;
+  switch (button) {
+    case 1:
+      Play(app, kMenuBack);
+      menu.MenuPage = kMenuPageName;
+      break;
+    case 2:
+      if (const TMapListEntry* entry = SelectedMapEntry(app)) {
+        Play(app, kMenuNext);
+        LoadScores(app.ScoreTable, ScoreFileName(app.ProgramDir, entry->FileName));
+        menu.MenuPage = kMenuPageScores;
+      } else {
+        Play(app, kMenuDisabled);
+      }
+      break;
+    case 3:
+      // The match's countdown is its own sound.
+      if (SelectedMapEntry(app)) {
+        EnterGame(app);
+      } else {
+        Play(app, kMenuDisabled);
+      }
+      break;
+    case 4:
+      ScrollUp(app);
+      break;
+    case 5:
+      ScrollDown(app);
+      break;
+  }
+}
+
+void ClickScores(Application& app, int button) {
+  if (button != 1) return;
+  Play(app, kMenuBack);
+  app.Menu.MenuPage = kMenuPageMaps;
+}
+
+}  // namespace
+
+const TMapListEntry* SelectedMapEntry(const Application& app) {
+  const std::int32_t selected = app.Menu.SelectedMap;
+  if (selected < 0 || selected >= MapCount(app)) return nullptr;
+  return &app.MapList[static_cast<std::size_t>(selected)];
+}
 
 void MenuStep(Application& app) {
   if (!app.DXDraw->CanDraw()) return;
-  FillSurface(app.Graphics.BackSurface, 0);
+  DrawMenuBackdrop(app);
+  DrawMenuPage(app);
+  DrawCursor(app.DXImageList(), app.Graphics.BackSurface, *app.DXDraw, app.ScreenState,
+             app.MousePos);
   app.DXDraw->Flip();
+  MenuHoverSound(app);
 }
 
-void MenuKeyDown(Application&, std::uint16_t) {}
+void MenuHoverSound(Application& app) {
+  TMenuState& menu = app.Menu;
+  // A page that has just appeared under a resting pointer is not a move onto its button.
+  if (menu.MenuPage != menu.HoverPage) menu.HoverButton = 0;
+  const int button = ButtonAt(PageButtons(menu.MenuPage), app.MousePos);
+  if (button != 0 && button != menu.HoverButton && menu.MenuPage == menu.HoverPage) {
+    Play(app, kMenuMove);
+  }
+  menu.HoverButton = button;
+  menu.HoverPage = menu.MenuPage;
+}
 
-void MenuKeyPress(Application&, std::uint8_t) {}
+void MenuKeyDown(Application& app, std::uint16_t key) {
+  TMenuState& menu = app.Menu;
+  if (key == kVkEscape) {
+    if (menu.MenuPage == kMenuPageExit) {
+      Play(app, kMenuNext);
+      menu.MenuPage = menu.SavedPage;
+    } else {
+      Play(app, kMenuBack);
+      menu.SavedPage = menu.MenuPage;
+      menu.MenuPage = kMenuPageExit;
+    }
+  } else if (key == kVkBack && menu.MenuPage == kMenuPageName) {
+    std::string& name = app.Settings.PlayerName;
+    if (!name.empty()) name.pop_back();
+  }
+}
 
-void MenuClick(Application&) {}
+void MenuKeyPress(Application& app, std::uint8_t ch) {
+  if (app.Menu.MenuPage != kMenuPageName || ch < 32) return;
+  std::string& name = app.Settings.PlayerName;
+  if (name.size() < kMaxPlayerNameLength) name.push_back(static_cast<char>(ch));
+}
+
+void MenuClick(Application& app) {
+  const std::uint8_t page = app.Menu.MenuPage;
+  if (page == kMenuPageMaps) ClickMapRows(app);
+  const int button = ButtonAt(PageButtons(page), app.MousePos);
+  switch (page) {
+    case kMenuPageMain:
+      ClickMain(app, button);
+      break;
+    case kMenuPageExit:
+      ClickExit(app, button);
+      break;
+    case kMenuPageName:
+      ClickName(app, button);
+      break;
+    case kMenuPageMaps:
+      ClickMaps(app, button);
+      break;
+    case kMenuPageScores:
+      ClickScores(app, button);
+      break;
+  }
+}
 
 }  // namespace sk

@@ -1,9 +1,11 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 namespace sk {
 
 struct Application;
+struct TMapListEntry;
 
 // Menu pages: main, exit confirmation, name entry, map selection, high scores.
 inline constexpr std::uint8_t kMenuPageMain = 0;
@@ -22,9 +24,22 @@ struct TMenuState {
   std::int32_t BackgroundOffset = 0;       // scroll of the tiled background, 0 down to -tile
 };
 
+// The frame step: backdrop, page, cursor, flip, then the hover sound.
 void MenuStep(Application& app);
+// Escape opens the exit confirmation (and closes it again); Backspace edits the name.
 void MenuKeyDown(Application& app, std::uint16_t key);
+// A typed character, appended to the name on the name page.
 void MenuKeyPress(Application& app, std::uint8_t ch);
+// The left button went down at MousePos.
 void MenuClick(Application& app);
+
+// Plays Move when the pointer has come onto a button since the last frame of the same page.
+void MenuHoverSound(Application& app);
+
+// The map the selection points at; nothing when the list is empty or the index is outside it.
+const TMapListEntry* SelectedMapEntry(const Application& app);
+
+// The longest name the name page lets the player type.
+inline constexpr std::size_t kMaxPlayerNameLength = 256;
 
 }  // namespace sk

@@ -29,6 +29,44 @@ struct TRoundShape {
   }
 };
 
+// The pixels of row `py` (pixel centres) that a shape holds: [first, last). The shape is
+// convex and symmetric about its vertical axis, so a row holds the pixel nearest that axis
+// whenever it holds any, and membership only changes once on either side of it; the ends are
+// found by bisection with the same test the shape uses, so every pixel comes out as if each
+// had been tested on its own.
+struct TSpan {
+  long long First = 0;
+  long long Last = 0;
+  bool Empty() const { return Last <= First; }
+};
+
+TSpan RowSpan(const TRoundShape& shape, double py) {
+  if (shape.Right <= shape.Left || shape.Bottom <= shape.Top) return {};
+  const auto holds = [&](long long x) { return shape.Contains(static_cast<double>(x) + 0.5, py); };
+  const long long middle = static_cast<long long>(std::floor((shape.Left + shape.Right) / 2));
+  if (!holds(middle)) return {};
+  long long out = static_cast<long long>(std::floor(shape.Left)) - 1, in = middle;
+  while (in - out > 1) {
+    const long long mid = out + (in - out) / 2;
+    (holds(mid) ? in : out) = mid;
+  }
+  const long long first = in;
+  in = middle;
+  out = static_cast<long long>(std::ceil(shape.Right)) + 1;
+  while (out - in > 1) {
+    const long long mid = in + (out - in) / 2;
+    (holds(mid) ? in : out) = mid;
+  }
+  return {first, in + 1};
+}
+
+void FillRun(std::uint16_t* row, long long from, long long to, int x0, int x1,
+             std::uint16_t pixel) {
+  from = std::max<long long>(from, x0);
+  to = std::min<long long>(to, x1);
+  if (from < to) std::fill(row + from, row + to, pixel);
+}
+
 // Paints the pen band and the brush interior of a shape, clipped to the surface.
 void PaintShape(TSurface& s, const TRoundShape& outer, const TPen& pen, const TBrush& brush) {
   if (outer.Right <= outer.Left || outer.Bottom <= outer.Top) return;
@@ -40,17 +78,23 @@ void PaintShape(TSurface& s, const TRoundShape& outer, const TPen& pen, const TB
   const int y1 = static_cast<int>(std::min<double>(s.Height, std::ceil(outer.Bottom)));
   const int x0 = static_cast<int>(std::max(0.0, std::floor(outer.Left)));
   const int x1 = static_cast<int>(std::min<double>(s.Width, std::ceil(outer.Right)));
+  if (x0 >= x1) return;
   for (int y = y0; y < y1; ++y) {
+    const double py = y + 0.5;
+    const TSpan band = RowSpan(outer, py);
+    if (band.Empty()) continue;
     std::uint16_t* row = s.Row(y);
-    for (int x = x0; x < x1; ++x) {
-      const double px = x + 0.5, py = y + 0.5;
-      if (!outer.Contains(px, py)) continue;
-      if (!inner.Contains(px, py)) {
-        row[x] = penPixel;
-      } else if (fill) {
-        row[x] = brushPixel;
-      }
+    TSpan hole = RowSpan(inner, py);
+    // The inner shape lies inside the outer one; keep the hole inside the band regardless.
+    hole.First = std::max(hole.First, band.First);
+    hole.Last = std::min(hole.Last, band.Last);
+    if (hole.Empty()) {
+      FillRun(row, band.First, band.Last, x0, x1, penPixel);
+      continue;
     }
+    FillRun(row, band.First, hole.First, x0, x1, penPixel);
+    if (fill) FillRun(row, hole.First, hole.Last, x0, x1, brushPixel);
+    FillRun(row, hole.Last, band.Last, x0, x1, penPixel);
   }
 }
 

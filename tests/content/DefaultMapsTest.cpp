@@ -1,10 +1,12 @@
 // The default maps in the built Maps folder load in the game, keep their walkers on the
-// screen, and range from a few slow paths to all eight.
+// screen, range from a few slow paths to all eight, and hide a walker only behind scenery
+// that stands nearer than its feet.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/FileIo.h"
@@ -23,6 +25,43 @@ std::vector<std::string> DefaultMaps() {
   }
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// Labels each 4-connected piece of black in the mask (one prop, or a stack of them) with the
+// lowest row it reaches: the floor line it stands on.
+struct MaskPieces {
+  std::vector<int> label;      // per pixel, -1 where the mask is white
+  std::vector<int> floor_row;  // per piece
+};
+
+MaskPieces FindPieces(const TPicture& mask) {
+  MaskPieces pieces;
+  pieces.label.assign(mask.Pixels.size(), -1);
+  std::vector<std::pair<int, int>> stack;
+  for (int y = 0; y < mask.Height; ++y) {
+    for (int x = 0; x < mask.Width; ++x) {
+      if (mask.At(x, y) != TRgb{0, 0, 0} || pieces.label[y * mask.Width + x] >= 0) continue;
+      const int id = static_cast<int>(pieces.floor_row.size());
+      pieces.floor_row.push_back(y);
+      stack.assign(1, {x, y});
+      pieces.label[y * mask.Width + x] = id;
+      while (!stack.empty()) {
+        const auto [cx, cy] = stack.back();
+        stack.pop_back();
+        pieces.floor_row[id] = std::max(pieces.floor_row[id], cy);
+        for (const auto& [nx, ny] :
+             {std::pair{cx + 1, cy}, {cx - 1, cy}, {cx, cy + 1}, {cx, cy - 1}}) {
+          if (!mask.Contains(nx, ny) || mask.At(nx, ny) != TRgb{0, 0, 0}) continue;
+          int& l = pieces.label[ny * mask.Width + nx];
+          if (l < 0) {
+            l = id;
+            stack.push_back({nx, ny});
+          }
+        }
+      }
+    }
+  }
+  return pieces;
 }
 
 TImageList MapImages() {
@@ -94,6 +133,40 @@ TEST(DefaultMaps, MasksArePureBlackAndWhiteAndLeaveTheExitOpen) {
     EXPECT_LT(black, 640 * 480 / 2);
     const TRgb at_exit = mask.At(info->Content.FinalX, info->Content.FinalY - 40);
     EXPECT_EQ(at_exit, (TRgb{255, 255, 255})) << "the exit is hidden behind scenery";
+  }
+}
+
+// The mask is drawn over every walker alike, so a piece of scenery may only overlap walkers
+// whose feet are no nearer than its own floor line; anything else hides a walker that stands
+// in front of it (and turns its shots away).
+TEST(DefaultMaps, MasksHideOnlyWalkersStandingBehindTheScenery) {
+  for (const std::string& file : DefaultMaps()) {
+    SCOPED_TRACE(file);
+    TMapState map;
+    TImageList images = MapImages();
+    ASSERT_EQ(LoadMapFile(map, images, file, [](std::size_t) {}), MapLoadResult::Loaded);
+    const auto bytes = ReadFileBytes(file);
+    ASSERT_TRUE(bytes);
+    const auto info = ReadMapFile(*bytes);
+    ASSERT_TRUE(info);
+    const auto mask_bytes = MapMaskData(*bytes, *info);
+    ASSERT_TRUE(mask_bytes);
+    const TPicture mask = DecodeBmp(*mask_bytes);
+    const MaskPieces pieces = FindPieces(mask);
+    for (std::size_t path = 0; path < map.PathTables.size(); ++path) {
+      int faults = 0;
+      for (const TPathPoint& feet : map.PathTables[path]) {
+        for (int y = std::max(0, feet.Y - 80); y < feet.Y; ++y) {
+          for (int x = std::max(0, feet.X - 25); x < std::min(640, feet.X + 25); ++x) {
+            const int piece = pieces.label[y * mask.Width + x];
+            if (piece >= 0 && feet.Y > pieces.floor_row[piece] && faults++ == 0) {
+              ADD_FAILURE() << "Path" << path + 1 << ": the walker at " << feet.X << "," << feet.Y
+                            << " is hidden by scenery standing on row " << pieces.floor_row[piece];
+            }
+          }
+        }
+      }
+    }
   }
 }
 

@@ -1,5 +1,6 @@
-// The effects decode as short 44.1 kHz Ogg Vorbis sounds that start and end quietly, and the
-// song is a module that plays for one to two minutes.
+// The effects decode as short 44.1 kHz Ogg Vorbis sounds that start and end quietly and are
+// about equally loud, and the song is a module that plays for one to two minutes about as
+// loud as they are.
 #include <gtest/gtest.h>
 #include <libopenmpt/libopenmpt.h>
 #include <vorbis/vorbisfile.h>
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -55,13 +58,33 @@ bool DecodeOgg(const std::vector<std::uint8_t>& bytes, Decoded& out) {
   return n == 0;
 }
 
-TEST(SoundContent, EffectsAreShortNormalisedAndClickFree) {
+double RmsDb(const std::vector<float>& samples) {
+  double sum = 0;
+  for (float s : samples) sum += static_cast<double>(s) * s;
+  return 10 * std::log10(std::max(sum / std::max<std::size_t>(samples.size(), 1), 1e-24));
+}
+
+constexpr const char* kEffects[] = {
+    "Menu_Move.ogg",   "Menu_Next.ogg", "Menu_Back.ogg", "Menu_Disabled.ogg", "RailGun_Shot.ogg",
+    "Model_Death.ogg", "Death.ogg",     "Damage.ogg",    "Excellent.ogg",     "Three.ogg",
+    "Two.ogg",         "One.ogg",       "Fight.ogg",     "Chat.ogg",          "Slide.ogg"};
+
+// RMS loudness of every effect, in dBFS.
+std::vector<double> EffectLoudness(SKData& data) {
+  std::vector<double> loudness;
+  for (const char* name : kEffects) {
+    Decoded sound;
+    if (DecodeOgg(Member(data, name), sound)) loudness.push_back(RmsDb(sound.samples));
+  }
+  return loudness;
+}
+
+TEST(SoundContent, EffectsAreShortLevelledAndClickFree) {
   SKData data;
   ASSERT_TRUE(data.OpenArchive(GameDir()));
-  for (const char* name :
-       {"Menu_Move.ogg", "Menu_Next.ogg", "Menu_Back.ogg", "Menu_Disabled.ogg",
-        "RailGun_Shot.ogg", "Model_Death.ogg", "Death.ogg", "Damage.ogg", "Excellent.ogg",
-        "Three.ogg", "Two.ogg", "One.ogg", "Fight.ogg", "Chat.ogg", "Slide.ogg"}) {
+  const float ceiling = std::pow(10.0f, -0.3f / 20);  // -0.3 dBFS: no clipping after decoding
+  double quietest = 0, loudest = -200;
+  for (const char* name : kEffects) {
     SCOPED_TRACE(name);
     Decoded sound;
     ASSERT_TRUE(DecodeOgg(Member(data, name), sound));
@@ -71,11 +94,16 @@ TEST(SoundContent, EffectsAreShortNormalisedAndClickFree) {
     EXPECT_LT(seconds, 2.0);
     float peak = 0;
     for (float s : sound.samples) peak = std::max(peak, std::fabs(s));
-    EXPECT_GT(peak, 0.7f);  // normalised, not left quiet
-    EXPECT_LE(peak, 1.0f);
+    EXPECT_LT(peak, ceiling);
+    const double rms = RmsDb(sound.samples);
+    EXPECT_GT(rms, -24.0) << "left quiet";
+    quietest = std::min(quietest, rms);
+    loudest = std::max(loudest, rms);
     EXPECT_LT(std::fabs(sound.samples.front()), 0.05f);
     EXPECT_LT(std::fabs(sound.samples.back()), 0.05f);
   }
+  // The railgun fires all match long; no menu click or voice may shout over it.
+  EXPECT_LE(loudest - quietest, 6.0) << "from " << quietest << " to " << loudest << " dBFS";
 }
 
 TEST(SoundContent, TheSongIsAModuleOfOneToTwoMinutes) {
@@ -94,14 +122,23 @@ TEST(SoundContent, TheSongIsAModuleOfOneToTwoMinutes) {
   const char* type = openmpt_module_get_metadata(module, "type");
   EXPECT_STREQ(type, "s3m");
   openmpt_free_string(type);
-  std::vector<float> left(48000), right(48000);
-  const std::size_t frames =
-      openmpt_module_read_float_stereo(module, 48000, left.size(), left.data(), right.data());
-  EXPECT_EQ(frames, left.size());
-  float peak = 0;
-  for (float s : left) peak = std::max(peak, std::fabs(s));
-  EXPECT_GT(peak, 0.05f);
+  // The whole first pass, both channels: about as loud as the effects on average.
+  std::vector<float> all, left(48000), right(48000);
+  std::size_t frames = 0;
+  while ((frames = openmpt_module_read_float_stereo(module, 48000, left.size(), left.data(),
+                                                    right.data())) > 0) {
+    all.insert(all.end(), left.begin(), left.begin() + frames);
+    all.insert(all.end(), right.begin(), right.begin() + frames);
+  }
   openmpt_module_destroy(module);
+  EXPECT_GE(all.size(), 2u * 48000 * 60);
+  float peak = 0;
+  for (float s : all) peak = std::max(peak, std::fabs(s));
+  EXPECT_LT(peak, 1.0f);
+  const std::vector<double> effects = EffectLoudness(data);
+  ASSERT_EQ(effects.size(), std::size(kEffects));
+  const double mean = std::accumulate(effects.begin(), effects.end(), 0.0) / effects.size();
+  EXPECT_NEAR(RmsDb(all), mean, 3.0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "game/shell/MessageLoop.h"
 #include "game/shell/SKMain.h"
+#include "render/RenderTestSupport.h"
 
 namespace sk::test {
 namespace {
@@ -111,7 +112,8 @@ ShellHarness::ShellHarness(const std::string& ini, bool withArchive) {
                            display = d.get();
                            return d;
                          },
-                         (dir / "no-font.ttf").string()};
+                         // The menu draws text from its first frame on.
+                         test::FontPath()};
   app = std::make_unique<Application>(std::move(services));
 }
 

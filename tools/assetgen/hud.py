@@ -7,26 +7,35 @@ from palette import *  # noqa: F401,F403
 
 
 def blood_strip():
-    """Three 64 x 64 frames of a splatter that bursts, spreads and drips."""
+    """Three 64 x 64 frames of a splatter that bursts, spreads and drips.
+
+    Each frame has a near-black rim and core around crimson spatter with pale wet glints:
+    the dark and light parts keep it readable on any model, the red ones included.
+    """
     rng = np.random.RandomState(7)
     drops = [(rng.uniform(0, 2 * np.pi), rng.uniform(0.35, 1.0), rng.uniform(0.6, 1.4))
              for _ in range(22)]
     frames = []
     for stage, reach in enumerate((11.0, 19.0, 27.0)):
         c = Canvas(64, 64, scale=4)
-        c.ellipse(32, 32, reach * 0.42, reach * 0.36, BLOOD_DARK)
+        c.ellipse(32, 32, reach * 0.42, reach * 0.36, BLOOD)
+        glints = []
         for ang, dist, size in drops:
             d = reach * dist
             x, y = 32 + np.cos(ang) * d, 32 + np.sin(ang) * d * 0.8
             r = size * (1.2 + stage * 0.5) * (1.1 - dist * 0.5)
             c.line([(32 + np.cos(ang) * d * 0.3, 32 + np.sin(ang) * d * 0.24), (x, y)],
                    r * 0.9, BLOOD)
-            c.ellipse(x, y, r, r * 0.85, BLOOD if dist > 0.6 else BLOOD_DARK)
+            c.ellipse(x, y, r, r * 0.85, BLOOD_LIGHT if dist > 0.6 else BLOOD)
             if stage == 2 and y > 32 and size > 1.0:
-                c.line([(x, y), (x, y + 4 + size * 4)], 1.2, BLOOD_DARK)
-        c.ellipse(32, 31, reach * 0.3, reach * 0.24, BLOOD)
-        c.ellipse(30, 29, reach * 0.12, reach * 0.08, BLOOD_LIGHT)
-        frames.append(c.array())
+                c.line([(x, y), (x, y + 4 + size * 4)], 1.4, BLOOD)
+            if r > 2.2:
+                glints.append((x - r * 0.35, y - r * 0.35, r * 0.28))
+        c.ellipse(32, 32, reach * 0.3, reach * 0.24, BLOOD_DARK)
+        c.ellipse(28.5, 28.5, reach * 0.09, reach * 0.06, BLOOD_GLINT)
+        for gx, gy, gr in glints:
+            c.ellipse(gx, gy, gr, gr, BLOOD_GLINT)
+        frames.append(outline(c.array(), BLOOD_RIM))
     return np.concatenate(frames, axis=1)
 
 

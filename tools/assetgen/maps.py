@@ -2,6 +2,9 @@
 import math
 import os
 
+import numpy as np
+from PIL import Image, ImageDraw
+
 from bmp import write_bmp_mono
 from painter import Painter
 from palette import *  # noqa: F401,F403
@@ -39,7 +42,7 @@ def rustyard(p):
     p.light(320, 205, 50, 50, AMBER_LIGHT, 0.35)
     sc.crate(p, 40, 412, 72, 62, RUST)
     sc.crate(p, 108, 412, 64, 54, shade(RUST, 0.85))
-    sc.crate(p, 66, 352, 64, 50, RUST_LIGHT)
+    sc.crate(p, 66, 352, 64, 50, RUST_LIGHT, floor=412)  # stacked on the two
     sc.barrel(p, 492, 418, 22, 60, OLIVE)
     sc.barrel(p, 540, 424, 22, 60, shade(OLIVE, 0.8))
     sc.barrel(p, 590, 420, 22, 60, RUST)
@@ -52,7 +55,8 @@ RUSTYARD = dict(
     paths=[
         [(2, 396), (120, 392), (200, 330), (270, 300)],
         [(637, 404), (540, 402), (430, 330), (360, 280)],
-        [(330, 478), (330, 400), (300, 340), (280, 320)],
+        # right of the grey crate while nearer than it, behind it once farther back
+        [(330, 478), (340, 400), (330, 330), (300, 300)],
     ])
 
 
@@ -96,9 +100,10 @@ CANYON = dict(
     paths=[
         [(2, 300), (70, 400), "wait40", (200, 330), (330, 290)],
         [(637, 300), (580, 380), "wait30", (500, 300)],
-        [(300, 478), (310, 390), "wait50", (240, 320), (380, 260)],
-        [(150, 478), (200, 420), (420, 380), (520, 300)],
-        [(240, 240), (200, 280), (330, 300), (390, 250)],
+        # up past the middle rock's right end, then crouched behind it
+        [(400, 478), (398, 398), (310, 388), "wait50", (240, 320), (380, 260)],
+        [(190, 478), (200, 420), (230, 396), (420, 380), (520, 300)],
+        [(240, 240), (240, 282), (330, 300), (390, 250)],
     ])
 
 
@@ -122,6 +127,8 @@ def reactor(p):
             p.rect(k, 362, k + 3, 374, (18, 20, 24))
     p.light(320, 310, 120, 40, RED_LIGHT, 0.35)
     sc.door(p, 320, 300, 80, 100, RED_LIGHT)
+    p.light(320, 252, 52, 62, RED_LIGHT, 0.4)  # the doorway glows white-hot like the others
+    p.light(320, 258, 30, 44, AMBER_LIGHT, 0.3)
     sc.pillar(p, 80, 0, 44, 470, STEEL)
     sc.pillar(p, 516, 0, 44, 470, STEEL)
     # a control console in the foreground
@@ -130,8 +137,8 @@ def reactor(p):
     p.rect(250, 420, 390, 432, STEEL)
     for k in range(6):
         p.rect(258 + k * 22, 440, 270 + k * 22, 448, (AMBER, TEAL, RED_LIGHT)[k % 3])
-    p.cover(pts)
-    p.cover_rect(250, 420, 390, 432)
+    p.cover(pts, name="console")
+    p.cover_rect(250, 420, 390, 432, base=480, name="console top")
     p.vignette(0.5)
 
 
@@ -169,6 +176,45 @@ def waypoints(path, final, speed):
     return out
 
 
+def walk_positions(m):
+    """Every foot point a walker of each path stands on, tick by tick, to the final point."""
+    for i, path in enumerate(m["paths"], 1):
+        recs = waypoints(path, m["final"], m["speed"])
+        ends = [(x, y) for x, y, _ in recs[1:]] + [m["final"]]
+        for (x0, y0, frames), (x1, y1) in zip(recs, ends):
+            for t in range(frames):
+                yield i, (x0 + (x1 - x0) * t / frames, y0 + (y1 - y0) * t / frames)
+        yield i, m["final"]
+
+
+def check_depth(m, p):
+    """Refuses a map whose mask disagrees with depth along its paths.
+
+    A walker is drawn under the mask, so a masked thing may only overlap walkers standing
+    behind it (feet above its floor line), and a painted thing left out of the mask only
+    walkers standing in front of it.
+    """
+    shapes = []
+    for name, pts, base, front in p.props:
+        img = Image.new("1", (640, 480), 0)
+        ImageDraw.Draw(img).polygon(pts, fill=1)
+        shapes.append((name, np.asarray(img), base, front))
+    faults = {}
+    for path, (x, y) in walk_positions(m):
+        x0, y0 = max(0, int(round(x)) - 25), max(0, int(round(y)) - 80)
+        x1, y1 = min(640, int(round(x)) + 25), min(480, int(round(y)))
+        for name, shape, base, front in shapes:
+            if shape[y0:y1, x0:x1].any() and (y > base if front else y < base):
+                faults.setdefault((path, name, front), []).append((x, y))
+    if faults:
+        lines = ["Path%d: %d foot points from (%d, %d) to (%d, %d) are %s the %s" % (
+            path, len(pts), *pts[0], *pts[-1],
+            "in front of, yet hidden by," if front else "behind, yet drawn over,", name)
+            for (path, name, front), pts in sorted(faults.items())]
+        raise ValueError("%s: the mask disagrees with depth:\n  " % m["name"]
+                         + "\n  ".join(lines))
+
+
 def description(m):
     lines = ["; Codename: Skarveth map description - build with: SKMAP %s.ini" % m["file"],
              "; (paths below are relative to the folder SKMAP runs in)",
@@ -190,6 +236,7 @@ def write_all(out):
     for m, paint, seed in MAPS:
         p = Painter(seed)
         paint(p)
+        check_depth(m, p)
         p.background().save(os.path.join(out, m["file"] + ".jpg"), quality=90, optimize=False,
                             subsampling="4:4:4")
         write_bmp_mono(os.path.join(out, m["file"] + "_mask.bmp"), p.mask_white())

@@ -18,27 +18,39 @@ def periodic_noise(n, rng, octaves=((4, 1.0), (8, 0.5), (16, 0.3), (32, 0.15))):
 
 
 def menu_background():
-    """A 128 x 128 tile of worn deck plating; every edge meets its opposite."""
-    n = 128
+    """A 256 x 256 tile of sixteen worn deck plates; every edge meets its opposite.
+
+    The tile is large and its wear soft and uneven from plate to plate, so no stain marks
+    the repeat; it stays square, because the menu scrolls it diagonally and restarts after
+    one tile's width, which a square tile hides.
+    """
+    n, plate = 256, 64
     rng = np.random.RandomState(3)
-    grime = periodic_noise(n, rng)
+    grime = periodic_noise(n, rng, ((2, 1.0), (4, 0.7), (8, 0.45), (16, 0.25), (32, 0.12)))
+    stain = periodic_noise(n, rng, ((3, 1.0), (6, 0.6), (12, 0.3)))
     speck = rng.uniform(-1, 1, (n, n))
     yy, xx = np.mgrid[0:n, 0:n]
-    base = np.array(STEEL_DARK, float) * (0.78 + 0.16 * grime[..., None] + 0.05 * speck[..., None])
-    rust = np.clip(grime - 0.45, 0, 1)[..., None] * 2.0
-    base = base * (1 - rust * 0.6) + np.array(RUST_DARK, float) * rust * 0.6
+    # every plate a little different: some newer, some duller
+    tone = 1 + rng.uniform(-0.06, 0.06, (n // plate, n // plate))
+    tone = np.kron(tone, np.ones((plate, plate)))[..., None]
+    base = np.array(STEEL_DARK, float) * tone * (0.8 + 0.12 * grime[..., None]
+                                                 + 0.05 * speck[..., None])
+    # faint, broad rust where two noises agree, so the patches are few and shapeless
+    rust = np.clip((grime + stain) * 0.5 - 0.15, 0, 0.4)[..., None] * 2.0
+    base = base * (1 - rust * 0.55) + np.array(RUST_DARK, float) * rust * 0.55
     # diamond tread on every plate
-    tread = (((xx + yy) % 16 < 2) | ((xx - yy) % 16 < 2)) & ((xx % 64 > 3) & (yy % 64 > 3))
-    base[tread] *= 1.22
-    # seams between the four plates, lit from the top left
-    base[(xx % 64) == 0] *= 0.45
-    base[(yy % 64) == 0] *= 0.45
-    base[(xx % 64) == 1] *= 1.35
-    base[(yy % 64) == 1] *= 1.35
-    for cx in (7, 57):
-        for cy in (7, 57):
-            for ox in (0, 64):
-                for oy in (0, 64):
+    inner = (xx % plate > 3) & (yy % plate > 3)
+    tread = (((xx + yy) % 16 < 2) | ((xx - yy) % 16 < 2)) & inner
+    base[tread] *= 1.2
+    # seams between the plates, lit from the top left
+    base[(xx % plate) == 0] *= 0.45
+    base[(yy % plate) == 0] *= 0.45
+    base[(xx % plate) == 1] *= 1.35
+    base[(yy % plate) == 1] *= 1.35
+    for ox in range(0, n, plate):
+        for oy in range(0, n, plate):
+            for cx in (7, plate - 7):
+                for cy in (7, plate - 7):
                     r = np.hypot(xx - cx - ox, yy - cy - oy)
                     base[r < 2.6] = np.array(STEEL, float) * 1.05
                     base[(r < 2.6) & (xx - cx - ox + yy - cy - oy > 1)] = STEEL_DARK

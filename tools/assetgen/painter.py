@@ -18,6 +18,7 @@ class Painter:
         self.d = ImageDraw.Draw(self.img)
         self.mask = Image.new("L", (W, H), 255)
         self.md = ImageDraw.Draw(self.mask)
+        self.props = []  # (name, outline, floor line, in the mask) for the depth check
 
     # --- whole-picture fills -------------------------------------------------------------
     def gradient(self, y0, y1, top, bottom):
@@ -71,12 +72,23 @@ class Painter:
     def line(self, pts, width, fill):
         self.d.line([(x * S, y * S) for x, y in pts], fill=tuple(fill), width=int(width * S))
 
-    def cover(self, pts):
-        """Marks a polygon as scenery in front of the walkers."""
-        self.md.polygon([(round(x), round(y)) for x, y in pts], fill=0)
+    def cover(self, pts, base=None, name="scenery"):
+        """Marks a polygon as scenery in front of the walkers whose feet are above `base`.
 
-    def cover_rect(self, x0, y0, x1, y1):
-        self.md.rectangle([x0, y0, x1 - 1, y1 - 1], fill=0)
+        `base` is where the thing stands on the floor (its lowest point unless given): a
+        walker nearer than that must never pass over it, which `maps.check_depth` enforces.
+        """
+        pts = [(round(x), round(y)) for x, y in pts]
+        self.md.polygon(pts, fill=0)
+        self.props.append((name, pts, max(y for _, y in pts) if base is None else base, True))
+
+    def cover_rect(self, x0, y0, x1, y1, base=None, name="scenery"):
+        self.cover([(x0, y0), (x1 - 1, y0), (x1 - 1, y1 - 1), (x0, y1 - 1)],
+                   y1 if base is None else base, name)
+
+    def stands(self, pts, base, name):
+        """Notes a painted thing left out of the mask: no walker may pass behind it."""
+        self.props.append((name, [(round(x), round(y)) for x, y in pts], base, False))
 
     # --- results ------------------------------------------------------------------------
     def blur_band(self, y0, y1, radius):

@@ -66,7 +66,9 @@ def build(title, speed, tempo, pans, orders, instruments, patterns):
     head = bytearray(title.encode("ascii")[:27].ljust(28, b"\0"))
     head += bytes([0x1A, 16, 0, 0])
     head += struct.pack("<HHHHHH", len(ordlist), len(instruments), len(patterns), 0, 0x1320, 2)
-    head += b"SCRM" + bytes([64, speed, tempo, 0x80 | 56, 16, 252]) + b"\0" * 8 + b"\0\0"
+    # master volume 72 (stereo): the rendered song averages about -17 dBFS RMS, as loud as
+    # the effects (audio.TARGET_RMS_DB), and peaks near -2 dBFS
+    head += b"SCRM" + bytes([64, speed, tempo, 0x80 | 72, 16, 252]) + b"\0" * 8 + b"\0\0"
     settings = [255] * 32
     for ch, pan in enumerate(pans):
         settings[ch] = (8 + ch // 2) if pan >= 8 else ch // 2

@@ -2,8 +2,13 @@
 from palette import *  # noqa: F401,F403
 
 
-def crate(p, x, base, w, h, colour, front=True):
-    """A box with a lit top, seen slightly from above; `base` is its bottom edge."""
+def crate(p, x, base, w, h, colour, front=True, floor=None):
+    """A box with a lit top, seen slightly from above; `base` is its bottom edge.
+
+    `floor` is the floor line it stands on when that is not its bottom edge: a crate
+    stacked on others is as near as the ones carrying it.
+    """
+    floor = base if floor is None else floor
     top = max(6, h // 5)
     face = [(x, base - h), (x + w, base - h), (x + w, base), (x, base)]
     lid = [(x + 4, base - h - top), (x + w + 4, base - h - top), (x + w, base - h), (x, base - h)]
@@ -16,7 +21,9 @@ def crate(p, x, base, w, h, colour, front=True):
     p.rect(x + w // 2 - 10, base - h // 2 - 5, x + w // 2 + 10, base - h // 2 + 5, AMBER)
     p.rect(x + w // 2 - 8, base - h // 2 - 3, x + w // 2 + 8, base - h // 2 + 3, shade(AMBER, 0.6))
     if front:
-        p.cover(face + lid)
+        p.cover(face + lid, floor, "crate at (%d, %d)" % (x, base))
+    else:
+        p.stands(face + lid, floor, "crate at (%d, %d)" % (x, base))
 
 
 def barrel(p, cx, base, r, h, colour, front=True):
@@ -29,8 +36,13 @@ def barrel(p, cx, base, r, h, colour, front=True):
     for k in (0.3, 0.7):
         p.rect(cx - r, base - h * k - 2, cx + r, base - h * k + 2, shade(colour, 0.55))
     p.rect(cx - r * 0.5, base - h * 0.55, cx + r * 0.5, base - h * 0.45, AMBER)
+    outline = (cx - r, base - h - int(r * 0.3), cx + r, base + int(r * 0.3))
+    name = "barrel at (%d, %d)" % (cx, base)
     if front:
-        p.cover_rect(cx - r, base - h - int(r * 0.3), cx + r, base + int(r * 0.3))
+        p.cover_rect(*outline, base=base, name=name)
+    else:
+        x0, y0, x1, y1 = outline
+        p.stands([(x0, y0), (x1 - 1, y0), (x1 - 1, y1 - 1), (x0, y1 - 1)], base, name)
 
 
 def pillar(p, x, top, w, base, colour, light=TEAL):
@@ -42,7 +54,7 @@ def pillar(p, x, top, w, base, colour, light=TEAL):
         p.rect(x + 3, y, x + w - 3, y + 5, shade(colour, 0.5))
         p.rect(x + w // 2 - 3, y + 14, x + w // 2 + 3, y + 22, light)
     p.rect(x - 6, base - 18, x + w + 6, base, shade(colour, 0.8))
-    p.cover_rect(x - 6, top, x + w + 6, base)
+    p.cover_rect(x - 6, top, x + w + 6, base, name="pillar at x %d" % x)
 
 
 def rock(p, pts, colour, front=True):
@@ -53,7 +65,7 @@ def rock(p, pts, colour, front=True):
         p.poly(lit + [(cx, max(y for _, y in pts))], shade(colour, 1.25))
     p.line(pts + [pts[0]], 2, shade(colour, 0.55))
     if front:
-        p.cover(pts)
+        p.cover(pts, name="rock at (%d, %d)" % pts[0])
 
 
 def door(p, cx, base, w, h, glow):
@@ -68,3 +80,5 @@ def door(p, cx, base, w, h, glow):
     p.rect(cx - w / 2 - 14, base - 4, cx + w / 2 + 14, base + 2, INK)
     p.rect(cx - 12, base - h - 32, cx + 12, base - h - 18, INK)
     p.rect(cx - 10, base - h - 30, cx + 10, base - h - 20, RED_LIGHT)
+    p.stands([(cx - w / 2 - 14, base - h - 32), (cx + w / 2 + 14, base - h - 32),
+              (cx + w / 2 + 14, base + 1), (cx - w / 2 - 14, base + 1)], base, "exit door")

@@ -4,7 +4,7 @@ import tempfile
 
 import numpy as np
 
-from audio import encode_ogg, finish, write_wav
+from audio import write_effect
 import effects
 import voice
 
@@ -13,7 +13,5 @@ def write_all(out):
     with tempfile.TemporaryDirectory() as tmp:
         for i, (name, make) in enumerate(sorted(effects.EFFECTS.items())):
             rng = np.random.RandomState(100 + i)
-            wav = os.path.join(tmp, "fx.wav")
-            write_wav(wav, finish(make(rng)))
-            encode_ogg(wav, os.path.join(out, name), 0x5C0100 + i)
+            write_effect(make(rng), os.path.join(out, name), 0x5C0100 + i, tmp)
     voice.write_all(out, 0x5C0200)

@@ -5,7 +5,7 @@ import tempfile
 
 import numpy as np
 
-from audio import RATE, encode_ogg, finish, read_wav, write_wav
+from audio import RATE, read_wav, write_effect
 
 WORDS = {
     "Three.ogg": ("Three!", 140),
@@ -36,7 +36,5 @@ def speak(text, speed, tmp):
 def write_all(out, serial_base):
     with tempfile.TemporaryDirectory() as tmp:
         for i, (name, (text, speed)) in enumerate(sorted(WORDS.items())):
-            x = finish(speak(text, speed, tmp), fade_out=0.08)
-            wav = os.path.join(tmp, "final.wav")
-            write_wav(wav, x)
-            encode_ogg(wav, os.path.join(out, name), serial_base + i)
+            write_effect(speak(text, speed, tmp), os.path.join(out, name), serial_base + i, tmp,
+                         fade_out=0.08)

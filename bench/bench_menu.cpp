@@ -1,0 +1,122 @@
+// Whole menu frames (backdrop, page, cursor, flip) with the shipped pictures and font, next to
+// memcpy of one 640 x 480 RGB565 frame. The heaviest pages are the map list with eight rows and
+// a lit button, and the high scores with eight coloured names.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "game/frontend/MenuButtons.h"
+#include "game/frontend/SKMenu.h"
+#include "game/shell/Application.h"
+#include "platform/null/FakeClock.h"
+#include "platform/null/NullDisplay.h"
+#include "platform/null/RecordingAudioEngine.h"
+#include "platform/null/RecordingDesktop.h"
+#include "platform/null/ScriptedEventSource.h"
+#include "render/RenderTestSupport.h"
+
+namespace sk {
+namespace {
+
+constexpr std::size_t kFrameBytes = 640 * 480 * 2;
+
+std::vector<std::uint8_t> ReadArchiveFile(const char* name) {
+  std::ifstream in(std::string(SK_SOURCE_DIR "/data/archive/") + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct MenuScene {
+  FakeClock clock;
+  ScriptedEventSource events{clock};
+  CallLog log;
+  RecordingDesktop desktop{log};
+  RecordingAudioEngine audio{log};
+  std::unique_ptr<Application> app;
+
+  explicit MenuScene(std::uint8_t page, const TMenuBtn& hover) {
+    ShellServices services{
+        clock,
+        events,
+        desktop,
+        audio,
+        [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
+        test::FontPath()};
+    app = std::make_unique<Application>(std::move(services));
+    app->Sound.SoundOff = true;
+    TImageList& images = app->DXImageList();
+    AddImage(images, "Menu_Cursor.bmp", ReadArchiveFile("Menu_Cursor.bmp"), true, 0x000000, false);
+    AddImage(images, "Menu_Logo.bmp", ReadArchiveFile("Menu_Logo.bmp"), true, 0xFF00FF, false);
+    AddImage(images, "Menu_Background.bmp", ReadArchiveFile("Menu_Background.bmp"), false, 0x000000,
+             false);
+    RestoreImages(images);
+    app->DXDraw->InitializeDisplay();
+    app->ScreenState = kScreenMenu;
+    app->Menu.MenuPage = page;
+    app->Menu.HoverPage = page;
+    const TPoint at{(hover.Left + hover.Right) / 2, (hover.Top + hover.Bottom) / 2};
+    app->DXDraw->WarpCursor(at);
+    app->MousePos = at;
+    for (int i = 0; i < 12; ++i) {
+      app->MapList.push_back({"Reactor Core Service Tunnels " + std::to_string(i),
+                              "ReactorCoreServiceTunnels" + std::to_string(i) + ".map"});
+    }
+    app->Menu.ListTop = 2;
+    app->Menu.SelectedMap = 5;
+    for (std::size_t r = 0; r < kScoreRanks; ++r) {
+      app->ScoreTable.Entries[r] = {
+          static_cast<std::uint16_t>(900 - 100 * r),
+          "^1Red^2Green^3Yellow^4Blue^5Cyan^6Pink^7White" + std::to_string(r)};
+    }
+  }
+};
+
+void Frames(benchmark::State& state, MenuScene& scene) {
+  for (auto _ : state) {
+    MenuStep(*scene.app);
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_MenuMapPage(benchmark::State& state) {
+  MenuScene scene(kMenuPageMaps, MapButtons[2]);
+  Frames(state, scene);
+}
+BENCHMARK(BM_MenuMapPage);
+
+void BM_MenuScorePage(benchmark::State& state) {
+  MenuScene scene(kMenuPageScores, ScoreButtons[0]);
+  Frames(state, scene);
+}
+BENCHMARK(BM_MenuScorePage);
+
+void BM_MenuMainPage(benchmark::State& state) {
+  MenuScene scene(kMenuPageMain, MainButtons[0]);
+  Frames(state, scene);
+}
+BENCHMARK(BM_MenuMainPage);
+
+void BM_MenuNamePage(benchmark::State& state) {
+  MenuScene scene(kMenuPageName, NameButtons[1]);
+  scene.app->Settings.PlayerName = "^1Unknown ^2Skarveth^7er of the Long Name";
+  Frames(state, scene);
+}
+BENCHMARK(BM_MenuNamePage);
+
+void BM_FrameMemcpy(benchmark::State& state) {
+  std::vector<std::uint8_t> from(kFrameBytes, 7), to(kFrameBytes);
+  for (auto _ : state) {
+    std::memcpy(to.data(), from.data(), kFrameBytes);
+    benchmark::DoNotOptimize(to.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FrameMemcpy);
+
+}  // namespace
+}  // namespace sk
+
+BENCHMARK_MAIN();

@@ -1,0 +1,31 @@
+#include "game/frontend/CreditsDrawing.h"
+
+#include "game/frontend/SKCredits.h"
+#include "game/render/ColorText.h"
+#include "game/shell/Application.h"
+#include "game/shell/SKMain.h"
+
+namespace sk {
+
+void DrawCreditsText(Application& app) {
+  TTextCanvas& canvas = SurfaceCanvas(app.Graphics);
+  DrawFrameRate(app);
+  canvas.Font.Name = "Verdana";
+  canvas.Font.Size = 10;
+  canvas.Font.Bold = true;
+  canvas.Font.Color = RgbColor(192, 192, 192);
+  canvas.Brush.Style = TBrushStyle::Clear;
+  // Lines wholly above or below the band are not laid out at all: most of the list is out of
+  // sight in any one frame.
+  const int reach = canvas.TextHeight("Ag");
+  const std::int64_t counter = app.Credits.CreditsCounter;
+  for (std::size_t i = 0; i < CreditLines.size(); ++i) {
+    const std::int64_t y = kCreditLineSpacing * static_cast<std::int64_t>(i) - counter;
+    if (y + reach < kCreditsBand.Top || y - reach >= kCreditsBand.Bottom) continue;
+    DrawText(canvas, kCreditsBand, 320, static_cast<int>(y), CreditLines[i], false,
+             TextAlign::Centre);
+  }
+  ReleaseCanvas(canvas);
+}
+
+}  // namespace sk

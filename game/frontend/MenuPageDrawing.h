@@ -1,0 +1,31 @@
+#pragma once
+#include <span>
+#include <string_view>
+
+#include "game/frontend/MenuButtons.h"
+#include "game/render/Geometry.h"
+#include "game/render/TextCanvas.h"
+
+namespace sk {
+
+struct Application;
+
+// The menu's colours.
+inline constexpr TColor kMenuGrey = 0x808080;
+inline constexpr TColor kMenuDarkRed = 0x800000;
+inline constexpr TColor kMenuRed = 0xFF0000;
+inline constexpr TColor kMenuBlack = 0x000000;
+
+// The moving background, and the logo above the main page.
+void DrawMenuBackdrop(Application& app);
+// Everything of the current page above the backdrop: titles, boxes, buttons, texts.
+void DrawMenuPage(Application& app);
+
+// Rounded buttons with centred captions; the one under `mouse` is lit red.
+void DrawButtons(TTextCanvas& canvas, std::span<const TMenuBtn> table, TPoint mouse);
+
+// The rounded box of a page title: 200 pixels wide at the least, 560 at the most, centred.
+TRect PageTitleBox(TTextCanvas& canvas, std::string_view text);
+void DrawPageTitle(TTextCanvas& canvas, std::string_view text);
+
+}  // namespace sk

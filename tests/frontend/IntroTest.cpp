@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "IntroCreditsHarness.h"
+#include "game/frontend/IntroDrawing.h"
+#include "game/frontend/SKIntro.h"
+#include "game/render/ColorText.h"
+#include "game/shell/SKMain.h"
+
+namespace sk::test {
+namespace {
+
+class Intro : public ::testing::Test {
+ protected:
+  void SetUp() override { h.StartIntro(); }
+  TIntroState At(int step, int tick) { return TIntroState{step, tick}; }
+  IntroCreditsHarness h;
+};
+
+TEST_F(Intro, RunsItsStepsFor3130TicksThenShowsTheMainMenuWithoutDrawing) {
+  // Steps 0-17 take 2852 ticks, so step 18 starts at tick 2853 and step 21 at tick 3023.
+  std::vector<std::pair<int, int>> sounds;  // (tick, effect)
+  for (int tick = 1; tick <= 3130; ++tick) {
+    IntroFrame(*h.app);
+    for (int effect : h.PlayedEffects()) sounds.push_back({tick, effect});
+    h.log.lines.clear();
+    if (tick == 124 || tick == 125) {
+      EXPECT_EQ(h.app->Intro.IntroStep, tick == 124 ? 0 : 1);
+    }
+  }
+  EXPECT_EQ(sounds, (std::vector<std::pair<int, int>>{{2853, kSlide}, {3023, kModelDeath}}));
+  EXPECT_EQ(h.app->ScreenState, kScreenIntro);
+  EXPECT_EQ(h.app->Intro.IntroStep, 22);
+  EXPECT_EQ(h.app->Intro.IntroTick, 46);
+  EXPECT_EQ(h.display->FlipCount, 3130);
+
+  IntroFrame(*h.app);
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_EQ(h.display->FlipCount, 3130);
+  EXPECT_TRUE(h.PlayedEffects().empty());
+}
+
+TEST_F(Intro, ProgressRoundsHalvesToEven) {
+  // 62 / 124 per tick is exactly a half: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2.
+  EXPECT_EQ(IntroProgress(At(0, 1), 62), 0);
+  EXPECT_EQ(IntroProgress(At(0, 3), 62), 2);
+  EXPECT_EQ(IntroProgress(At(0, 5), 62), 2);
+  EXPECT_EQ(IntroProgress(At(0, 124), 62), 62);
+  EXPECT_EQ(IntroProgress(At(22, 46), 208 - 40), 168);
+  EXPECT_EQ(IntroProgress(At(18, 1), 640), 21);  // 20.6
+}
+
+TEST_F(Intro, TheFirstModelHopsAcrossInThreeHopsLeaningIntoThem) {
+  // Tick 1: 640/124 = 5.2 -> x 5; 540/124 = 4.4 -> 4 degrees; sin 4 deg = 0.0698.
+  const TIntroHop first = IntroModelHop(At(7, 1));
+  EXPECT_EQ(first.X, 5);
+  EXPECT_EQ(first.Y, 313);
+  EXPECT_EQ(first.Angle, 3);
+  // Tick 31: x 160, 135 degrees, sin 0.7071 -> 71 up, 28.3 -> 28.
+  const TIntroHop mid = IntroModelHop(At(7, 31));
+  EXPECT_EQ(mid.X, 160);
+  EXPECT_EQ(mid.Y, 249);
+  EXPECT_EQ(mid.Angle, 28);
+  // Tick 62: the middle hop's top at 270 degrees leans back.
+  const TIntroHop top = IntroModelHop(At(7, 62));
+  EXPECT_EQ(top.X, 320);
+  EXPECT_EQ(top.Y, 220);
+  EXPECT_EQ(top.Angle, -40);
+  const TIntroHop last = IntroModelHop(At(7, 124));
+  EXPECT_EQ(last.X, 640);
+  EXPECT_EQ(last.Y, 320);
+  EXPECT_EQ(last.Angle, 0);
+}
+
+TEST_F(Intro, TheHoppingModelIsDrawnUprightAtTheRightEdgeAtTheStepsEnd) {
+  h.DrawIntroTick(8, 124);  // model 1, centre (640, 320), 50 x 80
+  const std::uint16_t model = Px(ModelColor(1));
+  EXPECT_EQ(h.Pixel(616, 281), model);
+  EXPECT_EQ(h.Pixel(639, 358), model);
+  EXPECT_EQ(h.Pixel(612, 320), 0);  // the black band around it
+  EXPECT_EQ(h.Pixel(630, 277), 0);
+  EXPECT_EQ(h.Pixel(630, 362), 0);
+  EXPECT_EQ(h.Pixel(10, 40), Px(RgbColor(89, 89, 89)));  // the grey above the band
+}
+
+TEST_F(Intro, StepZeroIsGreyWithABlackBandAndStep17BrightensTheBand) {
+  h.DrawIntroTick(0, 1);
+  const std::uint16_t grey = Px(RgbColor(89, 89, 89));
+  EXPECT_EQ(h.Pixel(0, 79), grey);
+  EXPECT_EQ(h.Pixel(639, 400), grey);
+  EXPECT_EQ(h.Pixel(0, 80), 0);
+  EXPECT_EQ(h.Pixel(639, 399), 0);
+  h.DrawIntroTick(17, 62);  // the band half way: 44.5 -> 44
+  EXPECT_EQ(h.Pixel(320, 240), Px(RgbColor(44, 44, 44)));
+  h.DrawIntroTick(17, 124);
+  EXPECT_EQ(h.Pixel(320, 240), grey);
+}
+
+TEST_F(Intro, TheMakersLogoIsCentredAndRipplesAwayInStep5) {
+  const std::uint16_t logo = Px(kVoskColor);
+  h.DrawIntroTick(4, 1);  // 200 x 100 at (220, 190)
+  EXPECT_EQ(h.Pixel(220, 190), logo);
+  EXPECT_EQ(h.Pixel(419, 289), logo);
+  EXPECT_EQ(h.Pixel(219, 240), 0);
+  EXPECT_EQ(h.Pixel(420, 240), 0);
+  h.DrawIntroTick(3, 124);  // fully in and calm again
+  EXPECT_EQ(h.Pixel(220, 190), logo);
+  EXPECT_EQ(h.Pixel(219, 240), 0);
+  h.DrawIntroTick(5, 124);  // gone
+  EXPECT_EQ(h.Pixel(320, 240), 0);
+  h.DrawIntroTick(5, 62);  // rippling: some rows shifted right of the still logo
+  int shifted = 0;
+  for (int y = 190; y < 290; ++y) shifted += h.Pixel(425, y) != 0;
+  EXPECT_GT(shifted, 0);
+  EXPECT_LT(shifted, 100);
+}
+
+TEST_F(Intro, TheLogoHalvesSlideInCloseAndRiseToWhereTheMenuShowsIt) {
+  // The 300 x 80 logo in halves of 40 rows, x = 320 - 150 = 170.
+  const std::uint16_t upper = Px(kUpperHalfColor);
+  const std::uint16_t lower = Px(kLowerHalfColor);
+  h.DrawIntroTick(18, 31);  // in place: upper at the top, lower at the bottom
+  EXPECT_EQ(h.Pixel(170, 0), upper);
+  EXPECT_EQ(h.Pixel(469, 39), upper);
+  EXPECT_EQ(h.Pixel(170, 440), lower);
+  EXPECT_EQ(h.Pixel(169, 440), Px(RgbColor(89, 89, 89)));
+  h.DrawIntroTick(20, 15);  // closed on the middle line
+  EXPECT_EQ(h.Pixel(170, 200), upper);
+  EXPECT_EQ(h.Pixel(170, 239), upper);
+  EXPECT_EQ(h.Pixel(170, 240), lower);
+  EXPECT_EQ(h.Pixel(170, 279), lower);
+  h.DrawIntroTick(21, 1);  // over the standing menu background
+  EXPECT_EQ(h.Pixel(170, 199), Px(kTileColor));
+  EXPECT_EQ(h.Pixel(170, 200), upper);
+  EXPECT_EQ(h.app->Menu.BackgroundOffset, 0);
+
+  h.DrawIntroTick(22, 46);
+  EXPECT_EQ(h.Pixel(170, 31), Px(kTileColor));
+  EXPECT_EQ(h.Pixel(170, 32), upper);
+  EXPECT_EQ(h.Pixel(469, 71), upper);
+  EXPECT_EQ(h.Pixel(170, 72), lower);
+  EXPECT_EQ(h.Pixel(469, 111), lower);
+  EXPECT_EQ(h.Pixel(170, 112), Px(kTileColor));
+  // The menu's main page draws the whole picture at ((640 - 300) / 2, 32): the same place.
+  EXPECT_EQ((640 - 300) / 2, 170);
+}
+
+TEST_F(Intro, TheRowOfModelsStandsInTheMiddle) {
+  h.DrawIntroTick(19, 1);  // x = 320 - 200 + 50 k, y = 240 - 40
+  for (int k = 0; k < 8; ++k) {
+    EXPECT_EQ(h.Pixel(120 + 50 * k, 200), Px(ModelColor(k))) << k;
+    EXPECT_EQ(h.Pixel(169 + 50 * k, 279), Px(ModelColor(k))) << k;
+  }
+  EXPECT_EQ(h.Pixel(119, 240), Px(RgbColor(89, 89, 89)));
+  EXPECT_EQ(h.Pixel(520, 240), Px(RgbColor(89, 89, 89)));
+}
+
+TEST_F(Intro, AnyPlainKeyOrALeftClickEndsItAtOnceWithoutASound) {
+  // The last tick of step 17: the next frame would start "Slide.ogg".
+  h.DrawIntroTick(17, 124);
+  h.log.lines.clear();
+  const int flips = h.display->FlipCount;
+  DispatchEvent(*h.app, TInputEvent{TInputKind::KeyDown, 'A', kShift});
+  EXPECT_EQ(h.app->ScreenState, kScreenIntro);
+  DispatchEvent(*h.app, TInputEvent{TInputKind::KeyDown, 'A', 0});
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_TRUE(h.PlayedEffects().empty());
+  EXPECT_EQ(h.display->FlipCount, flips);
+
+  IntroCreditsHarness clicked;
+  clicked.StartIntro();
+  clicked.DrawIntroTick(20, 15);
+  TInputEvent click{TInputKind::MouseDown};
+  click.Button = TMouseButton::Left;
+  click.X = 300;
+  click.Y = 200;
+  DispatchEvent(*clicked.app, click);
+  EXPECT_EQ(clicked.app->ScreenState, kScreenMenu);
+  EXPECT_TRUE(clicked.PlayedEffects().empty());
+}
+
+TEST_F(Intro, StandsStillWhileTheDisplayCannotDraw) {
+  IntroFrame(*h.app);
+  h.LoseDisplay();
+  for (int i = 0; i < 200; ++i) IntroFrame(*h.app);
+  EXPECT_EQ(h.app->Intro.IntroStep, 0);
+  EXPECT_EQ(h.app->Intro.IntroTick, 1);
+  EXPECT_EQ(h.display->FlipCount, 1);
+  h.display->RestoreFails = false;
+  IntroFrame(*h.app);
+  EXPECT_EQ(h.app->Intro.IntroTick, 2);
+}
+
+TEST_F(Intro, CaptionsFadeFromBlackToWhiteAndBack) {
+  // Step 1 lasts 248 ticks: 510 / 248 = 2.06 per tick.
+  h.app->Intro = At(1, 1);
+  EXPECT_EQ(CaptionFade(*h.app), 2);
+  EXPECT_EQ(h.app->Graphics.Canvas.Font.Color, RgbColor(2, 2, 2));
+  h.app->Intro = At(1, 124);
+  EXPECT_EQ(CaptionFade(*h.app), 255);
+  h.app->Intro = At(1, 125);  // 257.06 -> 257, folded back to 253
+  EXPECT_EQ(CaptionFade(*h.app), 253);
+  h.app->Intro = At(1, 248);
+  EXPECT_EQ(CaptionFade(*h.app), 0);
+  h.app->Intro = At(6, 1);  // 186 ticks: 2.74 -> 3
+  EXPECT_EQ(CaptionFade(*h.app), 3);
+  h.app->Intro = At(7, 62);
+  EXPECT_EQ(CaptionFade(*h.app), 255);
+  // 510 x 93 / 124 = 382.5 exactly: the tie goes to 382, folded back to 128. Multiplying a
+  // double 510 / 124 by 93 lands just above the half and would give 127.
+  h.app->Intro = At(7, 93);
+  EXPECT_EQ(CaptionFade(*h.app), 128);
+}
+
+// Pixels of the band that are brighter than black, and the brightest of them.
+int LitPixels(const TSurface& s, int top, int bottom, std::uint16_t* brightest) {
+  int lit = 0;
+  *brightest = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = 0; x < kScreenWidth; ++x) {
+      const std::uint16_t p = s.At(x, y);
+      lit += p != 0;
+      if (p > *brightest) *brightest = p;
+    }
+  }
+  return lit;
+}
+
+TEST_F(Intro, ACaptionIsWhiteInTheMiddleOfItsStepAndGoneAtItsEnd) {
+  std::uint16_t brightest = 0;
+  h.DrawIntroTick(15, 124);  // "in The Game..." around y = 240
+  EXPECT_GT(LitPixels(h.Back(), 225, 255, &brightest), 100);
+  EXPECT_EQ(brightest, 0xFFFF);
+  h.DrawIntroTick(15, 248);
+  EXPECT_EQ(LitPixels(h.Back(), 80, 400, &brightest), 0);
+}
+
+TEST(IntroCaptions, ModelNamesAreShownWithoutTheirColourCodes) {
+  IntroCreditsHarness coded;
+  coded.dir.Write("Data/Models.def", ModelsDef({"^1Kr^3o^7v^", "b", "c", "d", "e", "f", "g", "h"}));
+  coded.StartIntro();
+  coded.DrawIntroTick(7, 62);
+  IntroCreditsHarness plain;
+  plain.dir.Write("Data/Models.def", ModelsDef({"Krov", "b", "c", "d", "e", "f", "g", "h"}));
+  plain.StartIntro();
+  plain.DrawIntroTick(7, 62);
+  EXPECT_EQ(coded.Back().Pixels, plain.Back().Pixels);
+  std::uint16_t brightest = 0;
+  EXPECT_GT(LitPixels(coded.Back(), 128, 153, &brightest), 50);
+}
+
+TEST(IntroCaptions, EveryCaptionFitsOnTheScreen) {
+  IntroCreditsHarness h;
+  h.Start();
+  TTextCanvas& canvas = SurfaceCanvas(h.app->Graphics);
+  canvas.Font.Size = 24;
+  canvas.Font.Bold = true;
+  EXPECT_LE(canvas.TextWidth(kIntroMakersLine), 640);
+  EXPECT_LE(canvas.TextWidth("Codename: Skarveth"), 640);
+  canvas.Font.Size = 16;
+  for (const char* line : kIntroAffiliationLines) EXPECT_LE(canvas.TextWidth(line), 640) << line;
+  ReleaseCanvas(canvas);
+}
+
+// Every step at its first, middle and last tick, then on into the menu.
+void RunEveryStep(IntroCreditsHarness& h) {
+  for (int step = 0; step < kIntroSteps; ++step) {
+    const int d = IntroDurations[static_cast<std::size_t>(step)];
+    for (int tick : {1, d / 2, d}) h.DrawIntroTick(step, tick);
+  }
+  IntroFrame(*h.app);
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
+}
+
+TEST(IntroBadInput, OddTinyAndHugePicturesAndLongNamesDrawClipped) {
+  const std::string longName(255, 'W');
+  const std::string allCodes = [] {
+    std::string s;
+    for (int i = 0; i < 127; ++i) s += "^" + std::to_string(i % 9);
+    return s + "^";
+  }();
+  struct Case {
+    int logoW, logoH, menuW, menuH, modelsW, modelsH;
+  };
+  for (const Case& c : {Case{1, 1, 1, 1, 1, 1}, Case{201, 99, 301, 81, 400, 79},
+                        Case{1500, 3, 2000, 7, 30, 500}, Case{7, 900, 3, 1001, 2000, 80}}) {
+    IntroCreditsHarness h;
+    h.Put("Logo_Vosk.bmp", SolidBmp(c.logoW, c.logoH, kVoskColor));
+    h.Put("Menu_Logo.bmp", SolidBmp(c.menuW, c.menuH, kUpperHalfColor));
+    h.Put("Models.bmp", SolidBmp(c.modelsW, c.modelsH, ModelColor(2)));
+    h.dir.Write("Data/Models.def", ModelsDef({longName, allCodes, "^", "^^", "", "b", "c", "d"}));
+    h.StartIntro();
+    RunEveryStep(h);
+  }
+}
+
+TEST(IntroBadInput, AnEmptyOrMissingPictureDrawsNothingOfIt) {
+  IntroCreditsHarness h;
+  h.dir.Write("Data/Logo_Vosk.bmp", std::string());
+  h.dir.Write("Data/Models.bmp", std::string());
+  h.StartIntro();
+  RunEveryStep(h);
+}
+
+}  // namespace
+}  // namespace sk::test

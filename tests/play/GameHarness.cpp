@@ -1,0 +1,213 @@
+#include "GameHarness.h"
+
+#include <gtest/gtest.h>
+
+#include "common/ByteWriter.h"
+#include "game/shell/SKInit.h"
+#include "game/shell/SKMain.h"
+#include "support/JpegEncode.h"
+
+namespace sk::test {
+namespace {
+
+// Frames side by side, each filled with its own colour.
+TPicture Strip(int frame_width, int height, int frames, TRgb (*color)(int)) {
+  TPicture p(frame_width * frames, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < p.Width; ++x) p.At(x, y) = color(x / frame_width);
+  }
+  return p;
+}
+
+Bytes Archive(const std::vector<std::pair<std::string, Bytes>>& members) {
+  ByteWriter dir;
+  dir.U16(static_cast<std::uint16_t>(members.size()));
+  for (const auto& [name, data] : members) {
+    dir.U32(static_cast<std::uint32_t>(data.size()));
+    dir.ShortString(name);
+  }
+  const Bytes directory = dir.Take();
+  ByteWriter out;
+  out.Text("SKARVETH_DATA");
+  out.U8(0x01);
+  out.U32(static_cast<std::uint32_t>(directory.size()));
+  out.Bytes(directory);
+  for (const auto& member : members) out.Bytes(member.second);
+  return out.Take();
+}
+
+// Eight models "^<n>Name<k>" with chat lines "Name<k> line <c>".
+Bytes ModelsDef() {
+  std::string text;
+  for (int k = 0; k < 8; ++k) {
+    text += "^" + std::to_string(k % 7 + 1) + "Name" + std::to_string(k) + "\r\n";
+    for (int c = 0; c < 10; ++c) {
+      text += "Name" + std::to_string(k) + " line " + std::to_string(c) + "\r\n";
+    }
+  }
+  return Bytes(text.begin(), text.end());
+}
+
+Bytes GameArchive() {
+  return Archive({
+      {"Cursor.bmp", EncodeBmp(TPicture(16, 16))},  // all black: the key, so nothing shows
+      {"Models.bmp", EncodeBmp(Strip(50, 80, 8, ModelColor))},
+      {"RailTrail.bmp", EncodeBmp(TPicture(8, 64, kTrailColor))},
+      {"RailBar.bmp", EncodeBmp(TPicture(64, 10, kBarColor))},
+      {"Numbers.bmp", EncodeBmp(Strip(32, kDigitHeight, 10, DigitColor))},
+      {"Blood.bmp", EncodeBmp(Strip(kBloodSize, kBloodSize, 3, BloodColor))},
+      {"Models.def", ModelsDef()},
+  });
+}
+
+}  // namespace
+
+Bytes EncodeBmp(const TPicture& picture) {
+  const std::uint32_t stride = (static_cast<std::uint32_t>(picture.Width) * 3 + 3) & ~3u;
+  const std::uint32_t data_size = stride * static_cast<std::uint32_t>(picture.Height);
+  ByteWriter w;
+  w.Text("BM");
+  w.U32(54 + data_size);
+  w.U32(0);
+  w.U32(54);
+  w.U32(40);
+  w.I32(picture.Width);
+  w.I32(picture.Height);
+  w.U16(1);
+  w.U16(24);
+  w.U32(0);
+  w.U32(data_size);
+  w.U32(2835);
+  w.U32(2835);
+  w.U32(0);
+  w.U32(0);
+  for (int y = picture.Height - 1; y >= 0; --y) {
+    for (int x = 0; x < picture.Width; ++x) {
+      const TRgb p = picture.At(x, y);
+      w.U8(p.B);
+      w.U8(p.G);
+      w.U8(p.R);
+    }
+    for (std::uint32_t pad = static_cast<std::uint32_t>(picture.Width) * 3; pad < stride; ++pad) {
+      w.U8(0);
+    }
+  }
+  return w.Take();
+}
+
+Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final_waypoint,
+                  const TPicture* mask, int background_width, int background_height) {
+  const Bytes jpeg = EncodeJpeg(TPicture(background_width, background_height, TRgb{64, 64, 64}));
+  const Bytes bmp = mask ? EncodeBmp(*mask) : Bytes{};
+  // Written field by field, so that paths the map builder refuses (no waypoint at all) can
+  // be tried too.
+  ByteWriter w;
+  w.Bytes(kMapMagic);
+  w.ShortString("Test");
+  w.I16(static_cast<std::int16_t>(final_waypoint.X));
+  w.I16(static_cast<std::int16_t>(final_waypoint.Y));
+  w.U8(static_cast<std::uint8_t>(paths.size()));
+  for (const auto& path : paths) {
+    w.U8(static_cast<std::uint8_t>(path.size()));
+    for (const TWayPoint& p : path) {
+      w.I16(p.X);
+      w.I16(p.Y);
+      w.U16(p.Frames);
+    }
+  }
+  w.I32(static_cast<std::int32_t>(jpeg.size()));
+  w.I32(static_cast<std::int32_t>(bmp.size()));
+  w.Bytes(jpeg);
+  w.Bytes(bmp);
+  return w.Take();
+}
+
+GameHarness::GameHarness(const std::string& extra_ini,
+                         const std::vector<std::pair<std::string, Bytes>>& maps) {
+  // "$DIR/" in the settings stands for the program folder (for TestMap).
+  std::string ini = "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\nName=^2Ace\n" + extra_ini;
+  if (const auto at = ini.find("$DIR/"); at != std::string::npos) ini.replace(at, 5, dir.Root());
+  dir.Write("Skarveth.ini", ini);
+  dir.Write("Skarveth.dat", GameArchive());
+  for (const auto& [name, bytes] : maps) dir.Write("Maps/" + name, bytes);
+  desktop.programDir = dir.Root();
+  desktop.timeOfDay = 4242;
+  ShellServices services{clock,
+                         events,
+                         desktop,
+                         audio,
+                         [this](TSurface& s, TImageList& i) {
+                           auto d = std::make_unique<TNullDisplay>(s, i);
+                           display = d.get();
+                           return d;
+                         },
+                         SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"};
+  app = std::make_unique<Application>(std::move(services));
+  FormCreate(*app);
+  EXPECT_FALSE(app->Terminated) << (desktop.errorBoxes.empty() ? "" : desktop.errorBoxes[0]);
+  TakeSounds();
+}
+
+GameHarness::~GameHarness() = default;
+
+void GameHarness::Play(const std::string& file) {
+  for (std::size_t i = 0; i < app->MapList.size(); ++i) {
+    if (app->MapList[i].FileName == file) app->Menu.SelectedMap = static_cast<std::int32_t>(i);
+  }
+  EnterGame(*app);
+  ASSERT_EQ(app->ScreenState, kScreenGame) << file << " does not load";
+  TakeSounds();
+}
+
+void GameHarness::SkipCountdown() {
+  app->Game.CountdownTime = 0;
+  app->Game.MatchState = TMatchState::Running;
+}
+
+void GameHarness::Steps(int n) {
+  for (int k = 0; k < n; ++k) DXTimerTimer(*app, 1);
+  EXPECT_TRUE(desktop.errorBoxes.empty()) << desktop.errorBoxes.front();
+}
+
+void GameHarness::MoveTo(int x, int y) {
+  TInputEvent e;
+  e.Kind = TInputKind::MouseMove;
+  e.X = x;
+  e.Y = y;
+  DispatchEvent(*app, e);
+}
+
+void GameHarness::Click() {
+  TInputEvent e;
+  e.Kind = TInputKind::MouseDown;
+  e.Button = TMouseButton::Left;
+  e.X = app->MousePos.X;
+  e.Y = app->MousePos.Y;
+  DispatchEvent(*app, e);
+}
+
+void GameHarness::Key(std::uint16_t key) {
+  TInputEvent e;
+  e.Kind = TInputKind::KeyDown;
+  e.Key = key;
+  DispatchEvent(*app, e);
+}
+
+void GameHarness::Place(std::size_t i, std::int32_t position, std::int32_t type) {
+  TWalkingModel& model = app->Game.WalkingModels.at(i);
+  model.Active = true;
+  model.Position = position;
+  model.ModelType = type;
+  model.Dying = 0;
+}
+
+std::vector<std::string> GameHarness::TakeSounds() {
+  std::vector<std::string> sounds;
+  for (; soundsSeen_ < log.lines.size(); ++soundsSeen_) {
+    const std::string& line = log.lines[soundsSeen_];
+    if (line.rfind("PlaySample", 0) == 0 || line.rfind("SetPan", 0) == 0) sounds.push_back(line);
+  }
+  return sounds;
+}
+
+}  // namespace sk::test
