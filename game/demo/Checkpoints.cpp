@@ -23,9 +23,6 @@ std::string MatchMapName(const Application& app, const std::string& testMapName)
   return index < app.MapList.size() ? app.MapList[index].FileName : std::string();
 }
 
-// The place the finished match took in the map's score table.
-std::int32_t MatchRank(const Application&) { return 0; }
-
 }  // namespace
 
 void TCheckpointWatch::Observe(const Application& app, std::uint32_t tick,
@@ -65,7 +62,7 @@ void TCheckpointWatch::ObserveMatch(const Application& app, std::uint32_t tick,
   }
   if (game.MatchState == TMatchState::MatchOver && matchState_ != TMatchState::MatchOver) {
     lines.push_back(at + "matchend frags " + std::to_string(game.Frags) + " health " +
-                    std::to_string(game.Health) + " rank " + std::to_string(MatchRank(app)));
+                    std::to_string(game.Health) + " rank " + std::to_string(game.ScoreRank));
   }
   models_ = game.WalkingModels;
   matchState_ = game.MatchState;

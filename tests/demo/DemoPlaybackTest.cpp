@@ -85,20 +85,25 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
   MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\nFullScreen=0\n");
   NullGame game(player.Root(), kSeed);
   using K = TInputKind;
-  const std::vector<std::pair<std::uint32_t, TInputEvent>> script = {
+  std::vector<std::pair<std::uint32_t, TInputEvent>> script = {
       {1000, NullGame::Event(K::MouseMove, 700, 10)},  // outside: nothing happens, nothing recorded
-      {TickTime(3) + 5, NullGame::Event(K::KeyDown, 0, 0, 13)},
-      {TickTime(20), NullGame::Event(K::KeyDown, 0, 0, 13)},
-      {TickTime(40) + 1, NullGame::Event(K::MouseMove, 300, 200)},
-      {TickTime(40) + 2, NullGame::Event(K::MouseDown, 300, 200)},
-      {TickTime(300) + 3, NullGame::Event(K::MouseMove, 123, 321)},
-      {TickTime(300) + 4, NullGame::Event(K::MouseDown, 123, 321)},
-      {TickTime(301), NullGame::Event(K::Character, 0, 0, 'x')},
-      {TickTime(330), NullGame::Event(K::KeyDown, 0, 0, 19)},
-      {TickTime(340), NullGame::Event(K::KeyDown, 0, 0, 65)},
-      {TickTime(400), NullGame::Event(K::KeyDown, 0, 0, 27)},
-      {TickTime(450), NullGame::Event(K::Close)},
+      {TickTime(3) + 5, NullGame::Event(K::MouseMove, 320, 217)},
+      {TickTime(4), NullGame::Event(K::MouseDown, 320, 217)},  // "Play Skarveth"
+      {TickTime(30), NullGame::Event(K::MouseMove, 520, 417)},
+      {TickTime(31), NullGame::Event(K::MouseDown, 520, 417)},  // "Next >"
+      {TickTime(60), NullGame::Event(K::MouseDown, 520, 417)},  // "Fight! >"
+      {TickTime(61), NullGame::Event(K::Character, 0, 0, 'x')},
   };
+  // Shots all over the field while the models walk, a pause, then back to the maps.
+  for (std::uint32_t n = 0; n < 16; ++n) {
+    const int x = static_cast<int>(40 + n * 37 % 560), y = static_cast<int>(150 + n * 53 % 300);
+    script.push_back({TickTime(320 + 63 * n) + 3, NullGame::Event(K::MouseMove, x, y)});
+    script.push_back({TickTime(320 + 63 * n) + 4, NullGame::Event(K::MouseDown, x, y)});
+    if (n == 6) script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 19)});
+    if (n == 7) script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 65)});
+  }
+  script.push_back({TickTime(1450), NullGame::Event(K::KeyDown, 0, 0, 27)});
+  script.push_back({TickTime(1500), NullGame::Event(K::Close)});
   for (const auto& [time, event] : script) game.events.At(time, event);
   TDemoRecorder recorder(BeginDemo(player.Root(), kSeed));
   WatchedRecorder watched(recorder);
@@ -109,12 +114,14 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
 
   const TDemo demo = Parse(text);
   EXPECT_EQ(demo.Seed, kSeed);
-  EXPECT_EQ(demo.EndTick, 450u);
-  ASSERT_EQ(demo.Events.size(), 11u) << text;
-  EXPECT_EQ(FormatDemoEvent(demo.Events[0]), "4 key Enter\n");  // between ticks 3 and 4
-  EXPECT_EQ(FormatDemoEvent(demo.Events[1]), "20 key Enter\n");  // due together with tick 20, first
-  EXPECT_EQ(FormatDemoEvent(demo.Events[3]), "41 click 300 200\n");
-  EXPECT_EQ(FormatDemoEvent(demo.Events.back()), "450 close\n");
+  EXPECT_EQ(demo.EndTick, 1500u);
+  ASSERT_EQ(demo.Events.size(), script.size() - 1) << text;
+  EXPECT_EQ(FormatDemoEvent(demo.Events[0]), "4 move 320 217\n");  // between ticks 3 and 4
+  EXPECT_EQ(FormatDemoEvent(demo.Events[1]), "4 click 320 217\n");  // due together with tick 4, first
+  EXPECT_EQ(FormatDemoEvent(demo.Events.back()), "1500 close\n");
+  const std::string lines = ::testing::PrintToString(watched.lines);
+  EXPECT_NE(lines.find("60 match \\\"CanyonRelay.map\\\""), std::string::npos) << lines;
+  EXPECT_NE(lines.find(" arrival entry "), std::string::npos) << lines;
 
   const Playback played = Play(demo, player.Root());
   EXPECT_TRUE(played.finished);
@@ -122,7 +129,7 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
   EXPECT_EQ(played.frames, watched.frames);
   ASSERT_EQ(played.lines.size(), watched.lines.size() + 1);
   EXPECT_EQ(std::vector(played.lines.begin(), played.lines.end() - 1), watched.lines);
-  EXPECT_EQ(played.lines.back(), "450 final frame " + FrameHash(game.app->Graphics.BackSurface));
+  EXPECT_EQ(played.lines.back(), "1500 final frame " + FrameHash(game.app->Graphics.BackSurface));
   // The playback saved its name and any score into its own folder, never the player's.
   EXPECT_EQ(Snapshot(player.Path()), before);
 }

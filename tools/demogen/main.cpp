@@ -178,7 +178,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: SKDEMOGEN GAME_DIR OUT_DIR\n");
     return 2;
   }
-  std::string gameDir = argv[1];
+  // Absolute: the test-mode session runs in another folder.
+  std::string gameDir = fs::absolute(argv[1]).string();
   if (!gameDir.ends_with('/')) gameDir += '/';
   const std::string outDir = argv[2];
   std::vector<DemoCase> cases;
