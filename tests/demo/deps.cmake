@@ -1,5 +1,5 @@
-# The demo tests play on the built archive and maps, and run SKDEMO.
-add_dependencies(test_${area} skarveth_data SKDEMO)
+# The demo tests play on the built archive and maps, and run SKDEMO and the game.
+add_dependencies(test_${area} skarveth_data SKDEMO Skarveth)
 
 # The demo suite: each demo of tests/demos played by SKDEMO must give its expected checkpoints.
 file(GLOB SK_SUITE_DEMOS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/demos/*.txt)
