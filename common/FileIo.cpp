@@ -147,14 +147,14 @@ std::string NormalizeSeparators(std::string path) {
   return path;
 }
 
-std::string DescribeUnreadable(const std::string& path) {
+std::string OpenProblem(const std::string& path) {
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) return std::strerror(errno);
   struct stat st {};
   if (::fstat(file.Get(), &st) != 0) return std::strerror(errno);
   if (S_ISDIR(st.st_mode)) return std::strerror(EISDIR);
   if (!S_ISREG(st.st_mode)) return "not a regular file";
-  return "the file cannot be read";
+  return "";
 }
 
 }  // namespace sk

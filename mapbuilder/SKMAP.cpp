@@ -37,7 +37,8 @@ std::string ExpandFileName(const std::string& name) {
 
 // The standard-error line for a file that cannot be read: the full path and the reason.
 std::string UnreadableDetail(const std::string& path) {
-  return ExpandFileName(path) + ": " + DescribeUnreadable(path);
+  const std::string problem = OpenProblem(path);
+  return ExpandFileName(path) + ": " + (problem.empty() ? "the file cannot be read" : problem);
 }
 
 // The whole picture file. Its size must fit the map's signed 32-bit field.

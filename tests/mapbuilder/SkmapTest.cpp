@@ -246,7 +246,8 @@ TEST_F(Skmap, RefusesPicturesOf2GiB) {
 std::string BmpHeader(std::int32_t width, std::int32_t height) {
   std::string h = "BM" + std::string(12, '\0');
   const auto put32 = [&h](std::int32_t v) {
-    for (int i = 0; i < 4; ++i) h += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+      h += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
   };
   put32(40);
   put32(width);

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "ShellHarness.h"
+#include "common/MapFormat.h"
 #include "game/shell/SKInit.h"
 
 namespace sk::test {
 namespace {
 
-std::vector<std::string> Lines(std::initializer_list<std::string> first, const std::vector<std::string>& more = {}) {
+std::vector<std::string> Lines(std::initializer_list<std::string> first,
+                               const std::vector<std::string>& more = {}) {
   std::vector<std::string> v(first);
   v.insert(v.end(), more.begin(), more.end());
   return v;
@@ -15,7 +17,8 @@ std::vector<std::string> Lines(std::initializer_list<std::string> first, const s
 std::vector<std::string> EngineStartAndLoad() {
   std::vector<std::string> v = {"AudioInit 44100 32", "SetEffectVolume 255"};
   for (int c = 0; c < 8; ++c) v.push_back("ReserveChannel " + std::to_string(c));
-  for (int n = 0; n < 15; ++n) v.push_back("LoadSample " + std::to_string(n) + " " + std::to_string(10 + n));
+  for (int n = 0; n < 15; ++n)
+    v.push_back("LoadSample " + std::to_string(n) + " " + std::to_string(10 + n));
   v.push_back("LoadSong 64");
   v.push_back("SetSongVolume 1 255");
   return v;
@@ -42,7 +45,8 @@ TEST(Startup, IntroFirstInTheFixedOrder) {
 }
 
 TEST(Startup, SkipIntroEntersTheMenuBeforeTheEngineRuns) {
-  ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\nFrameDelay=-5\nSoundVolume=300\n");
+  ShellHarness h(
+      "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\nFrameDelay=-5\nSoundVolume=300\n");
   h.Start();
   std::vector<std::string> expected;
   for (int c = 0; c < 8; ++c) expected.push_back("StopChannel " + std::to_string(c));
@@ -71,7 +75,8 @@ TEST(Startup, FullScreenByDefaultAndSilentWithoutADevice) {
 TEST(Startup, MissingArchiveEndsWithTheDataFileMessage) {
   ShellHarness h("[Skarveth Configuration]\nName=Typed\n", false);
   EXPECT_EQ(h.Run(), 1);
-  EXPECT_EQ(h.desktop.errorBoxes, std::vector<std::string>{"Codename: Skarveth|Cannot load data file."});
+  EXPECT_EQ(h.desktop.errorBoxes,
+            std::vector<std::string>{"Codename: Skarveth|Cannot load data file."});
   EXPECT_EQ(h.log.lines, Lines({"ErrorBox Cannot load data file."}));
   EXPECT_FALSE(h.display->Initialized());
   EXPECT_EQ(h.ReadFile("Skarveth.ini"), "[Skarveth Configuration]\nName=Typed\n");
@@ -81,10 +86,47 @@ TEST(Startup, UnreadableTestMapEndsTheProgramWithItsQuotedPath) {
   ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nTestMap=Maps\\Nowhere.map\n");
   EXPECT_EQ(h.Run(), 1);
   // The message ends in a quote, which sorts below ".", so no dot is added.
-  EXPECT_EQ(h.desktop.errorBoxes,
-            std::vector<std::string>{"Codename: Skarveth|Cannot load test map: \"Maps\\Nowhere.map\""});
+  EXPECT_EQ(
+      h.desktop.errorBoxes,
+      std::vector<std::string>{"Codename: Skarveth|Cannot load test map: \"Maps\\Nowhere.map\""});
   EXPECT_FALSE(h.app->Data.IsOpen());
   EXPECT_TRUE(h.app->Settings.ChatDisabled);
+}
+
+TEST(Startup, TheConsoleGetsThePathTriedAndTheReason) {
+  ShellHarness missing("[Skarveth Configuration]\n", false);
+  EXPECT_EQ(missing.Run(), 1);
+  const std::string archive = missing.desktop.programDir + "Skarveth.dat";
+  EXPECT_EQ(missing.desktop.errorDetails,
+            std::vector<std::string>{archive + ": No such file or directory"});
+
+  ShellHarness foreign("[Skarveth Configuration]\n", false);
+  foreign.WriteFile("Skarveth.dat", "SKARVETH_DATX and more");
+  EXPECT_EQ(foreign.Run(), 1);
+  EXPECT_EQ(foreign.desktop.errorBoxes,
+            std::vector<std::string>{"Codename: Skarveth|Cannot load data file."});
+  EXPECT_EQ(foreign.desktop.errorDetails,
+            std::vector<std::string>{foreign.desktop.programDir +
+                                     "Skarveth.dat: not a data archive of this game"});
+
+  const TMapContent content{"Bad", 320, 240, {{{10, 300, 50}}}};
+  const auto no_jpeg = AssembleMapFile(content, Bytes{'n', 'o', 't', ' ', 'J'}, {});
+  const std::vector<std::pair<std::string, std::string>> maps = {
+      {"Maps/none.map", "No such file or directory"},
+      {"Maps", "Is a directory"},
+      {"Skarveth.ini", "the file is not a map file (wrong magic)"},
+      {"Maps/bad.map", "the background is not a JPEG picture the game can decode"}};
+  for (const auto& [name, reason] : maps) {
+    ShellHarness h;
+    h.WriteFile("Maps/bad.map", *no_jpeg);
+    const std::string path = h.desktop.programDir + name;
+    h.WriteFile("Skarveth.ini", "[Skarveth Configuration]\nFullScreen=0\nTestMap=" + path + "\n");
+    EXPECT_EQ(h.Run(), 1);
+    EXPECT_EQ(
+        h.desktop.errorBoxes,
+        std::vector<std::string>{"Codename: Skarveth|Cannot load test map: \"" + path + "\""});
+    EXPECT_EQ(h.desktop.errorDetails, std::vector<std::string>{path + ": " + reason});
+  }
 }
 
 TEST(Startup, TestMapPathAcceptsBackslashes) {
