@@ -152,8 +152,6 @@ void MoveCursor(Application& app, TPoint point) {
   app.MousePos = point;
 }
 
-void CenterCursor(Application& app) {
-  MoveCursor(app, TPoint{kScreenWidth / 2, kScreenHeight / 2});
-}
+void CenterCursor(Application& app) { MoveCursor(app, TPoint{kScreenWidth / 2, kScreenHeight / 2}); }
 
 }  // namespace sk
