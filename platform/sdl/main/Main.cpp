@@ -1,6 +1,7 @@
 // The game's program entry: one copy at a time, the SDL back-ends, the main window's loop.
 #include <SDL.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "game/shell/Application.h"
@@ -12,6 +13,7 @@
 #include "platform/sdl/SdlDesktop.h"
 #include "platform/sdl/SdlEventSource.h"
 #include "platform/sdl/SingleInstance.h"
+#include "platform/sdl/StartChecks.h"
 
 namespace {
 // Shipped beside the program, so no system font lookup happens at run time.
@@ -20,10 +22,20 @@ constexpr const char* kFontFile = "DejaVuSans-Bold.ttf";
 
 int main() {
   sk::SingleInstanceLock lock;
-  if (!lock.Acquire()) return 0;  // another copy runs: leave without a word
+  if (!lock.Acquire()) {  // another copy runs: leave as before, but say why
+    std::fprintf(stderr, "%s is already running.\n", sk::kApplicationTitle);
+    return 0;
+  }
 
+  sk::CloseOnInterrupt();
   SDL_SetHint(SDL_HINT_APP_NAME, sk::kApplicationTitle);
   SDL_Init(SDL_INIT_EVENTS);
+  if (!sk::StartVideo()) {
+    std::fprintf(stderr, "%s needs a graphical desktop (no display found).\n",
+                 sk::kApplicationTitle);
+    SDL_Quit();
+    return 1;
+  }
 
   sk::SdlClock clock;
   sk::SdlEventSource events(clock);
