@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The one entry point for players and developers:
-#   ./make.sh play            install what is missing, build everything, start the game
+#   ./make.sh play            install what is missing, build the game's folder, start the game
 #   ./make.sh test            install what is missing, build everything, run every test
 #   ./make.sh test-sanitize   the same tests built with AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./make.sh build           install and build only
@@ -29,10 +29,14 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-build() {  # build <folder> [cmake options...]
+configure() {  # configure <folder> [cmake options...]
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+}
+
+build() {  # build <folder> [cmake options...]: everything, tests and benchmarks included
+  configure "$@"
+  cmake --build "$1" -j "$(nproc)"
 }
 
 run_tests() {  # run_tests <folder>
@@ -42,7 +46,9 @@ run_tests() {  # run_tests <folder>
 case "${1:-}" in
   play)
     install_missing
-    build build
+    configure build
+    # Only the ready-to-play folder: the tests and benchmarks wait for `./make.sh test`.
+    cmake --build build -j "$(nproc)" --target ready_to_play
     if [ -x build/Skarveth/Skarveth ]; then
       cd build/Skarveth && exec ./Skarveth
     fi

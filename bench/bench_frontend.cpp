@@ -9,6 +9,7 @@
 #include <iterator>
 #include <vector>
 
+#include "bench/FrameMemcpy.h"
 #include "frontend/IntroCreditsHarness.h"
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/IntroDrawing.h"
@@ -19,27 +20,15 @@
 namespace sk {
 namespace {
 
-constexpr std::size_t kFrameBytes = 640 * 480 * 2;
-
 // The harness with the pictures and model names of the game's data folder.
 void UseGameData(test::IntroCreditsHarness& h) {
   const std::filesystem::path data = SK_SOURCE_DIR "/data/archive";
-  for (const char* member : {"Models.bmp", "Logo_Vosk.bmp", "Menu_Logo.bmp",
-                             "Menu_Background.bmp", "Menu_Cursor.bmp", "Models.def"}) {
+  for (const char* member : {"Models.bmp", "Logo_Vosk.bmp", "Menu_Logo.bmp", "Menu_Background.bmp",
+                             "Menu_Cursor.bmp", "Models.def"}) {
     std::ifstream in(data / member, std::ios::binary);
     h.Put(member, test::Bytes(std::istreambuf_iterator<char>(in), {}));
   }
 }
-
-void BM_Memcpy(benchmark::State& state) {
-  std::vector<std::uint8_t> src(kFrameBytes, 1), dst(kFrameBytes);
-  for (auto _ : state) {
-    std::memcpy(dst.data(), src.data(), kFrameBytes);
-    benchmark::DoNotOptimize(dst.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_Memcpy);
 
 // Draws every tick of one intro step in turn, without presenting it.
 void RunIntroStep(benchmark::State& state, int step) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/FrameMemcpy.h"
 #include "game/play/GameDrawing.h"
 #include "game/render/Cursor.h"
 #include "game/shell/Application.h"
@@ -21,8 +22,6 @@
 
 namespace sk {
 namespace {
-
-constexpr std::size_t kFrameBytes = 640 * 480 * 2;
 
 struct HeaviestFrame {
   CallLog log;
@@ -82,16 +81,6 @@ struct HeaviestFrame {
                app->MousePos);
   }
 };
-
-void BM_Memcpy(benchmark::State& state) {
-  std::vector<std::uint8_t> src(kFrameBytes, 1), dst(kFrameBytes);
-  for (auto _ : state) {
-    std::memcpy(dst.data(), src.data(), kFrameBytes);
-    benchmark::DoNotOptimize(dst.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_Memcpy);
 
 void BM_HeaviestGameFrame(benchmark::State& state) {
   HeaviestFrame frame;

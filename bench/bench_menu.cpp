@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/FrameMemcpy.h"
 #include "game/frontend/MenuButtons.h"
 #include "game/frontend/SKMenu.h"
 #include "game/shell/Application.h"
@@ -21,8 +22,6 @@
 
 namespace sk {
 namespace {
-
-constexpr std::size_t kFrameBytes = 640 * 480 * 2;
 
 std::vector<std::uint8_t> ReadArchiveFile(const char* name) {
   std::ifstream in(std::string(SK_SOURCE_DIR "/data/archive/") + name, std::ios::binary);
@@ -105,16 +104,6 @@ void BM_MenuNamePage(benchmark::State& state) {
   Frames(state, scene);
 }
 BENCHMARK(BM_MenuNamePage);
-
-void BM_FrameMemcpy(benchmark::State& state) {
-  std::vector<std::uint8_t> from(kFrameBytes, 7), to(kFrameBytes);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), kFrameBytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_FrameMemcpy);
 
 }  // namespace
 }  // namespace sk

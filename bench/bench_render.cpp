@@ -8,13 +8,12 @@
 #include <random>
 #include <vector>
 
+#include "bench/FrameMemcpy.h"
 #include "game/render/ColorText.h"
 #include "game/render/Draw.h"
 
 namespace sk {
 namespace {
-
-constexpr std::size_t kFrameBytes = 640 * 480 * 2;
 
 // A full-screen picture with a quarter of its pixels magenta, scattered.
 TPicture ScreenPicture(bool keyed) {
@@ -46,16 +45,6 @@ struct Scene {
     RestoreImages(list);
   }
 };
-
-void BM_Memcpy(benchmark::State& state) {
-  std::vector<std::uint8_t> src(kFrameBytes, 1), dst(kFrameBytes);
-  for (auto _ : state) {
-    std::memcpy(dst.data(), src.data(), kFrameBytes);
-    benchmark::DoNotOptimize(dst.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_Memcpy);
 
 void BM_SdlColorKeyBlit(benchmark::State& state) {
   Scene scene;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 
 namespace sk {
 namespace {
@@ -144,6 +145,16 @@ std::string NameOf(const std::string& path) {
 std::string NormalizeSeparators(std::string path) {
   std::replace(path.begin(), path.end(), '\\', '/');
   return path;
+}
+
+std::string OpenProblem(const std::string& path) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.Get() < 0) return std::strerror(errno);
+  struct stat st {};
+  if (::fstat(file.Get(), &st) != 0) return std::strerror(errno);
+  if (S_ISDIR(st.st_mode)) return std::strerror(EISDIR);
+  if (!S_ISREG(st.st_mode)) return "not a regular file";
+  return "";
 }
 
 }  // namespace sk

@@ -35,4 +35,9 @@ std::string NameOf(const std::string& path);
 // The path with every '\' turned into '/'.
 std::string NormalizeSeparators(std::string path);
 
+// Why the file at `path` cannot be opened for reading as a regular file, in the system's words
+// where it has some ("No such file or directory", "Is a directory", ...); empty when it can.
+// For messages to a person only.
+std::string OpenProblem(const std::string& path);
+
 }  // namespace sk

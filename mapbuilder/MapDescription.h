@@ -8,10 +8,16 @@
 
 namespace sk {
 
-// Why SKMAP stops: the text it prints after "ERROR: ".
+// Why SKMAP stops: the text it prints after "ERROR: ", and for a file it could not read,
+// one more line for standard error naming the path tried and the system's reason.
 class BuildFailure : public std::runtime_error {
  public:
-  explicit BuildFailure(const std::string& message) : std::runtime_error(message) {}
+  explicit BuildFailure(const std::string& message, std::string detail = "")
+      : std::runtime_error(message), detail_(std::move(detail)) {}
+  const std::string& Detail() const { return detail_; }
+
+ private:
+  std::string detail_;
 };
 
 inline constexpr const char* kMapSection = "Skarveth Map";

@@ -9,6 +9,7 @@
 #include "common/IniFile.h"
 #include "common/MapFormat.h"
 #include "mapbuilder/MapDescription.h"
+#include "mapbuilder/MapWarnings.h"
 
 namespace sk {
 namespace {
@@ -34,6 +35,12 @@ std::string ExpandFileName(const std::string& name) {
   return error ? name : full.string();
 }
 
+// The standard-error line for a file that cannot be read: the full path and the reason.
+std::string UnreadableDetail(const std::string& path) {
+  const std::string problem = OpenProblem(path);
+  return ExpandFileName(path) + ": " + (problem.empty() ? "the file cannot be read" : problem);
+}
+
 // The whole picture file. Its size must fit the map's signed 32-bit field.
 Bytes ReadPicture(const std::string& path, const char* cannot_open, const char* too_large) {
   const std::string file = NormalizeSeparators(path);
@@ -41,7 +48,16 @@ Bytes ReadPicture(const std::string& path, const char* cannot_open, const char* 
   std::error_code error;
   const auto size = std::filesystem::file_size(file, error);
   if (!error && size > kMaxMapPictureSize) throw BuildFailure(too_large);
-  throw BuildFailure(cannot_open);
+  throw BuildFailure(cannot_open, UnreadableDetail(file));
+}
+
+// After the summary, on standard error, so the printed lines stay the same for scripts.
+void PrintWarnings(const std::vector<std::string>& warnings, const std::string& map_file) {
+  if (warnings.empty()) return;
+  std::cout.flush();
+  for (const std::string& warning : warnings) std::cerr << "WARNING: " << warning << '\n';
+  std::cerr << "WARNING: the game may refuse or misdraw this map; see how it loads with: SKVIEW "
+            << map_file << '\n';
 }
 
 void PrintSummary(const TMapDescription& d, std::size_t file_size) {
@@ -58,7 +74,8 @@ void PrintSummary(const TMapDescription& d, std::size_t file_size) {
 void BuildMap(const std::vector<std::string>& args) {
   if (args.size() != 1) throw BuildFailure("Usage: SKMAP <Skarveth map ini file>");
   const std::string ini_path = ExpandFileName(args[0]);
-  if (GetFileKind(ini_path) != FileKind::Regular) throw BuildFailure("Ini file not found.");
+  if (GetFileKind(ini_path) != FileKind::Regular)
+    throw BuildFailure("Ini file not found.", UnreadableDetail(ini_path));
   const TMapDescription d = ReadMapDescription(IniFile::Load(ini_path));
 
   const Bytes background = ReadPicture(d.BackgroundJPEG, "Cannot open JPEG background file.",
@@ -75,6 +92,7 @@ void BuildMap(const std::vector<std::string>& args) {
   PrintSummary(d, map->size());
   PrintLine("");
   PrintLine("SUCCESS: Map file was built successfully.");
+  PrintWarnings(FindMapWarnings(d, background, mask), NormalizeSeparators(d.MapFileName));
 }
 
 }  // namespace
@@ -87,6 +105,8 @@ int main(int argc, char** argv) {
     sk::BuildMap(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const sk::BuildFailure& failure) {
     sk::PrintLine(std::string("ERROR: ") + failure.what());
+    std::cout.flush();
+    if (!failure.Detail().empty()) std::cerr << "SKMAP: " << failure.Detail() << '\n';
     status = 1;
   } catch (const std::bad_alloc&) {
     sk::PrintLine("ERROR: Out of memory.");

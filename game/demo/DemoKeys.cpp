@@ -38,7 +38,7 @@ std::optional<std::uint16_t> DemoKeyFromName(std::string_view name) {
   }
   const auto number = [](std::string_view digits) -> std::optional<unsigned> {
     unsigned value = 0;
-    if (digits.empty() || digits.size() > 3) return std::nullopt;
+    if (digits.empty() || digits.size() > 5) return std::nullopt;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
     return value;
@@ -50,7 +50,7 @@ std::optional<std::uint16_t> DemoKeyFromName(std::string_view name) {
   }
   if (name.starts_with("vk")) {
     const auto n = number(name.substr(2));
-    if (n && *n <= 255) return static_cast<std::uint16_t>(*n);
+    if (n && *n <= 65535) return static_cast<std::uint16_t>(*n);
   }
   return std::nullopt;
 }

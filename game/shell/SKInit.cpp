@@ -1,5 +1,7 @@
 #include "game/shell/SKInit.h"
 
+#include <filesystem>
+
 #include "common/Error.h"
 #include "common/FileIo.h"
 #include "game/shell/Application.h"
@@ -28,17 +30,39 @@ void EnterFirstScreen(Application& app) {
   }
 }
 
-// The map of this match: the test map, or the entry picked on the menu's map page.
-bool LoadMatchMap(Application& app) {
-  std::string file;
-  if (app.Settings.TestMode) {
-    file = TestMapFile(app.Settings.TestMapPath);
-  } else {
-    const auto index = static_cast<std::size_t>(app.Menu.SelectedMap);
-    if (app.Menu.SelectedMap < 0 || index >= app.MapList.size()) return false;
-    file = app.ProgramDir + "Maps/" + app.MapList[index].FileName;
-  }
-  return LoadMap(app.Map, app.DXImageList(), file, app.Game.WalkingModels);
+// The map file of this match: the test map, or the entry picked on the menu's map page
+// (empty when nothing valid is picked).
+std::string MatchMapFile(const Application& app) {
+  if (app.Settings.TestMode) return TestMapFile(app.Settings.TestMapPath);
+  const auto index = static_cast<std::size_t>(app.Menu.SelectedMap);
+  if (app.Menu.SelectedMap < 0 || index >= app.MapList.size()) return "";
+  return app.ProgramDir + "Maps/" + app.MapList[index].FileName;
+}
+
+MapLoadResult LoadMatchMap(Application& app, const std::string& file) {
+  if (file.empty()) return MapLoadResult::Unreadable;
+  std::vector<TWalkingModel>& models = app.Game.WalkingModels;
+  return LoadMapFile(app.Map, app.DXImageList(), file, [&models](std::size_t path_count) {
+    models.resize(path_count);
+    for (TWalkingModel& model : models) model.Position = 0;
+  });
+}
+
+// For the console: the full path of a file and why the game could not use it.
+std::string FileProblem(const std::string& file, const std::string& reason) {
+  std::error_code error;
+  const auto full = std::filesystem::absolute(file, error);
+  return (error ? file : full.string()) + ": " + reason;
+}
+
+std::string MapProblem(const std::string& file, MapLoadResult result) {
+  const std::string problem = result == MapLoadResult::Unreadable ? OpenProblem(file) : "";
+  return FileProblem(file, problem.empty() ? DescribeMapLoadResult(result) : problem);
+}
+
+std::string ArchiveProblem(const std::string& file) {
+  const std::string problem = OpenProblem(file);
+  return FileProblem(file, problem.empty() ? "not a data archive of this game" : problem);
 }
 
 }  // namespace
@@ -52,7 +76,9 @@ void InitAll(Application& app) {
   app.ProgramDir = app.Platform.desktop.ProgramDir();
   app.Settings = LoadConfig(app.ProgramDir);
   ApplySettings(app);
-  if (!app.Data.OpenArchive(app.ProgramDir)) throw Error(kDataFileError);
+  if (!app.Data.OpenArchive(app.ProgramDir)) {
+    throw Error(kDataFileError, ArchiveProblem(app.ProgramDir + "Skarveth.dat"));
+  }
   app.Models = LoadModelDefinitions(app.Data);
   app.MapList = BuildMapList(app.ProgramDir);
   EnterFirstScreen(app);
@@ -83,9 +109,12 @@ void FreeAll(Application& app) {
 void EnterGame(Application& app) {
   StopSamples(app.SoundModule());
   LoadGameImages(app);
-  if (!LoadMatchMap(app)) {
+  const std::string file = MatchMapFile(app);
+  const MapLoadResult loaded = LoadMatchMap(app, file);
+  if (loaded != MapLoadResult::Loaded) {
     if (app.Settings.TestMode) {
-      throw Error("Cannot load test map: \"" + app.Settings.TestMapPath + "\"");
+      throw Error("Cannot load test map: \"" + app.Settings.TestMapPath + "\"",
+                  MapProblem(file, loaded));
     }
     EnterMenu(app, kMenuPageMaps);
     return;

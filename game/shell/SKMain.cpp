@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/Error.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 
@@ -24,6 +25,8 @@ template <typename F>
 void Guarded(Application& app, F&& action) {
   try {
     action();
+  } catch (const Error& e) {
+    AppException(app, e.what(), e.Detail());
   } catch (const std::exception& e) {
     AppException(app, e.what());
   }
@@ -169,8 +172,8 @@ std::string ErrorBoxText(const std::string& message) {
   return message;
 }
 
-void AppException(Application& app, const std::string& message) {
-  app.Platform.desktop.ShowErrorBox(kApplicationTitle, ErrorBoxText(message));
+void AppException(Application& app, const std::string& message, const std::string& detail) {
+  app.Platform.desktop.ShowErrorBox(kApplicationTitle, ErrorBoxText(message), detail);
   try {
     FreeAll(app);
   } catch (const std::exception&) {

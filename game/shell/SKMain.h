@@ -44,7 +44,8 @@ void DrawFrameRate(Application& app);
 std::string FrameRateText(const Application& app);
 
 // The one handler of unexpected errors: shows the message, releases everything, ends.
-void AppException(Application& app, const std::string& message);
+// `detail` goes to the console only (see Error::Detail).
+void AppException(Application& app, const std::string& message, const std::string& detail = "");
 // The message as the error box shows it: a "." is added after a last character above ".".
 std::string ErrorBoxText(const std::string& message);
 

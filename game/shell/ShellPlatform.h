@@ -35,8 +35,10 @@ class Desktop {
   virtual void ShowMainWindow() = 0;
   // Hidden while the game is active: the screens draw their own cursor picture.
   virtual void SetCursorVisible(bool visible) = 0;
-  // A modal error box with a stop icon and an OK button; the text is Windows-1252.
-  virtual void ShowErrorBox(const std::string& title, const std::string& message) = 0;
+  // A modal error box with a stop icon and an OK button; the text is Windows-1252. `detail`
+  // (the path tried, the reason; may be empty) goes only to the console, beside the message.
+  virtual void ShowErrorBox(const std::string& title, const std::string& message,
+                            const std::string& detail) = 0;
   // The folder of the program's file, ending in '/'.
   virtual std::string ProgramDir() = 0;
   // Milliseconds since midnight of the current UTC day: the seed of a new run.

@@ -16,6 +16,7 @@ class RecordingDesktop : public Desktop {
   std::string programDir = "./";
   std::uint32_t timeOfDay = 0;
   std::vector<std::string> errorBoxes;  // "title|message"
+  std::vector<std::string> errorDetails;  // the console's extra text of each box
   bool cursorVisible = true;
 
   void ShowMainWindow() override { log_.Add("ShowMainWindow"); }
@@ -23,8 +24,10 @@ class RecordingDesktop : public Desktop {
     cursorVisible = visible;
     log_.Add(visible ? "ShowCursor" : "HideCursor");
   }
-  void ShowErrorBox(const std::string& title, const std::string& message) override {
+  void ShowErrorBox(const std::string& title, const std::string& message,
+                    const std::string& detail) override {
     errorBoxes.push_back(title + "|" + message);
+    errorDetails.push_back(detail);
     log_.Add("ErrorBox " + message);
   }
   std::string ProgramDir() override { return programDir; }

@@ -25,9 +25,14 @@ void SdlDesktop::SetCursorVisible(bool visible) {
   SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void SdlDesktop::ShowErrorBox(const std::string& title, const std::string& message) {
+void SdlDesktop::ShowErrorBox(const std::string& title, const std::string& message,
+                              const std::string& detail) {
   const std::string text = Cp1252ToUtf8(message);
-  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  if (detail.empty()) {
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  } else {
+    std::fprintf(stderr, "%s: %s (%s)\n", title.c_str(), text.c_str(), detail.c_str());
+  }
   std::fflush(stderr);
   SDL_ShowCursor(SDL_ENABLE);
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), Window());

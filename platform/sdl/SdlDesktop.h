@@ -16,7 +16,8 @@ class SdlDesktop : public Desktop {
 
   void ShowMainWindow() override;
   void SetCursorVisible(bool visible) override;
-  void ShowErrorBox(const std::string& title, const std::string& message) override;
+  void ShowErrorBox(const std::string& title, const std::string& message,
+                    const std::string& detail) override;
   std::string ProgramDir() override;
   std::uint32_t TimeOfDayMilliseconds() override;
 

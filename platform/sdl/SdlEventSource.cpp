@@ -33,7 +33,7 @@ void SdlEventSource::Translate(const SDL_Event& sdl) {
   switch (sdl.type) {
     case SDL_KEYDOWN:  // held keys repeat as further key downs, as players expect
       e.Kind = TInputKind::KeyDown;
-      e.Key = VirtualKey(sdl.key.keysym.sym);
+      e.Key = VirtualKey(sdl.key.keysym.sym, sdl.key.keysym.scancode);
       e.Modifiers = Modifiers(sdl.key.keysym.mod);
       if (e.Key != 0) pending_.push_back(e);
       break;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/MapFormat.h"
+#include "support/JpegEncode.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 
@@ -66,9 +67,10 @@ class Skmap : public ::testing::Test {
     dir_.Write("test.jpg", std::string(30000, 'J'));
     std::filesystem::create_directory(dir_.Path("Maps"));
   }
-  // SKMAP run in the test's folder; the output without the banner.
+  // SKMAP run in the test's folder; the output without the banner, standard error apart.
   ProcessResult Start(const std::string& args) {
-    ProcessResult r = RunProcess("cd '" + dir_.Root() + "' && '" SK_GAME_DIR "/SKMAP' " + args);
+    ProcessResult r = RunProcess("cd '" + dir_.Root() + "' && '" SK_GAME_DIR "/SKMAP' " + args,
+                                 StandardError::Separate);
     r.output = AfterBanner(r.output);
     return r;
   }
@@ -238,6 +240,104 @@ TEST_F(Skmap, RefusesPicturesOf2GiB) {
     ExpectFailure(Build(d), message);
     EXPECT_FALSE(dir_.Exists("Maps/Test.map"));
   }
+}
+
+// The file header and info header of a BMP of the given size; SKMAP reads no further.
+std::string BmpHeader(std::int32_t width, std::int32_t height) {
+  std::string h = "BM" + std::string(12, '\0');
+  const auto put32 = [&h](std::int32_t v) {
+    for (int i = 0; i < 4; ++i)
+      h += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+  };
+  put32(40);
+  put32(width);
+  put32(height);
+  return h + std::string(28, '\0');
+}
+
+std::string Jpeg(int width, int height, bool progressive = false) {
+  const auto bytes = test::EncodeJpeg(TPicture(width, height, TRgb{90, 80, 70}), 90, progressive);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST_F(Skmap, WarnsOnStandardErrorAboutMapsTheGameRefusesOrMisdraws) {
+  dir_.Write("bg.png", "\x89PNG\r\n\x1a\n" + std::string(100, 'P'));
+  dir_.Write("big.jpg", Jpeg(800, 600));
+  dir_.Write("small.bmp", BmpHeader(320, 240));
+  Description d{.paths = {{"10,300,50", "640,100,9"}, {"-1,479,5"}}};
+  d.keys["BackgroundJPEG"] = "bg.png";
+  d.keys["MaskBMP"] = "small.bmp";
+  const std::string advice =
+      "WARNING: the game may refuse or misdraw this map; see how it loads with: SKVIEW "
+      "Maps/Test.map\n";
+  ProcessResult r = Build(d);
+  EXPECT_EQ(r.status, 0);
+  // The header with paths of 2 and 1 waypoints is 51 bytes, the mask header 54.
+  EXPECT_EQ(r.output, Summary("Test", 51 + 108 + 54, 2, 3, "Yes"));
+  EXPECT_EQ(r.error,
+            "WARNING: bg.png: the background is not a JPEG file\n"
+            "WARNING: small.bmp: the mask is 320 x 240 pixels; the game needs 640 x 480\n"
+            "WARNING: [Path 1 Waypoint 2] 640,100 lies off the 640 x 480 screen\n"
+            "WARNING: [Path 2 Waypoint 1] -1,479 lies off the 640 x 480 screen\n" +
+                advice);
+
+  d = Description{};
+  d.keys["BackgroundJPEG"] = "big.jpg";
+  d.keys["MaskBMP"] = "pics\\mask.bmp";
+  d.keys["FinalWaypoint"] = "639,480";
+  dir_.Write("pics/mask.bmp", "not a picture");
+  r = Build(d);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.error,
+            "WARNING: big.jpg: the background is 800 x 600 pixels; the game needs 640 x 480\n"
+            "WARNING: pics/mask.bmp: the mask is not a BMP file\n"
+            "WARNING: FinalWaypoint 639,480 lies off the 640 x 480 screen\n" +
+                advice);
+
+  // A JPEG that ends before any frame header; an empty mask file.
+  dir_.Write("cut.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x04JF\xFF\xD9", 10));
+  dir_.Write("empty.bmp", "");
+  d = Description{};
+  d.keys["BackgroundJPEG"] = "cut.jpg";
+  d.keys["MaskBMP"] = "empty.bmp";
+  EXPECT_EQ(Build(d).error,
+            "WARNING: cut.jpg: the background's JPEG frame size cannot be found\n"
+            "WARNING: empty.bmp: the mask file is empty; the game plays the map without a mask\n" +
+                advice);
+}
+
+TEST_F(Skmap, SaysNothingMoreAboutAMapTheGamePlays) {
+  // Both corners of the screen, a progressive JPEG and a BMP stored top row first.
+  for (bool progressive : {false, true}) {
+    dir_.Write("good.jpg", Jpeg(640, 480, progressive));
+    dir_.Write("mask.bmp", BmpHeader(640, progressive ? -480 : 480));
+    Description d{.paths = {{"0,0,5", "639,479,5"}}};
+    d.keys["BackgroundJPEG"] = "good.jpg";
+    d.keys["MaskBMP"] = "mask.bmp";
+    d.keys["FinalWaypoint"] = "320,240";
+    const ProcessResult r = Build(d);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.error, "") << progressive;
+  }
+}
+
+TEST_F(Skmap, NamesTheFileItCannotReadOnStandardError) {
+  const std::string root = dir_.Path();
+  Description d;
+  d.keys["BackgroundJPEG"] = "pics\\missing.jpg";
+  ProcessResult r = Build(d);
+  ExpectFailure(r, "Cannot open JPEG background file.");
+  EXPECT_EQ(r.error, "SKMAP: " + root + "pics/missing.jpg: No such file or directory\n");
+
+  d = Description{};
+  d.keys["MaskBMP"] = "Maps";
+  r = Build(d);
+  ExpectFailure(r, "Cannot open BMP mask file.");
+  EXPECT_EQ(r.error, "SKMAP: " + root + "Maps: Is a directory\n");
+
+  r = Start("missing.ini");
+  ExpectFailure(r, "Ini file not found.");
+  EXPECT_EQ(r.error, "SKMAP: " + root + "missing.ini: No such file or directory\n");
 }
 
 }  // namespace

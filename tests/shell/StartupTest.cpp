@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ShellHarness.h"
+#include "common/MapFormat.h"
 #include "game/shell/SKInit.h"
 
 namespace sk::test {
@@ -85,6 +86,42 @@ TEST(Startup, UnreadableTestMapEndsTheProgramWithItsQuotedPath) {
             std::vector<std::string>{"Codename: Skarveth|Cannot load test map: \"Maps\\Nowhere.map\""});
   EXPECT_FALSE(h.app->Data.IsOpen());
   EXPECT_TRUE(h.app->Settings.ChatDisabled);
+}
+
+TEST(Startup, TheConsoleGetsThePathTriedAndTheReason) {
+  ShellHarness missing("[Skarveth Configuration]\n", false);
+  EXPECT_EQ(missing.Run(), 1);
+  const std::string archive = missing.desktop.programDir + "Skarveth.dat";
+  EXPECT_EQ(missing.desktop.errorDetails,
+            std::vector<std::string>{archive + ": No such file or directory"});
+
+  ShellHarness foreign("[Skarveth Configuration]\n", false);
+  foreign.WriteFile("Skarveth.dat", "SKARVETH_DATX and more");
+  EXPECT_EQ(foreign.Run(), 1);
+  EXPECT_EQ(foreign.desktop.errorBoxes,
+            std::vector<std::string>{"Codename: Skarveth|Cannot load data file."});
+  EXPECT_EQ(foreign.desktop.errorDetails,
+            std::vector<std::string>{foreign.desktop.programDir +
+                                     "Skarveth.dat: not a data archive of this game"});
+
+  const TMapContent content{"Bad", 320, 240, {{{10, 300, 50}}}};
+  const auto no_jpeg = AssembleMapFile(content, Bytes{'n', 'o', 't', ' ', 'J'}, {});
+  const std::vector<std::pair<std::string, std::string>> maps = {
+      {"Maps/none.map", "No such file or directory"},
+      {"Maps", "Is a directory"},
+      {"Skarveth.ini", "the file is not a map file (wrong magic)"},
+      {"Maps/bad.map", "the background is not a JPEG picture the game can decode"}};
+  for (const auto& [name, reason] : maps) {
+    ShellHarness h;
+    h.WriteFile("Maps/bad.map", *no_jpeg);
+    const std::string path = h.desktop.programDir + name;
+    h.WriteFile("Skarveth.ini", "[Skarveth Configuration]\nFullScreen=0\nTestMap=" + path + "\n");
+    EXPECT_EQ(h.Run(), 1);
+    EXPECT_EQ(
+        h.desktop.errorBoxes,
+        std::vector<std::string>{"Codename: Skarveth|Cannot load test map: \"" + path + "\""});
+    EXPECT_EQ(h.desktop.errorDetails, std::vector<std::string>{path + ": " + reason});
+  }
 }
 
 TEST(Startup, TestMapPathAcceptsBackslashes) {

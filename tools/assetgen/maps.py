@@ -216,8 +216,8 @@ def check_depth(m, p):
 
 
 def description(m):
-    lines = ["; Codename: Skarveth map description - build with: SKMAP %s.ini" % m["file"],
-             "; (paths below are relative to the folder SKMAP runs in)",
+    lines = ["; Codename: Skarveth map description (%s.ini). The build runs SKMAP on it in a" % m["file"],
+             "; folder where maps/ holds the pictures below and Maps/ receives the map.",
              "[Skarveth Map]",
              "MapName=%s" % m["name"],
              "MapFileName=Maps/%s.map" % m["name"].replace(" ", ""),

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "common/Error.h"
@@ -65,11 +66,47 @@ void DrawFrame(TGraphics& g, int tick) {
   ReleaseCanvas(c);
 }
 
+constexpr const char* kUsage =
+    "Usage: SKSHOW [seconds] [--fullscreen]\n"
+    "Shows a test frame of every drawing operation in the game's window for the given\n"
+    "seconds (3 when not given), in a window or full screen; closing the window ends it.\n";
+
+struct Options {
+  double seconds = 3.0;
+  bool fullScreen = false;
+};
+
+// The options in any order; nothing when an argument is not one of them.
+std::optional<Options> ReadOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--fullscreen") {
+      options.fullScreen = true;
+      continue;
+    }
+    char* end = nullptr;
+    const double seconds = std::strtod(arg.c_str(), &end);
+    if (arg.empty() || *end != '\0' || !(seconds >= 0 && seconds <= 86400)) return std::nullopt;
+    options.seconds = seconds;
+  }
+  return options;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
-  const bool fullScreen = argc > 2 && std::strcmp(argv[2], "--fullscreen") == 0;
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  const std::optional<Options> options = ReadOptions(argc, argv);
+  if (!options) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const double seconds = options->seconds;
+  const bool fullScreen = options->fullScreen;
   try {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw Error(SDL_GetError());
     TGraphics g(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf");

@@ -14,6 +14,7 @@
 #include "platform/sdl/SdlDesktop.h"
 #include "platform/sdl/SdlEventSource.h"
 #include "platform/sdl/SingleInstance.h"
+#include "platform/sdl/StartChecks.h"
 
 namespace {
 // Shipped beside the program, so no system font lookup happens at run time.
@@ -27,10 +28,20 @@ int main(int argc, char** argv) {
     return 2;
   }
   sk::SingleInstanceLock lock;
-  if (!lock.Acquire()) return 0;  // another copy runs: leave without a word
+  if (!lock.Acquire()) {  // another copy runs: leave as before, but say why
+    std::fprintf(stderr, "%s is already running.\n", sk::kApplicationTitle);
+    return 0;
+  }
 
+  sk::CloseOnInterrupt();
   SDL_SetHint(SDL_HINT_APP_NAME, sk::kApplicationTitle);
   SDL_Init(SDL_INIT_EVENTS);
+  if (!sk::StartVideo()) {
+    std::fprintf(stderr, "%s needs a graphical desktop (no display found).\n",
+                 sk::kApplicationTitle);
+    SDL_Quit();
+    return 1;
+  }
 
   sk::SdlClock clock;
   sk::SdlEventSource events(clock);

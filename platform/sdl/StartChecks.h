@@ -1,0 +1,15 @@
+#pragma once
+
+namespace sk {
+
+// Ctrl+C in the terminal closes the game the way its close box does (the name is saved):
+// SDL turns SIGINT into a quit event, but only when SIGINT is not ignored, and a game started
+// from a script or in the background inherits it ignored.
+void CloseOnInterrupt();
+
+// Starts SDL's video. False, with nothing started, when there is no display to show the game
+// on: SDL would otherwise fall back to a driver that draws nowhere and run unseen for ever.
+// Those drivers stay usable when asked for by name (SDL_VIDEODRIVER), as tests do.
+bool StartVideo();
+
+}  // namespace sk
