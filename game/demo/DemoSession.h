@@ -23,8 +23,9 @@ class TDemoDesktop : public Desktop {
       : real_(real), seed_(seed), programDir_(std::move(programDir)) {}
   void ShowMainWindow() override { real_.ShowMainWindow(); }
   void SetCursorVisible(bool visible) override { real_.SetCursorVisible(visible); }
-  void ShowErrorBox(const std::string& title, const std::string& message) override {
-    real_.ShowErrorBox(title, message);
+  void ShowErrorBox(const std::string& title, const std::string& message,
+                    const std::string& detail) override {
+    real_.ShowErrorBox(title, message, detail);
   }
   std::string ProgramDir() override { return programDir_; }
   std::uint32_t TimeOfDayMilliseconds() override { return seed_; }

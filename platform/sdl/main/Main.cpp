@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   });
   std::string message;
   if (!demo.Prepare(desktop, message)) {
-    desktop.ShowErrorBox(sk::kApplicationTitle, message);
+    desktop.ShowErrorBox(sk::kApplicationTitle, message, "");
     SDL_Quit();
     return 1;
   }
