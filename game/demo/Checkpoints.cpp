@@ -9,11 +9,16 @@ namespace {
 
 const char* ScreenName(std::uint8_t screen) {
   switch (screen) {
-    case kScreenGame: return "game";
-    case kScreenMenu: return "menu";
-    case kScreenIntro: return "intro";
-    case kScreenCredits: return "credits";
-    default: return "none";
+    case kScreenGame:
+      return "game";
+    case kScreenMenu:
+      return "menu";
+    case kScreenIntro:
+      return "intro";
+    case kScreenCredits:
+      return "credits";
+    default:
+      return "none";
   }
 }
 
@@ -77,7 +82,8 @@ std::string FrameHash(const TSurface& surface) {
     row.clear();
     const std::uint16_t* pixels = surface.Row(y);
     for (int x = 0; x < surface.Width; ++x) {
-      bytes = {static_cast<std::uint8_t>(pixels[x] & 0xFF), static_cast<std::uint8_t>(pixels[x] >> 8)};
+      bytes = {static_cast<std::uint8_t>(pixels[x] & 0xFF),
+               static_cast<std::uint8_t>(pixels[x] >> 8)};
       row.insert(row.end(), bytes.begin(), bytes.end());
     }
     hash.Update(row);

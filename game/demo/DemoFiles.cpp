@@ -34,8 +34,10 @@ std::optional<TFileIdentity> IdentifyFile(const std::string& path) {
 std::vector<std::string> DataFileNames(const std::string& programDir) {
   std::vector<std::string> names;
   std::error_code error;
-  for (fs::directory_iterator it(programDir + "Data", error), end; !error && it != end; it.increment(error)) {
-    if (GetFileKind(it->path().string()) == FileKind::Regular) names.push_back(it->path().filename().string());
+  for (fs::directory_iterator it(programDir + "Data", error), end; !error && it != end;
+       it.increment(error)) {
+    if (GetFileKind(it->path().string()) == FileKind::Regular)
+      names.push_back(it->path().filename().string());
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -47,8 +49,12 @@ TDemoScore RecordScore(const std::string& programDir, const std::string& mapFile
   score.Name = NameOf(path);
   const TFileHead head = ReadFileHead(path, kScoreFileMaxSize);
   switch (head.Status) {
-    case FileHeadStatus::Missing: score.Kind = TDemoScore::State::Missing; break;
-    case FileHeadStatus::Unreadable: score.Kind = TDemoScore::State::Unreadable; break;
+    case FileHeadStatus::Missing:
+      score.Kind = TDemoScore::State::Missing;
+      break;
+    case FileHeadStatus::Unreadable:
+      score.Kind = TDemoScore::State::Unreadable;
+      break;
     case FileHeadStatus::Read:
       score.Kind = TDemoScore::State::Present;
       score.Bytes = head.Bytes;
@@ -65,46 +71,71 @@ std::string Describe(const TFileIdentity& id) {
 std::vector<std::uint8_t> CheckedFile(const std::string& path, const std::string& shown,
                                       const TFileIdentity& recorded) {
   auto bytes = ReadFileBytes(path);
-  if (!bytes) throw Mismatch{"This demo needs the " + shown + ", which is missing or cannot be read."};
+  if (!bytes)
+    throw Mismatch{"This demo needs the " + shown + ", which is missing or cannot be read."};
   const TFileIdentity here = IdentifyBytes(*bytes);
   if (here != recorded) {
-    throw Mismatch{"This demo was recorded with another " + shown + ": here it has " + Describe(here) +
-                   ", the recording's had " + Describe(recorded) + "."};
+    throw Mismatch{"This demo was recorded with another " + shown + ": here it has " +
+                   Describe(here) + ", the recording's had " + Describe(recorded) + "."};
   }
   return std::move(*bytes);
 }
 
 void WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) throw Mismatch{"Cannot write the playback's temporary file " + path + "."};
 }
 
 std::string Flag(bool b) { return b ? "1" : "0"; }
 
-std::string SandboxSettings(const TDemoSettings& s, const TSettings& look, const std::string& testMap) {
+std::string SandboxSettings(const TDemoSettings& s, const TSettings& look,
+                            const std::string& testMap) {
   // Quotes keep a value exactly as it is: the reader removes one enclosing pair.
   return "[Skarveth Configuration]\n"
-         "FullScreen=" + Flag(look.FullScreen) + "\n"
-         "VSync=" + Flag(look.VSync) + "\n"
-         "FrameDelay=" + std::to_string(s.FrameDelay) + "\n"
+         "FullScreen=" +
+         Flag(look.FullScreen) +
+         "\n"
+         "VSync=" +
+         Flag(look.VSync) +
+         "\n"
+         "FrameDelay=" +
+         std::to_string(s.FrameDelay) +
+         "\n"
          // The frame rate on screen would make every frame depend on the machine.
          "DrawFPS=0\n"
-         "DisableSound=" + Flag(s.DisableSound) + "\n"
-         "DisableMusic=" + Flag(s.DisableMusic) + "\n"
-         "SoundVolume=" + std::to_string(look.SoundVolume) + "\n"
-         "MusicVolume=" + std::to_string(look.MusicVolume) + "\n"
-         "Name=\"" + s.Name + "\"\n"
-         "SkipIntro=" + Flag(s.SkipIntro) + "\n"
-         "TestMap=\"" + testMap + "\"\n"
-         "DisableChat=" + Flag(s.DisableChat) + "\n";
+         "DisableSound=" +
+         Flag(s.DisableSound) +
+         "\n"
+         "DisableMusic=" +
+         Flag(s.DisableMusic) +
+         "\n"
+         "SoundVolume=" +
+         std::to_string(look.SoundVolume) +
+         "\n"
+         "MusicVolume=" +
+         std::to_string(look.MusicVolume) +
+         "\n"
+         "Name=\"" +
+         s.Name +
+         "\"\n"
+         "SkipIntro=" +
+         Flag(s.SkipIntro) +
+         "\n"
+         "TestMap=\"" +
+         testMap +
+         "\"\n"
+         "DisableChat=" +
+         Flag(s.DisableChat) + "\n";
 }
 
 void CopyOverrides(const TDemo& demo, const std::string& playerDir, const std::string& dir) {
   std::vector<std::string> recorded;
   for (const TDemoFile& file : demo.Overrides) {
     recorded.push_back(file.Name);
-    const auto bytes = CheckedFile(playerDir + "Data/" + file.Name, "loose file Data/" + file.Name, file.Identity);
+    const auto bytes =
+        CheckedFile(playerDir + "Data/" + file.Name, "loose file Data/" + file.Name, file.Identity);
     fs::create_directories(dir + "Data");
     WriteBytes(dir + "Data/" + file.Name, bytes);
   }
@@ -183,13 +214,15 @@ std::unique_ptr<TDemoSandbox> TDemoSandbox::Create(const TDemo& demo, const std:
   const std::string& dir = sandbox->dir_;
   try {
     fs::create_directories(dir + "Maps");
-    WriteBytes(dir + kArchiveName, CheckedFile(playerDir + kArchiveName, std::string("data archive ") + kArchiveName,
-                                               demo.Archive));
+    WriteBytes(dir + kArchiveName,
+               CheckedFile(playerDir + kArchiveName, std::string("data archive ") + kArchiveName,
+                           demo.Archive));
     CopyOverrides(demo, playerDir, dir);
     CopyMaps(demo, playerDir, dir);
     const std::string testMap = CopyTestMap(demo, dir);
     const std::string ini = SandboxSettings(demo.Settings, look, testMap);
-    WriteBytes(dir + "Skarveth.ini", std::span(reinterpret_cast<const std::uint8_t*>(ini.data()), ini.size()));
+    WriteBytes(dir + "Skarveth.ini",
+               std::span(reinterpret_cast<const std::uint8_t*>(ini.data()), ini.size()));
   } catch (const Mismatch& mismatch) {
     error = mismatch.What;
     return nullptr;

@@ -24,9 +24,7 @@ struct LineFault {
 
 std::string Bool(bool b) { return b ? "1" : "0"; }
 
-std::string Identity(const TFileIdentity& id) {
-  return std::to_string(id.Size) + " " + id.Sha256;
-}
+std::string Identity(const TFileIdentity& id) { return std::to_string(id.Size) + " " + id.Sha256; }
 
 std::string Modifiers(std::uint8_t modifiers) {
   std::string out;
@@ -70,7 +68,8 @@ class Words {
 
  private:
   void SkipSpace() {
-    while (!rest_.empty() && (rest_.front() == ' ' || rest_.front() == '\t')) rest_.remove_prefix(1);
+    while (!rest_.empty() && (rest_.front() == ' ' || rest_.front() == '\t'))
+      rest_.remove_prefix(1);
   }
   std::string_view rest_;
 };
@@ -127,7 +126,8 @@ std::uint32_t ReadTick(std::string_view text) {
   }
   const auto tick = positive ? Decimal<std::uint64_t>(text) : std::nullopt;
   if (!tick || *tick > kMaxDemoTicks) {
-    Fail("tick " + std::string(text) + " is out of range (0 to " + std::to_string(kMaxDemoTicks) + ")");
+    Fail("tick " + std::string(text) + " is out of range (0 to " + std::to_string(kMaxDemoTicks) +
+         ")");
   }
   return static_cast<std::uint32_t>(*tick);
 }
@@ -186,7 +186,8 @@ std::uint8_t ReadModifiers(std::string_view text) {
 }
 
 std::uint8_t ReadCharacter(std::string_view text) {
-  if (text.size() == 1 && text[0] > ' ' && text[0] < 0x7F) return static_cast<std::uint8_t>(text[0]);
+  if (text.size() == 1 && text[0] > ' ' && text[0] < 0x7F)
+    return static_cast<std::uint8_t>(text[0]);
   if (text.size() == 4 && text[0] == '\\' && text[1] == 'x' && HexValue(text[2]) >= 0 &&
       HexValue(text[3]) >= 0) {
     return static_cast<std::uint8_t>(HexValue(text[2]) * 16 + HexValue(text[3]));
@@ -278,8 +279,8 @@ void ReadSetting(TDemo& demo, HeadSeen& seen, Words& words) {
 
 // Files are named inside their folder (Data/ or Maps/), never beside or above it.
 std::string PlainName(std::string name) {
-  if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos ||
-      name.find('\0') != std::string::npos) {
+  if (name.empty() || name == "." || name == ".." ||
+      name.find_first_of("/\\") != std::string::npos || name.find('\0') != std::string::npos) {
     Fail("\"" + name + "\" is not a plain file name");
   }
   return name;
@@ -383,9 +384,15 @@ std::string FormatDemoHead(const TDemo& demo) {
   for (const TDemoScore& score : demo.Scores) {
     out << "score " << QuoteDemoText(score.Name) << ' ';
     switch (score.Kind) {
-      case TDemoScore::State::Missing: out << "missing"; break;
-      case TDemoScore::State::Unreadable: out << "unreadable"; break;
-      case TDemoScore::State::Present: out << HexDigits(score.Bytes); break;
+      case TDemoScore::State::Missing:
+        out << "missing";
+        break;
+      case TDemoScore::State::Unreadable:
+        out << "unreadable";
+        break;
+      case TDemoScore::State::Present:
+        out << HexDigits(score.Bytes);
+        break;
     }
     out << '\n';
   }
@@ -400,15 +407,33 @@ std::string FormatDemoEvent(const TDemoEvent& e) {
       out += "key " + DemoKeyName(e.Key);
       if (e.Modifiers != 0) out += " " + Modifiers(e.Modifiers);
       break;
-    case TDemoEventKind::Char: out += "char " + CharacterText(e.Character); break;
-    case TDemoEventKind::Move: out += "move " + xy(); break;
-    case TDemoEventKind::Click: out += "click " + xy(); break;
-    case TDemoEventKind::FocusIn: out += "focus in"; break;
-    case TDemoEventKind::FocusOut: out += "focus out"; break;
-    case TDemoEventKind::PointerIn: out += "pointer in"; break;
-    case TDemoEventKind::PointerOut: out += "pointer out"; break;
-    case TDemoEventKind::NoDraw: out += "nodraw"; break;
-    case TDemoEventKind::Close: out += "close"; break;
+    case TDemoEventKind::Char:
+      out += "char " + CharacterText(e.Character);
+      break;
+    case TDemoEventKind::Move:
+      out += "move " + xy();
+      break;
+    case TDemoEventKind::Click:
+      out += "click " + xy();
+      break;
+    case TDemoEventKind::FocusIn:
+      out += "focus in";
+      break;
+    case TDemoEventKind::FocusOut:
+      out += "focus out";
+      break;
+    case TDemoEventKind::PointerIn:
+      out += "pointer in";
+      break;
+    case TDemoEventKind::PointerOut:
+      out += "pointer out";
+      break;
+    case TDemoEventKind::NoDraw:
+      out += "nodraw";
+      break;
+    case TDemoEventKind::Close:
+      out += "close";
+      break;
   }
   return out + "\n";
 }
@@ -430,7 +455,8 @@ TDemoReadResult ParseDemo(std::istream& in) {
   try {
     while (std::getline(in, text)) {
       ++number;
-      if (text.size() > kMaxDemoLineLength) Fail("the line is longer than " + std::to_string(kMaxDemoLineLength) + " characters");
+      if (text.size() > kMaxDemoLineLength)
+        Fail("the line is longer than " + std::to_string(kMaxDemoLineLength) + " characters");
       if (!text.empty() && text.back() == '\r') text.pop_back();
       if (number == 1) {
         const std::string magic = std::string(kDemoMagic) + " ";
@@ -451,30 +477,33 @@ TDemoReadResult ParseDemo(std::istream& in) {
         demo.EndTick = ReadTick(words.Word("end tick"));
         words.End();
         if (!demo.Events.empty() && demo.Events.back().Tick > demo.EndTick) {
-          Fail("the demo ends at tick " + std::to_string(demo.EndTick) + ", before its last event at tick " +
-               std::to_string(demo.Events.back().Tick));
+          Fail("the demo ends at tick " + std::to_string(demo.EndTick) +
+               ", before its last event at tick " + std::to_string(demo.Events.back().Tick));
         }
         ended = true;
         continue;
       }
       if (demo.Events.empty() && ReadHeadLine(demo, seen, first, words)) continue;
       if (first.empty() || first.find_first_not_of("-0123456789") != std::string_view::npos) {
-        Fail(demo.Events.empty() ? "unknown line \"" + std::string(first) + "\""
-                                 : "expected an event (a tick number first), not \"" + std::string(first) + "\"");
+        Fail(demo.Events.empty()
+                 ? "unknown line \"" + std::string(first) + "\""
+                 : "expected an event (a tick number first), not \"" + std::string(first) + "\"");
       }
       const std::uint32_t tick = ReadTick(first);
       if (!demo.Events.empty() && tick < demo.Events.back().Tick) {
-        Fail("tick " + std::to_string(tick) + " comes after tick " + std::to_string(demo.Events.back().Tick) +
-             ": events must be in tick order");
+        Fail("tick " + std::to_string(tick) + " comes after tick " +
+             std::to_string(demo.Events.back().Tick) + ": events must be in tick order");
       }
-      if (!seen.Seed || !seen.Archive) Fail("the seed and the archive must come before the first event");
+      if (!seen.Seed || !seen.Archive)
+        Fail("the seed and the archive must come before the first event");
       demo.Events.push_back(ReadEvent(tick, words.Word("event"), words));
     }
   } catch (const LineFault& fault) {
     return {std::nullopt, Line(number, fault.What)};
   }
   if (number == 0) return {std::nullopt, Line(1, "the file is empty")};
-  if (!seen.Seed || !seen.Archive) return {std::nullopt, Line(number, "the demo has no seed or no archive line")};
+  if (!seen.Seed || !seen.Archive)
+    return {std::nullopt, Line(number, "the demo has no seed or no archive line")};
   if (!ended) return {std::nullopt, Line(number, "the demo has no end line: it is cut short")};
   return {std::move(demo), {}};
 }
@@ -489,7 +518,8 @@ TDemoReadResult ReadDemoFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return {std::nullopt, "cannot read the demo " + path};
   if (static_cast<std::uint64_t>(in.tellg()) > kMaxDemoFileSize) {
-    return {std::nullopt, "the demo " + path + " is larger than " + std::to_string(kMaxDemoFileSize >> 20) +
+    return {std::nullopt, "the demo " + path + " is larger than " +
+                              std::to_string(kMaxDemoFileSize >> 20) +
                               " MB; no recording grows that big"};
   }
   in.seekg(0);

@@ -85,12 +85,12 @@ struct TDemo {
   std::uint32_t Seed = 0;
   TDemoSettings Settings;
   TFileIdentity Archive;
-  std::vector<TDemoFile> Overrides;            // the files of Data/
-  std::vector<TDemoFile> Maps;                 // the map files listed at start-up, in order
-  std::optional<TFileIdentity> TestMapFile;    // the map the TestMap setting names
-  std::vector<TDemoScore> Scores;              // the score files of the listed maps
-  std::vector<TDemoEvent> Events;              // in tick order
-  std::uint32_t EndTick = 0;                   // ticks of the whole session
+  std::vector<TDemoFile> Overrides;          // the files of Data/
+  std::vector<TDemoFile> Maps;               // the map files listed at start-up, in order
+  std::optional<TFileIdentity> TestMapFile;  // the map the TestMap setting names
+  std::vector<TDemoScore> Scores;            // the score files of the listed maps
+  std::vector<TDemoEvent> Events;            // in tick order
+  std::uint32_t EndTick = 0;                 // ticks of the whole session
   friend bool operator==(const TDemo&, const TDemo&) = default;
 };
 

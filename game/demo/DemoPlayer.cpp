@@ -104,12 +104,19 @@ void TDemoPlayer::AfterTick(Application& app) {
 
 void TDemoPlayer::Apply(Application& app, const TDemoEvent& event) {
   switch (event.Kind) {
-    case TDemoEventKind::PointerIn: app.DXDraw->PointerOverride = true; return;
-    case TDemoEventKind::PointerOut: app.DXDraw->PointerOverride = false; return;
+    case TDemoEventKind::PointerIn:
+      app.DXDraw->PointerOverride = true;
+      return;
+    case TDemoEventKind::PointerOut:
+      app.DXDraw->PointerOverride = false;
+      return;
     // Activation only paced the recorded session; the ticks hold that already.
     case TDemoEventKind::FocusIn:
-    case TDemoEventKind::FocusOut: return;
-    default: RouteEvent(app, CoreEvent(event)); return;
+    case TDemoEventKind::FocusOut:
+      return;
+    default:
+      RouteEvent(app, CoreEvent(event));
+      return;
   }
 }
 

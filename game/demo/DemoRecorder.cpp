@@ -32,17 +32,29 @@ void TDemoRecorder::Add(TDemoEventKind kind, const TInputEvent* input) {
 
 bool TDemoRecorder::BeforeEvent(Application&, const TInputEvent& event) {
   switch (event.Kind) {
-    case TInputKind::KeyDown: Add(TDemoEventKind::Key, &event); break;
-    case TInputKind::Character: Add(TDemoEventKind::Char, &event); break;
-    case TInputKind::MouseMove: Add(TDemoEventKind::Move, &event); break;
+    case TInputKind::KeyDown:
+      Add(TDemoEventKind::Key, &event);
+      break;
+    case TInputKind::Character:
+      Add(TDemoEventKind::Char, &event);
+      break;
+    case TInputKind::MouseMove:
+      Add(TDemoEventKind::Move, &event);
+      break;
     case TInputKind::MouseDown:
       // Only the left button does anything in the game.
       if (event.Button == TMouseButton::Left) Add(TDemoEventKind::Click, &event);
       break;
-    case TInputKind::FocusGained: Add(TDemoEventKind::FocusIn); break;
-    case TInputKind::FocusLost: Add(TDemoEventKind::FocusOut); break;
+    case TInputKind::FocusGained:
+      Add(TDemoEventKind::FocusIn);
+      break;
+    case TInputKind::FocusLost:
+      Add(TDemoEventKind::FocusOut);
+      break;
     case TInputKind::Close:
-    case TInputKind::Quit: Add(TDemoEventKind::Close); break;
+    case TInputKind::Quit:
+      Add(TDemoEventKind::Close);
+      break;
   }
   return true;
 }

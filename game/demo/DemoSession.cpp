@@ -70,10 +70,12 @@ int TDemoSession::Finish(int status, std::string& message) {
   }
   if (ReplaceFileAtomically(command_.File, bytes)) return status;
   const std::string fallback = (std::filesystem::temp_directory_path() /
-                                ("skarveth-demo-" + std::to_string(::getpid()) + ".txt")).string();
+                                ("skarveth-demo-" + std::to_string(::getpid()) + ".txt"))
+                                   .string();
   const bool saved = ReplaceFileAtomically(fallback, bytes);
-  message += (message.empty() ? "" : "\n") + std::string("Cannot write the demo to ") + command_.File +
-             (saved ? "; it was saved as " + fallback + " instead." : ", nor into the temporary folder.");
+  message +=
+      (message.empty() ? "" : "\n") + std::string("Cannot write the demo to ") + command_.File +
+      (saved ? "; it was saved as " + fallback + " instead." : ", nor into the temporary folder.");
   return 1;
 }
 

@@ -1,9 +1,9 @@
-#include "common/Sha256.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "common/Sha256.h"
 
 namespace sk {
 namespace {
@@ -14,8 +14,10 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
 
 // The published test vectors of the algorithm.
 TEST(Sha256Test, KnownDigests) {
-  EXPECT_EQ(Sha256Hex(Bytes("")), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
-  EXPECT_EQ(Sha256Hex(Bytes("abc")), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+  EXPECT_EQ(Sha256Hex(Bytes("")),
+            "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+  EXPECT_EQ(Sha256Hex(Bytes("abc")),
+            "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
   // 56 bytes: the length no longer fits in the first block's padding.
   EXPECT_EQ(Sha256Hex(Bytes("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
             "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");

@@ -1,10 +1,9 @@
-#include "game/demo/DemoFormat.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <string>
 
+#include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
 #include "game/shell/InputEvent.h"
 #include "support/TempDir.h"
@@ -23,28 +22,31 @@ const std::string kHead =
     "setting DisableSound 1\n"
     "setting DisableMusic 0\n"
     "setting Name \"^1Ann \\\"A\\\\B\\\" M\\xFCller\"\n"
-    "archive 948724 " + kHash + "\n";
+    "archive 948724 " +
+    kHash + "\n";
 
 // Every kind of line, as the game writes them.
-const std::string kFull = kHead +
-    "override \"Blood.bmp\" 10 " + kHash + "\n"
-    "map \"Rustyard.map\" 90182 " + kHash + "\n"
-    "score \"Rustyard.sco\" 534b01\n"
-    "score \"Canyon.sco\" missing\n"
-    "score \"Odd.sco\" unreadable\n"
-    "0 pointer out\n"
-    "0 focus in\n"
-    "3 move 0 479\n"
-    "3 click 639 0\n"
-    "7 key Enter alt\n"
-    "7 key vk186 shift+ctrl\n"
-    "8 char ^\n"
-    "8 char \\xE9\n"
-    "9 nodraw\n"
-    "9 pointer in\n"
-    "12 focus out\n"
-    "12 close\n"
-    "end 12\n";
+const std::string kFull = kHead + "override \"Blood.bmp\" 10 " + kHash +
+                          "\n"
+                          "map \"Rustyard.map\" 90182 " +
+                          kHash +
+                          "\n"
+                          "score \"Rustyard.sco\" 534b01\n"
+                          "score \"Canyon.sco\" missing\n"
+                          "score \"Odd.sco\" unreadable\n"
+                          "0 pointer out\n"
+                          "0 focus in\n"
+                          "3 move 0 479\n"
+                          "3 click 639 0\n"
+                          "7 key Enter alt\n"
+                          "7 key vk186 shift+ctrl\n"
+                          "8 char ^\n"
+                          "8 char \\xE9\n"
+                          "9 nodraw\n"
+                          "9 pointer in\n"
+                          "12 focus out\n"
+                          "12 close\n"
+                          "end 12\n";
 
 TEST(DemoFormatTest, ReadsEveryLineAndWritesTheSameText) {
   const TDemoReadResult read = ParseDemoText(kFull);
@@ -71,9 +73,10 @@ TEST(DemoFormatTest, ReadsEveryLineAndWritesTheSameText) {
 }
 
 TEST(DemoFormatTest, HandWrittenDemosMayCommentAndSpace) {
-  const TDemoReadResult read = ParseDemoText(
-      "SKARVETH DEMO 1\r\n# made by hand\nseed 1\n\narchive 0 " + kHash + "\n"
-      "  # the first click\n  40   click  10 20 \t\nend 50\n# done\n");
+  const TDemoReadResult read =
+      ParseDemoText("SKARVETH DEMO 1\r\n# made by hand\nseed 1\n\narchive 0 " + kHash +
+                    "\n"
+                    "  # the first click\n  40   click  10 20 \t\nend 50\n# done\n");
   ASSERT_TRUE(read.Demo) << read.Error;
   EXPECT_EQ(read.Demo->Settings, TDemoSettings{});  // missing settings are the game's defaults
   ASSERT_EQ(read.Demo->Events.size(), 1u);
@@ -101,7 +104,8 @@ TEST(DemoFormatTest, RefusesFaultsWithTheirLineNumber) {
       {h + "5 key vk65536\n", "line 11: unknown key \"vk65536\""},
       {h + "5 key A meta\n", "line 11: unknown modifier \"meta\" (shift, ctrl, alt)"},
       {h + "5 char ab\n", "line 11: character \"ab\" is neither one printable character nor \\xHH"},
-      {h + "5 key A\n4 key B\n", "line 12: tick 4 comes after tick 5: events must be in tick order"},
+      {h + "5 key A\n4 key B\n",
+       "line 12: tick 4 comes after tick 5: events must be in tick order"},
       {h + "5 key A\n9 key B\nend 8\n",
        "line 13: the demo ends at tick 8, before its last event at tick 9"},
       {h + "5 key A\nend 8\n9 key B\n", "line 13: nothing may follow the end line"},
@@ -114,14 +118,17 @@ TEST(DemoFormatTest, RefusesFaultsWithTheirLineNumber) {
       {h + "archive 1 ABC\n", "line 11: the archive is given twice"},
       {"SKARVETH DEMO 1\narchive 1 ABC\n",
        "line 2: \"ABC\" is not a SHA-256 of 64 lower-case hexadecimal digits"},
-      {s + "setting Name \"A\\x0AB\"\n", "line 3: a setting's text may not hold a line break or a zero byte"},
+      {s + "setting Name \"A\\x0AB\"\n",
+       "line 3: a setting's text may not hold a line break or a zero byte"},
       {s + "setting Name \"open\n", "line 3: the name has no closing double quote"},
-      {s + "setting Name \"a\\qb\"\n", "line 3: the name holds an unknown escape; use \\\", \\\\ or \\xHH"},
+      {s + "setting Name \"a\\qb\"\n",
+       "line 3: the name holds an unknown escape; use \\\", \\\\ or \\xHH"},
       {s + "setting Volume 3\n", "line 3: unknown setting \"Volume\""},
       {s + "setting SkipIntro 2\n", "line 3: SkipIntro must be 0 or 1, not \"2\""},
       {h + "setting SkipIntro 0\n", "line 11: setting SkipIntro is given twice"},
       {h + "score \"a.sco\" 5K\n", "line 11: the score file's bytes are not hexadecimal"},
-      {h + "end 1\n" + std::string(17000, 'x') + "\n", "line 12: the line is longer than 16384 characters"},
+      {h + "end 1\n" + std::string(17000, 'x') + "\n",
+       "line 12: the line is longer than 16384 characters"},
   };
   for (const Refusal& c : cases) {
     const TDemoReadResult read = ParseDemoText(c.text);
@@ -139,7 +146,8 @@ TEST(DemoFormatTest, FilesTooLargeForAnyRecordingAreRefusedUnread) {
   const TDemoReadResult read = ReadDemoFile(path);
   EXPECT_FALSE(read.Demo);
   EXPECT_EQ(read.Error, "the demo " + path + " is larger than 16 MB; no recording grows that big");
-  EXPECT_EQ(ReadDemoFile(dir.Path("none.txt")).Error, "cannot read the demo " + dir.Path("none.txt"));
+  EXPECT_EQ(ReadDemoFile(dir.Path("none.txt")).Error,
+            "cannot read the demo " + dir.Path("none.txt"));
   EXPECT_EQ(ReadDemoFile(dir.Path()).Error, "cannot read the demo " + dir.Path());
 }
 
@@ -152,7 +160,8 @@ TEST(DemoKeysTest, NamesAndCodes) {
   EXPECT_EQ(DemoKeyFromName("vk0"), 0);
   EXPECT_EQ(DemoKeyName(186), "vk186");
   EXPECT_EQ(DemoKeyName(8), "Backspace");
-  for (const char* bad : {"", "q", "esc", "F0", "F01", "F25", "vk", "vk65536", "vk-1", "vk1x", "AB"}) {
+  for (const char* bad :
+       {"", "q", "esc", "F0", "F01", "F25", "vk", "vk65536", "vk-1", "vk1x", "AB"}) {
     EXPECT_FALSE(DemoKeyFromName(bad)) << bad;
   }
   for (std::uint32_t code = 0; code <= 65535; ++code) {

@@ -26,7 +26,9 @@ class WatchedRecorder : public DemoTap {
   std::vector<std::string> lines;
   std::vector<std::uint64_t> frames;
 
-  bool BeforeEvent(Application& app, const TInputEvent& e) override { return recorder_.BeforeEvent(app, e); }
+  bool BeforeEvent(Application& app, const TInputEvent& e) override {
+    return recorder_.BeforeEvent(app, e);
+  }
   void AfterEvent(Application& app) override { watch_.Observe(app, recorder_.Tick(), lines); }
   bool BeforeTick(Application& app) override {
     watch_.Observe(app, recorder_.Tick(), lines);
@@ -62,7 +64,9 @@ Playback Play(const TDemo& demo, const std::string& playerDir,
   NullGame game(sandbox->ProgramDir(), demo.Seed);
   for (const auto& [time, event] : real) game.events.At(time, event);
   TDemoPlayer player(demo, [&](const std::string& line) { result.lines.push_back(line); });
-  player.AfterFrame = [&](std::uint32_t, const TSurface& frame) { result.frames.push_back(FramePrint(frame)); };
+  player.AfterFrame = [&](std::uint32_t, const TSurface& frame) {
+    result.frames.push_back(FramePrint(frame));
+  };
   player.Attach(*game.app);
   RunApplication(*game.app);
   result.routed = game.routed;
@@ -99,8 +103,10 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
     const int x = static_cast<int>(40 + n * 37 % 560), y = static_cast<int>(150 + n * 53 % 300);
     script.push_back({TickTime(320 + 63 * n) + 3, NullGame::Event(K::MouseMove, x, y)});
     script.push_back({TickTime(320 + 63 * n) + 4, NullGame::Event(K::MouseDown, x, y)});
-    if (n == 6) script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 19)});
-    if (n == 7) script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 65)});
+    if (n == 6)
+      script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 19)});
+    if (n == 7)
+      script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 65)});
   }
   script.push_back({TickTime(1450), NullGame::Event(K::KeyDown, 0, 0, 27)});
   script.push_back({TickTime(1500), NullGame::Event(K::Close)});
@@ -117,7 +123,8 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
   EXPECT_EQ(demo.EndTick, 1500u);
   ASSERT_EQ(demo.Events.size(), script.size() - 1) << text;
   EXPECT_EQ(FormatDemoEvent(demo.Events[0]), "4 move 320 217\n");  // between ticks 3 and 4
-  EXPECT_EQ(FormatDemoEvent(demo.Events[1]), "4 click 320 217\n");  // due together with tick 4, first
+  EXPECT_EQ(FormatDemoEvent(demo.Events[1]),
+            "4 click 320 217\n");  // due together with tick 4, first
   EXPECT_EQ(FormatDemoEvent(demo.Events.back()), "1500 close\n");
   const std::string lines = ::testing::PrintToString(watched.lines);
   EXPECT_NE(lines.find("60 match \\\"CanyonRelay.map\\\""), std::string::npos) << lines;
@@ -149,8 +156,7 @@ TEST(DemoPlaybackTest, EventsArriveBeforeTheTickTheyAreStampedWith) {
   const Playback played = Play(demo, player.Root());
   EXPECT_TRUE(played.finished);
   const std::vector<std::string> expected = {
-      "2 key 65",  "2 step",           "2 step",  "2 click 5,6", "2 step nopointer",
-      "2 char 233", "2 step"};
+      "2 key 65", "2 step", "2 step", "2 click 5,6", "2 step nopointer", "2 char 233", "2 step"};
   EXPECT_EQ(played.routed, expected);
   EXPECT_EQ(played.frames.size(), 5u);  // the undrawn tick counts all the same
   EXPECT_EQ(played.lines.front(), "0 screen menu page 0");
@@ -170,7 +176,8 @@ TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
                                  {TickTime(4) + 1, NullGame::Event(K::KeyDown, 0, 0, 27)}});
   EXPECT_FALSE(stopped.finished);
   EXPECT_TRUE(stopped.interrupted);
-  const std::vector<std::string> expected = {"2 step", "2 key 66", "2 step", "2 step", "2 step", "2 step"};
+  const std::vector<std::string> expected = {"2 step", "2 key 66", "2 step",
+                                             "2 step", "2 step",   "2 step"};
   EXPECT_EQ(stopped.routed, expected);
   EXPECT_EQ(stopped.lines, std::vector<std::string>{"0 screen menu page 0"});
   // Closing the window stops it the same way.

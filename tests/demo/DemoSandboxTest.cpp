@@ -100,23 +100,26 @@ TEST_F(DemoSandboxTest, RefusesAnotherArchiveNamingBothIdentities) {
   const TFileIdentity here = IdentifyBytes(bytes);
   EXPECT_FALSE(Create());
   EXPECT_EQ(error, "This demo was recorded with another data archive Skarveth.dat: here it has " +
-                       std::to_string(bytes.size()) + " bytes (SHA-256 " + here.Sha256.substr(0, 12) +
-                       "...), the recording's had " + std::to_string(bytes.size()) + " bytes (SHA-256 " +
-                       recorded + "...).");
+                       std::to_string(bytes.size()) + " bytes (SHA-256 " +
+                       here.Sha256.substr(0, 12) + "...), the recording's had " +
+                       std::to_string(bytes.size()) + " bytes (SHA-256 " + recorded + "...).");
   fs::remove(player.Path("Skarveth.dat"));
   EXPECT_FALSE(Create());
-  EXPECT_EQ(error, "This demo needs the data archive Skarveth.dat, which is missing or cannot be read.");
+  EXPECT_EQ(error,
+            "This demo needs the data archive Skarveth.dat, which is missing or cannot be read.");
 }
 
 TEST_F(DemoSandboxTest, RefusesMissingOrChangedMapsAndLooseFiles) {
   fs::remove(player.Path("Maps/ReactorCore.map"));
   EXPECT_FALSE(Create());
-  EXPECT_EQ(error, "This demo needs the map Maps/ReactorCore.map, which is missing or cannot be read.");
+  EXPECT_EQ(error,
+            "This demo needs the map Maps/ReactorCore.map, which is missing or cannot be read.");
 
   demo.Maps.erase(demo.Maps.begin() + 1);
   player.Write("Maps/Rustyard.map", "SKARVETH_MAP");
   EXPECT_FALSE(Create());
-  EXPECT_TRUE(error.starts_with("This demo was recorded with another map Maps/Rustyard.map: here it has 12 bytes"))
+  EXPECT_TRUE(error.starts_with(
+      "This demo was recorded with another map Maps/Rustyard.map: here it has 12 bytes"))
       << error;
 
   demo.Maps.pop_back();
@@ -128,7 +131,8 @@ TEST_F(DemoSandboxTest, RefusesMissingOrChangedMapsAndLooseFiles) {
 }
 
 TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
-  player.Write("Skarveth.ini", "[Skarveth Configuration]\nTestMap=" + player.Path("Maps/Rustyard.map") + "\n");
+  player.Write("Skarveth.ini",
+               "[Skarveth Configuration]\nTestMap=" + player.Path("Maps/Rustyard.map") + "\n");
   demo = BeginDemo(player.Root(), 5);
   ASSERT_TRUE(demo.TestMapFile);
   EXPECT_EQ(*demo.TestMapFile, demo.Maps[2].Identity);

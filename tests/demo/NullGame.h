@@ -25,7 +25,8 @@ inline void MakePlayerFolder(const TempDir& dir, const std::string& ini) {
   fs::copy_file(GameDir() + "Skarveth.dat", dir.Path("Skarveth.dat"));
   fs::create_directories(dir.Path("Maps"));
   for (const auto& entry : fs::directory_iterator(GameDir() + "Maps")) {
-    if (entry.path().extension() == ".map") fs::copy_file(entry.path(), dir.Path("Maps/" + entry.path().filename().string()));
+    if (entry.path().extension() == ".map")
+      fs::copy_file(entry.path(), dir.Path("Maps/" + entry.path().filename().string()));
   }
   dir.Write("Skarveth.ini", ini);
 }
@@ -35,10 +36,12 @@ inline std::vector<std::pair<std::string, std::string>> Snapshot(const std::stri
   std::vector<std::pair<std::string, std::string>> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
     std::ifstream in(entry.path(), std::ios::binary);
-    const std::string bytes = entry.is_regular_file() ? std::string(std::istreambuf_iterator<char>(in), {}) : "";
+    const std::string bytes =
+        entry.is_regular_file() ? std::string(std::istreambuf_iterator<char>(in), {}) : "";
     files.emplace_back(entry.path().string(),
                        entry.is_regular_file()
-                           ? Sha256Hex(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
+                           ? Sha256Hex(std::span(
+                                 reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
                            : "folder");
   }
   std::sort(files.begin(), files.end());
@@ -59,7 +62,10 @@ class NullGame {
   NullGame(const std::string& programDir, std::uint32_t seed) {
     desktop.programDir = programDir;
     desktop.timeOfDay = seed;
-    ShellServices services{clock, events, desktop, audio,
+    ShellServices services{clock,
+                           events,
+                           desktop,
+                           audio,
                            [this](TSurface& s, TImageList& i) {
                              auto d = std::make_unique<TNullDisplay>(s, i);
                              display = d.get();
@@ -97,7 +103,8 @@ class NullGame {
       const TScreenHandlers h = real[s];
       app->Screens[s] = {
           [this, n, h](Application& a) {
-            routed.push_back(n + " step" + (a.DXDraw->PointerOverDrawingArea() ? "" : " nopointer"));
+            routed.push_back(n + " step" +
+                             (a.DXDraw->PointerOverDrawingArea() ? "" : " nopointer"));
             if (h.Step) h.Step(a);
           },
           [this, n, h](Application& a, std::uint16_t k) {
@@ -109,7 +116,8 @@ class NullGame {
             if (h.KeyPress) h.KeyPress(a, c);
           },
           [this, n, h](Application& a) {
-            routed.push_back(n + " click " + std::to_string(a.MousePos.X) + "," + std::to_string(a.MousePos.Y));
+            routed.push_back(n + " click " + std::to_string(a.MousePos.X) + "," +
+                             std::to_string(a.MousePos.Y));
             if (h.Click) h.Click(a);
           }};
     }

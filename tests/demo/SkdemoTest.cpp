@@ -8,7 +8,9 @@
 namespace sk::test {
 namespace {
 
-std::string Skdemo(const std::string& arguments) { return "'" + GameDir() + "SKDEMO' " + arguments; }
+std::string Skdemo(const std::string& arguments) {
+  return "'" + GameDir() + "SKDEMO' " + arguments;
+}
 
 // A short demo on the built game folder, the way SKDEMO finds it beside itself.
 std::string ShortDemo(const std::string& events) {
@@ -34,17 +36,20 @@ TEST(SkdemoTest, PlaysADemoAndWritesTheFramesAskedFor) {
   }
   EXPECT_EQ(GetFileKind(dir.Path("tick-0000001.png")), FileKind::Missing);
   // The same demo twice gives the same lines.
-  EXPECT_EQ(RunProcess(Skdemo("'" + dir.Path("demo.txt") + "'"), StandardError::Separate).output, run.output);
+  EXPECT_EQ(RunProcess(Skdemo("'" + dir.Path("demo.txt") + "'"), StandardError::Separate).output,
+            run.output);
 }
 
 TEST(SkdemoTest, RefusedDemosAndWrongCommandLines) {
   TempDir dir;
   dir.Write("bad.txt", ShortDemo("3 key Enter\n2 key A\nend 4\n"));
-  const ProcessResult bad = RunProcess(Skdemo("'" + dir.Path("bad.txt") + "'"), StandardError::Separate);
+  const ProcessResult bad =
+      RunProcess(Skdemo("'" + dir.Path("bad.txt") + "'"), StandardError::Separate);
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.output, "");
   EXPECT_NE(bad.error.find("bad.txt: line "), std::string::npos) << bad.error;
-  EXPECT_NE(bad.error.find(": tick 2 comes after tick 3: events must be in tick order"), std::string::npos);
+  EXPECT_NE(bad.error.find(": tick 2 comes after tick 3: events must be in tick order"),
+            std::string::npos);
 
   dir.Write("short.txt", ShortDemo("end 3\n"));
   const ProcessResult past =

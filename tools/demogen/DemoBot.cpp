@@ -19,7 +19,8 @@ struct Box {
 };
 
 Box ModelBox(const Application& app, std::size_t i) {
-  const TPathPoint p = PathPoint(app.Map, i, static_cast<std::size_t>(app.Game.WalkingModels[i].Position));
+  const TPathPoint p =
+      PathPoint(app.Map, i, static_cast<std::size_t>(app.Game.WalkingModels[i].Position));
   return {p.X - 25, p.Y - 80, p.X + 25, p.Y};
 }
 
@@ -138,8 +139,8 @@ Step Do(std::function<void(Bot&)> action) {
 std::vector<Step> Press(int left, int top, int right, int bottom) {
   const int x = (left + right) / 2, y = (top + bottom) / 2;
   return {Do([=](Bot& bot) { bot.MoveTo(x - 30, y + 5); }), Wait(6),
-          Do([=](Bot& bot) { bot.MoveTo(x, y); }), Wait(20),
-          Do([=](Bot& bot) { bot.ClickAt(x, y); }), Wait(30)};
+          Do([=](Bot& bot) { bot.MoveTo(x, y); }),          Wait(20),
+          Do([=](Bot& bot) { bot.ClickAt(x, y); }),         Wait(30)};
 }
 
 Step PlayMatch(MatchPlan plan) {
@@ -192,7 +193,8 @@ Step PlayMatch(MatchPlan plan) {
     const bool wanted = s->kills < plan.kills || s->doubles == 0;
     if (!wanted || game.ReloadTime != 0) return false;
     // Wait for two models in one line of fire first; single shots after that.
-    if (auto shot = FindShot(app, s->doubles > 0 || s->running > 3000)) bot.ClickAt(shot->X, shot->Y);
+    if (auto shot = FindShot(app, s->doubles > 0 || s->running > 3000))
+      bot.ClickAt(shot->X, shot->Y);
     return false;
   };
 }

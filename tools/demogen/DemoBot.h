@@ -37,7 +37,7 @@ std::vector<Step> Press(int left, int top, int right, int bottom);
 // match is over), pauses once, then lets the models through until the match ends.
 struct MatchPlan {
   int kills = 12;
-  int pauseAfter = 500;   // running ticks before the pause
+  int pauseAfter = 500;  // running ticks before the pause
   int pauseLength = 90;
   bool testMode = false;  // no end by health: stop after `testTicks` and leave with Escape
   int testTicks = 1200;

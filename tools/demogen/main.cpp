@@ -55,8 +55,8 @@ std::vector<Step> QuitFromMenu() {
 }
 
 std::vector<Step> IntroAndCredits() {
-  std::vector<Step> s = {Until([](const Application& app) { return app.ScreenState == kScreenMenu; }),
-                         Wait(60)};
+  std::vector<Step> s = {
+      Until([](const Application& app) { return app.ScreenState == kScreenMenu; }), Wait(60)};
   Append(s, Press(kCredits));
   s.push_back(Until([](const Application& app) { return app.ScreenState == kScreenMenu; }));
   s.push_back(Wait(60));
@@ -135,9 +135,11 @@ bool Record(const std::string& gameDir, const std::string& outDir, DemoCase demo
   fs::copy_file(gameDir + "Skarveth.dat", dir + "Skarveth.dat");
   fs::create_directories(dir + "Maps");
   for (const auto& entry : fs::directory_iterator(gameDir + "Maps")) {
-    if (entry.path().extension() == ".map") fs::copy_file(entry.path(), dir + "Maps/" + entry.path().filename().string());
+    if (entry.path().extension() == ".map")
+      fs::copy_file(entry.path(), dir + "Maps/" + entry.path().filename().string());
   }
-  std::ofstream(dir + "Skarveth.ini") << "[Skarveth Configuration]\nFullScreen=0\n" << demoCase.settings;
+  std::ofstream(dir + "Skarveth.ini") << "[Skarveth Configuration]\nFullScreen=0\n"
+                                      << demoCase.settings;
   // A test map is named relative to the folder the game starts in: the game folder.
   const fs::path cwd = fs::current_path();
   fs::current_path(dir);
@@ -149,9 +151,13 @@ bool Record(const std::string& gameDir, const std::string& outDir, DemoCase demo
   desktop.programDir = dir;
   desktop.timeOfDay = demoCase.seed;
   RecordingAudioEngine audio(log);
-  ShellServices services{clock, events, desktop, audio,
-                         [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
-                         gameDir + "DejaVuSans-Bold.ttf"};
+  ShellServices services{
+      clock,
+      events,
+      desktop,
+      audio,
+      [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
+      gameDir + "DejaVuSans-Bold.ttf"};
   TDemoRecorder recorder(BeginDemo(dir, demoCase.seed));
   std::vector<std::string> checkpoints;
   {
@@ -163,9 +169,10 @@ bool Record(const std::string& gameDir, const std::string& outDir, DemoCase demo
   fs::remove_all(dir);
   const std::string text = recorder.Text();
   const std::string file = outDir + "/" + demoCase.name + ".txt";
-  const bool written =
-      ReplaceFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-  std::printf("== %s: %u ticks%s\n", demoCase.name, recorder.Tick(), written ? "" : " (NOT WRITTEN)");
+  const bool written = ReplaceFileAtomically(
+      file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  std::printf("== %s: %u ticks%s\n", demoCase.name, recorder.Tick(),
+              written ? "" : " (NOT WRITTEN)");
   for (const std::string& line : checkpoints) std::printf("   %s\n", line.c_str());
   for (const std::string& box : desktop.errorBoxes) std::printf("   error box: %s\n", box.c_str());
   return written && desktop.errorBoxes.empty();
@@ -187,7 +194,8 @@ int main(int argc, char** argv) {
   cases.push_back({"menu_walk", "SkipIntro=1\n", 1002, MenuWalk()});
   for (int row = 0; row < 3; ++row) {
     const char* names[] = {"match_map1", "match_map2", "match_map3"};
-    cases.push_back({names[row], "SkipIntro=1\n", 2001 + static_cast<std::uint32_t>(row), Match(row)});
+    cases.push_back(
+        {names[row], "SkipIntro=1\n", 2001 + static_cast<std::uint32_t>(row), Match(row)});
   }
   cases.push_back({"test_mode", "TestMap=Maps/ReactorCore.map\n", 3001, TestSession()});
   bool ok = true;

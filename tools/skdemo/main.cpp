@@ -116,12 +116,14 @@ int main(int argc, char** argv) {
   desktop.programDir = sandbox->ProgramDir();
   desktop.timeOfDay = demo.Seed;
   sk::RecordingAudioEngine audio(log);
-  sk::ShellServices services{
-      clock, events, desktop, audio,
-      [](sk::TSurface& surface, sk::TImageList& images) {
-        return std::make_unique<sk::TNullDisplay>(surface, images);
-      },
-      options.GameDir + "DejaVuSans-Bold.ttf"};
+  sk::ShellServices services{clock,
+                             events,
+                             desktop,
+                             audio,
+                             [](sk::TSurface& surface, sk::TImageList& images) {
+                               return std::make_unique<sk::TNullDisplay>(surface, images);
+                             },
+                             options.GameDir + "DejaVuSans-Bold.ttf"};
 
   sk::TDemoPlayer player(demo, Print);
   sk::TFramePictures pictures(options.Frames, options.OutDir);
@@ -140,10 +142,13 @@ int main(int argc, char** argv) {
     const std::string& box = desktop.errorBoxes.front();
     return Refuse("the game stopped with the error \"" + box.substr(box.find('|') + 1) + "\"");
   }
-  if (!player.Finished()) return Refuse("the playback broke off at tick " + std::to_string(player.Tick()));
-  if (!picturesWritten) return Refuse("not every frame picture could be written into " + options.OutDir);
+  if (!player.Finished())
+    return Refuse("the playback broke off at tick " + std::to_string(player.Tick()));
+  if (!picturesWritten)
+    return Refuse("not every frame picture could be written into " + options.OutDir);
   for (const std::uint32_t tick : options.Frames) {
-    if (tick >= player.Tick()) return Refuse("tick " + std::to_string(tick) + " is past the end of the demo");
+    if (tick >= player.Tick())
+      return Refuse("tick " + std::to_string(tick) + " is past the end of the demo");
   }
   std::fflush(stdout);
   return 0;
