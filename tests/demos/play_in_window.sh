@@ -33,8 +33,15 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 
 demo_path=$(cd "$(dirname "$demo")" && pwd)/$(basename "$demo")
+status=0
 (cd "$work/game" && DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work/run" \
-   SDL_AUDIODRIVER=dummy timeout 600 ./Skarveth --play "$demo_path") > "$work/out.txt"
+   SDL_AUDIODRIVER=dummy timeout 600 ./Skarveth --play "$demo_path") \
+  > "$work/out.txt" 2> "$work/err.txt" || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "Skarveth --play ended with status $status:"
+  cat "$work/err.txt"
+  exit 1
+fi
 
 want=$(tail -n 1 "$expected")
 got=$(tail -n 1 "$work/out.txt")
