@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,23 @@ class TCheckpointWatch {
   std::vector<TWalkingModel> models_;
 };
 
+// Every frame of a session folded into one number, so that a change to any frame shows; each
+// stretch of kFrameDigestTicks ticks ends with a line, so that a difference is found near
+// where it happened.
+inline constexpr std::uint32_t kFrameDigestTicks = 500;
+class TFrameDigest {
+ public:
+  // Adds the frame tick `tick` drew; the line "<tick> frames <digest>" after each stretch.
+  std::optional<std::string> Add(std::uint32_t tick, const TSurface& frame);
+  std::string Hex() const;
+
+ private:
+  std::uint64_t value_ = 0;
+};
+
 // SHA-256 of the back surface's pixels, each RGB565 value as two bytes, low byte first.
 std::string FrameHash(const TSurface& surface);
-// The last line of a played demo.
-std::string FinalCheckpoint(std::uint32_t tick, const TSurface& surface);
+// The last line of a played demo: the last frame's hash and the digest of all frames.
+std::string FinalCheckpoint(std::uint32_t tick, const TSurface& surface, const TFrameDigest& digest);
 
 }  // namespace sk

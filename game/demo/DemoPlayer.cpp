@@ -70,6 +70,10 @@ void TDemoPlayer::AfterEvent(Application& app) { Observe(app); }
 
 bool TDemoPlayer::BeforeTick(Application& app) {
   if (finished_ || interrupted_) return false;
+  // A window that cannot draw right now would skip this step and leave the recording behind;
+  // the recorded tick waits for the next one instead.
+  held_ = !app.DXDraw->CanDraw();
+  if (held_) return false;
   Observe(app);
   bool step = true;
   const std::vector<TDemoEvent>& events = demo_.Events;
@@ -96,9 +100,11 @@ bool TDemoPlayer::BeforeTick(Application& app) {
 }
 
 void TDemoPlayer::AfterTick(Application& app) {
-  if (finished_ || interrupted_) return;
+  if (finished_ || interrupted_ || held_) return;
   Observe(app);
-  if (AfterFrame) AfterFrame(tick_, app.Graphics.BackSurface);
+  const TSurface& frame = app.Graphics.BackSurface;
+  if (auto line = digest_.Add(tick_, frame)) report_(*line);
+  if (AfterFrame) AfterFrame(tick_, frame);
   ++tick_;
 }
 
@@ -128,7 +134,7 @@ void TDemoPlayer::Observe(const Application& app) {
 
 void TDemoPlayer::Finish(Application& app) {
   finished_ = true;
-  report_(FinalCheckpoint(tick_, app.Graphics.BackSurface));
+  report_(FinalCheckpoint(tick_, app.Graphics.BackSurface, digest_));
 }
 
 }  // namespace sk

@@ -42,11 +42,13 @@ class TDemoPlayer : public DemoTap {
   const TDemo& demo_;
   Report report_;
   TCheckpointWatch watch_;
+  TFrameDigest digest_;
   std::vector<std::string> lines_;
   std::size_t next_ = 0;
   std::uint32_t tick_ = 0;
   bool finished_ = false;
   bool interrupted_ = false;
+  bool held_ = false;  // the display cannot draw now: the tick waits
 };
 
 }  // namespace sk

@@ -25,6 +25,7 @@ class WatchedRecorder : public DemoTap {
   explicit WatchedRecorder(TDemoRecorder& recorder) : recorder_(recorder) {}
   std::vector<std::string> lines;
   std::vector<std::uint64_t> frames;
+  TFrameDigest digest;
 
   bool BeforeEvent(Application& app, const TInputEvent& e) override {
     return recorder_.BeforeEvent(app, e);
@@ -37,6 +38,7 @@ class WatchedRecorder : public DemoTap {
   void AfterTick(Application& app) override {
     watch_.Observe(app, recorder_.Tick(), lines);
     frames.push_back(FramePrint(app.Graphics.BackSurface));
+    if (auto line = digest.Add(recorder_.Tick(), app.Graphics.BackSurface)) lines.push_back(*line);
     recorder_.AfterTick(app);
   }
 
@@ -136,7 +138,8 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
   EXPECT_EQ(played.frames, watched.frames);
   ASSERT_EQ(played.lines.size(), watched.lines.size() + 1);
   EXPECT_EQ(std::vector(played.lines.begin(), played.lines.end() - 1), watched.lines);
-  EXPECT_EQ(played.lines.back(), "1500 final frame " + FrameHash(game.app->Graphics.BackSurface));
+  EXPECT_EQ(played.lines.back(), "1500 final frame " + FrameHash(game.app->Graphics.BackSurface) + " frames " +
+                                     watched.digest.Hex());
   // The playback saved its name and any score into its own folder, never the player's.
   EXPECT_EQ(Snapshot(player.Path()), before);
 }
