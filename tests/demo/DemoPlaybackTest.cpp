@@ -138,8 +138,8 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
   EXPECT_EQ(played.frames, watched.frames);
   ASSERT_EQ(played.lines.size(), watched.lines.size() + 1);
   EXPECT_EQ(std::vector(played.lines.begin(), played.lines.end() - 1), watched.lines);
-  EXPECT_EQ(played.lines.back(), "1500 final frame " + FrameHash(game.app->Graphics.BackSurface) + " frames " +
-                                     watched.digest.Hex());
+  EXPECT_EQ(played.lines.back(), "1500 final frame " + FrameHash(game.app->Graphics.BackSurface) +
+                                     " frames " + watched.digest.Hex());
   // The playback saved its name and any score into its own folder, never the player's.
   EXPECT_EQ(Snapshot(player.Path()), before);
 }
@@ -164,6 +164,51 @@ TEST(DemoPlaybackTest, EventsArriveBeforeTheTickTheyAreStampedWith) {
   EXPECT_EQ(played.frames.size(), 5u);  // the undrawn tick counts all the same
   EXPECT_EQ(played.lines.front(), "0 screen menu page 0");
   EXPECT_TRUE(played.lines.back().starts_with("5 final frame "));
+}
+
+// A window that cannot draw for a while (its device lost) holds the playback: no recorded tick
+// is skipped, so the session goes on exactly as recorded.
+TEST(DemoPlaybackTest, AWindowThatCannotDrawHoldsThePlayback) {
+  TempDir player;
+  MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\n");
+  const TDemo demo = Parse(FormatDemoHead(BeginDemo(player.Root(), kSeed)) +
+                           "2 move 320 217\n3 click 320 217\n6 char x\nend 9\n");
+  const Playback calm = Play(demo, player.Root());
+
+  class LosingDisplay : public DemoTap {
+   public:
+    LosingDisplay(TDemoPlayer& player, TNullDisplay*& display)
+        : player_(player), display_(display) {}
+    bool BeforeEvent(Application& app, const TInputEvent& e) override {
+      return player_.BeforeEvent(app, e);
+    }
+    void AfterEvent(Application& app) override { player_.AfterEvent(app); }
+    bool BeforeTick(Application& app) override {
+      // Lost at the fourth tick, back four ticks later.
+      if (++calls_ == 4) display_->LoseSurfaces();
+      display_->RestoreFails = calls_ >= 4 && calls_ < 8;
+      return player_.BeforeTick(app);
+    }
+    void AfterTick(Application& app) override { player_.AfterTick(app); }
+
+   private:
+    TDemoPlayer& player_;
+    TNullDisplay*& display_;
+    int calls_ = 0;
+  };
+  std::string error;
+  const auto sandbox = TDemoSandbox::Create(demo, player.Root(), TSettings{}, error);
+  ASSERT_TRUE(sandbox) << error;
+  NullGame game(sandbox->ProgramDir(), demo.Seed);
+  std::vector<std::string> lines;
+  TDemoPlayer playerTap(demo, [&](const std::string& line) { lines.push_back(line); });
+  playerTap.Attach(*game.app);
+  LosingDisplay losing(playerTap, game.display);
+  game.app->Demo = &losing;
+  RunApplication(*game.app);
+  EXPECT_TRUE(playerTap.Finished());
+  EXPECT_EQ(game.routed, calm.routed);
+  EXPECT_EQ(lines, calm.lines);
 }
 
 TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
