@@ -160,13 +160,16 @@ void CopyMaps(const TDemo& demo, const std::string& playerDir, const std::string
 }
 
 // The test map as the sandbox's settings name it.
-std::string CopyTestMap(const TDemo& demo, const std::string& dir) {
+std::string CopyTestMap(const TDemo& demo, const std::string& playerDir, const std::string& dir) {
   const std::string& configured = demo.Settings.TestMap;
   if (configured.empty()) return {};
   // A test map the recorded session could not read stays unreadable in the replay.
   if (!demo.TestMapFile) return dir + "Maps/missing test map";
-  WriteBytes(dir + kSandboxTestMap,
-             CheckedFile(TestMapFile(configured), "test map " + configured, *demo.TestMapFile));
+  // The game finds a relative test map from the folder it starts in; a demo played from
+  // another folder finds it in the game's folder too.
+  std::string path = TestMapFile(configured);
+  if (GetFileKind(path) == FileKind::Missing && !path.starts_with('/')) path = playerDir + path;
+  WriteBytes(dir + kSandboxTestMap, CheckedFile(path, "test map " + configured, *demo.TestMapFile));
   return dir + kSandboxTestMap;
 }
 
@@ -219,7 +222,7 @@ std::unique_ptr<TDemoSandbox> TDemoSandbox::Create(const TDemo& demo, const std:
                            demo.Archive));
     CopyOverrides(demo, playerDir, dir);
     CopyMaps(demo, playerDir, dir);
-    const std::string testMap = CopyTestMap(demo, dir);
+    const std::string testMap = CopyTestMap(demo, playerDir, dir);
     const std::string ini = SandboxSettings(demo.Settings, look, testMap);
     WriteBytes(dir + "Skarveth.ini",
                std::span(reinterpret_cast<const std::uint8_t*>(ini.data()), ini.size()));

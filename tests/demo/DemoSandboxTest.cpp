@@ -143,6 +143,11 @@ TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
     EXPECT_TRUE(settings.TestMode);
     EXPECT_EQ(ReadFileBytes(settings.TestMapPath), ReadFileBytes(player.Path("Maps/Rustyard.map")));
   }
+  // Named relative to a game started in its own folder, played from elsewhere.
+  demo.Settings.TestMap = "Maps\\Rustyard.map";
+  ASSERT_FALSE(fs::exists("Maps/Rustyard.map"));
+  EXPECT_TRUE(Create()) << error;
+  demo.Settings.TestMap = player.Path("Maps/Rustyard.map");
   fs::remove(player.Path("Maps/Rustyard.map"));
   demo.Maps.pop_back();
   EXPECT_FALSE(Create());
