@@ -12,6 +12,7 @@
 #include "platform/null/RecordingAudioEngine.h"
 #include "platform/null/RecordingDesktop.h"
 #include "platform/null/ScriptedEventSource.h"
+#include "support/BmpEncode.h"
 #include "support/TempDir.h"
 
 namespace sk::test {
@@ -30,8 +31,6 @@ inline constexpr int kBloodSize = 64;
 
 inline std::uint16_t Pixel565(TRgb c) { return MatchColor(RgbToColor(c)); }
 
-// An uncompressed 24-bit BMP of `picture`.
-Bytes EncodeBmp(const TPicture& picture);
 // A map file: name "Test", the paths and final waypoint given, a background of one grey and
 // an optional mask (black = scenery).
 Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final_waypoint,
