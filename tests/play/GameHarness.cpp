@@ -62,7 +62,6 @@ Bytes GameArchive() {
 
 }  // namespace
 
-
 Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final_waypoint,
                   const TPicture* mask, int background_width, int background_height) {
   const Bytes jpeg = EncodeJpeg(TPicture(background_width, background_height, TRgb{64, 64, 64}));
@@ -100,17 +99,7 @@ GameHarness::GameHarness(const std::string& extra_ini,
   for (const auto& [name, bytes] : maps) dir.Write("Maps/" + name, bytes);
   desktop.programDir = dir.Root();
   desktop.timeOfDay = 4242;
-  ShellServices services{clock,
-                         events,
-                         desktop,
-                         audio,
-                         [this](TSurface& s, TImageList& i) {
-                           auto d = std::make_unique<TNullDisplay>(s, i);
-                           display = d.get();
-                           return d;
-                         },
-                         SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"};
-  app = std::make_unique<Application>(std::move(services));
+  app = MakeApplication();
   FormCreate(*app);
   EXPECT_FALSE(app->Terminated) << (desktop.errorBoxes.empty() ? "" : desktop.errorBoxes[0]);
   TakeSounds();
