@@ -14,33 +14,17 @@
 #include "game/render/Cursor.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "support/NullBackEnds.h"
 
 namespace sk {
 namespace {
 
-struct HeaviestFrame {
-  CallLog log;
-  FakeClock clock;
-  ScriptedEventSource events{clock};
-  RecordingDesktop desktop{log};
-  RecordingAudioEngine audio{log};
+struct HeaviestFrame : test::NullBackEnds {
   std::unique_ptr<Application> app;
   bool ready = false;
 
   HeaviestFrame() {
-    ShellServices services{
-        clock,
-        events,
-        desktop,
-        audio,
-        [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
-        SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"};
-    app = std::make_unique<Application>(std::move(services));
+    app = MakeApplication();
     if (!app->Data.OpenArchive(SK_GAME_DIR "/")) return;
     app->Models = LoadModelDefinitions(app->Data);
     LoadGameImages(*app);

@@ -13,12 +13,7 @@
 #include "game/frontend/MenuButtons.h"
 #include "game/frontend/SKMenu.h"
 #include "game/shell/Application.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
-#include "render/RenderTestSupport.h"
+#include "support/NullBackEnds.h"
 
 namespace sk {
 namespace {
@@ -28,23 +23,11 @@ std::vector<std::uint8_t> ReadArchiveFile(const char* name) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct MenuScene {
-  FakeClock clock;
-  ScriptedEventSource events{clock};
-  CallLog log;
-  RecordingDesktop desktop{log};
-  RecordingAudioEngine audio{log};
+struct MenuScene : test::NullBackEnds {
   std::unique_ptr<Application> app;
 
   explicit MenuScene(std::uint8_t page, const TMenuBtn& hover) {
-    ShellServices services{
-        clock,
-        events,
-        desktop,
-        audio,
-        [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
-        test::FontPath()};
-    app = std::make_unique<Application>(std::move(services));
+    app = MakeApplication();
     app->Sound.SoundOff = true;
     TImageList& images = app->DXImageList();
     AddImage(images, "Menu_Cursor.bmp", ReadArchiveFile("Menu_Cursor.bmp"), true, 0x000000, false);

@@ -8,12 +8,7 @@
 #include "game/render/Surface.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "support/NullBackEnds.h"
 #include "support/TempDir.h"
 
 namespace sk::test {
@@ -64,7 +59,7 @@ inline std::string ModelsDef(const std::vector<std::string>& names) {
 // A program folder with no archive: every picture and the model definitions are loose files
 // in Data/, so a test can swap any of them. The application runs on the headless back-ends
 // with the game's real font, started just far enough to show the intro or the credits.
-class IntroCreditsHarness {
+class IntroCreditsHarness : public NullBackEnds {
  public:
   IntroCreditsHarness() {
     Put("Models.bmp", MakeIntroBmp(400, 80, [](int x, int) { return ModelColor(x / 50); }));
@@ -83,17 +78,7 @@ class IntroCreditsHarness {
 
   // Builds the application on what Data/ holds now.
   void Start() {
-    ShellServices services{clock,
-                           events,
-                           desktop,
-                           audio,
-                           [this](TSurface& s, TImageList& i) {
-                             auto d = std::make_unique<TNullDisplay>(s, i);
-                             display = d.get();
-                             return d;
-                           },
-                           SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"};
-    app = std::make_unique<Application>(std::move(services));
+    app = MakeApplication();
     app->ProgramDir = dir.Root();
     app->Data.OpenArchive(app->ProgramDir);  // no archive: members come from Data/ alone
     app->Models = LoadModelDefinitions(app->Data);
@@ -138,12 +123,6 @@ class IntroCreditsHarness {
   }
 
   TempDir dir;
-  CallLog log;
-  FakeClock clock{5000};
-  ScriptedEventSource events{clock};
-  RecordingDesktop desktop{log};
-  RecordingAudioEngine audio{log};
-  TNullDisplay* display = nullptr;
   std::unique_ptr<Application> app;
 };
 

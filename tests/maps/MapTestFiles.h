@@ -6,13 +6,11 @@
 #include "common/MapFormat.h"
 #include "game/render/ImageList.h"
 #include "game/render/Picture.h"
+#include "support/BmpEncode.h"
 #include "support/JpegEncode.h"
 #include "support/TempDir.h"
 
 namespace sk::test {
-
-// An uncompressed bottom-up 24-bit BMP of `picture`.
-std::vector<std::uint8_t> EncodeBmp(const TPicture& picture);
 
 // A map file; dies in the test when the parts are out of range.
 std::vector<std::uint8_t> MakeMap(const TMapContent& content,

@@ -62,39 +62,6 @@ Bytes GameArchive() {
 
 }  // namespace
 
-Bytes EncodeBmp(const TPicture& picture) {
-  const std::uint32_t stride = (static_cast<std::uint32_t>(picture.Width) * 3 + 3) & ~3u;
-  const std::uint32_t data_size = stride * static_cast<std::uint32_t>(picture.Height);
-  ByteWriter w;
-  w.Text("BM");
-  w.U32(54 + data_size);
-  w.U32(0);
-  w.U32(54);
-  w.U32(40);
-  w.I32(picture.Width);
-  w.I32(picture.Height);
-  w.U16(1);
-  w.U16(24);
-  w.U32(0);
-  w.U32(data_size);
-  w.U32(2835);
-  w.U32(2835);
-  w.U32(0);
-  w.U32(0);
-  for (int y = picture.Height - 1; y >= 0; --y) {
-    for (int x = 0; x < picture.Width; ++x) {
-      const TRgb p = picture.At(x, y);
-      w.U8(p.B);
-      w.U8(p.G);
-      w.U8(p.R);
-    }
-    for (std::uint32_t pad = static_cast<std::uint32_t>(picture.Width) * 3; pad < stride; ++pad) {
-      w.U8(0);
-    }
-  }
-  return w.Take();
-}
-
 Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final_waypoint,
                   const TPicture* mask, int background_width, int background_height) {
   const Bytes jpeg = EncodeJpeg(TPicture(background_width, background_height, TRgb{64, 64, 64}));
@@ -132,17 +99,7 @@ GameHarness::GameHarness(const std::string& extra_ini,
   for (const auto& [name, bytes] : maps) dir.Write("Maps/" + name, bytes);
   desktop.programDir = dir.Root();
   desktop.timeOfDay = 4242;
-  ShellServices services{clock,
-                         events,
-                         desktop,
-                         audio,
-                         [this](TSurface& s, TImageList& i) {
-                           auto d = std::make_unique<TNullDisplay>(s, i);
-                           display = d.get();
-                           return d;
-                         },
-                         SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"};
-  app = std::make_unique<Application>(std::move(services));
+  app = MakeApplication();
   FormCreate(*app);
   EXPECT_FALSE(app->Terminated) << (desktop.errorBoxes.empty() ? "" : desktop.errorBoxes[0]);
   TakeSounds();

@@ -6,12 +6,8 @@
 
 #include "common/MapFormat.h"
 #include "game/shell/Application.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "support/BmpEncode.h"
+#include "support/NullBackEnds.h"
 #include "support/TempDir.h"
 
 namespace sk::test {
@@ -30,8 +26,6 @@ inline constexpr int kBloodSize = 64;
 
 inline std::uint16_t Pixel565(TRgb c) { return MatchColor(RgbToColor(c)); }
 
-// An uncompressed 24-bit BMP of `picture`.
-Bytes EncodeBmp(const TPicture& picture);
 // A map file: name "Test", the paths and final waypoint given, a background of one grey and
 // an optional mask (black = scenery).
 Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final_waypoint,
@@ -40,7 +34,7 @@ Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final
 
 // A program folder with an archive of recognisable game pictures and the game on the null
 // back-ends, started (the first screen is the menu, or the match on TestMap).
-class GameHarness {
+class GameHarness : public NullBackEnds {
  public:
   explicit GameHarness(const std::string& extra_ini = "DisableChat=1\n",
                        const std::vector<std::pair<std::string, Bytes>>& maps = {});
@@ -64,12 +58,6 @@ class GameHarness {
   TGameState& Game() { return app->Game; }
 
   TempDir dir;
-  CallLog log;
-  FakeClock clock{5000};
-  ScriptedEventSource events{clock};
-  RecordingDesktop desktop{log};
-  RecordingAudioEngine audio{log};
-  TNullDisplay* display = nullptr;
   std::unique_ptr<Application> app;
 
  private:
