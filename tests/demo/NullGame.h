@@ -7,12 +7,7 @@
 #include "common/Sha256.h"
 #include "game/shell/Application.h"
 #include "game/shell/ScreenTable.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "support/NullBackEnds.h"
 #include "support/TempDir.h"
 
 namespace sk::test {
@@ -57,22 +52,13 @@ inline std::uint64_t FramePrint(const TSurface& frame) {
 
 // The game on the null back-ends, started from `programDir` with a clock at 1000 ms. Every
 // call the shell routes to a screen is written into `routed` before the screen handles it.
-class NullGame {
+class NullGame : public NullBackEnds {
  public:
   NullGame(const std::string& programDir, std::uint32_t seed) {
+    clock.now = 1000;  // the tests' tick times count from here
     desktop.programDir = programDir;
     desktop.timeOfDay = seed;
-    ShellServices services{clock,
-                           events,
-                           desktop,
-                           audio,
-                           [this](TSurface& s, TImageList& i) {
-                             auto d = std::make_unique<TNullDisplay>(s, i);
-                             display = d.get();
-                             return d;
-                           },
-                           GameDir() + "DejaVuSans-Bold.ttf"};
-    app = std::make_unique<Application>(std::move(services));
+    app = MakeApplication();
     LogRouting();
   }
 
@@ -86,12 +72,6 @@ class NullGame {
     return e;
   }
 
-  CallLog log;
-  FakeClock clock{1000};
-  ScriptedEventSource events{clock};
-  RecordingDesktop desktop{log};
-  RecordingAudioEngine audio{log};
-  TNullDisplay* display = nullptr;
   std::unique_ptr<Application> app;
   std::vector<std::string> routed;
 
