@@ -62,6 +62,13 @@ class IDisplay {
   // Moves the system pointer to a point of the drawing area.
   virtual void WarpCursor(TPoint point) = 0;
 
+  // Whether the screens draw their cursor: the system pointer is over the drawing area. A
+  // demo being played sets the answer from the recording instead.
+  std::optional<bool> PointerOverride;
+  bool PointerOverDrawingArea() const {
+    return PointerOverride ? *PointerOverride : CursorPosition().has_value();
+  }
+
   TSurface& BackSurface() { return backSurface_; }
 
  protected:

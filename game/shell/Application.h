@@ -19,6 +19,7 @@
 #include "game/render/Graphics.h"
 #include "game/resources/SKConfig.h"
 #include "game/resources/SKData.h"
+#include "game/shell/DemoTap.h"
 #include "game/shell/FrameTimer.h"
 #include "game/shell/Random.h"
 #include "game/shell/ScreenTable.h"
@@ -62,6 +63,7 @@ struct Application {
   Random Rng;
   bool Terminated = false;  // the message loop ends
   bool Failed = false;      // ... because of an unexpected error
+  DemoTap* Demo = nullptr;  // the demo being recorded or played, if any
 
   // The other modules.
   TSettings Settings;

@@ -15,6 +15,11 @@ bool RoutedState(const Application& app) {
 
 TScreenHandlers& CurrentScreen(Application& app) { return app.Screens[app.ScreenState - 1]; }
 
+void MouseDownInArea(Application& app, TMouseButton button) {
+  if (button != TMouseButton::Left || !RoutedState(app)) return;
+  if (auto& handler = CurrentScreen(app).Click) handler(app);
+}
+
 // Everything the platform hands over may end in an error; none may escape the loop.
 template <typename F>
 void Guarded(Application& app, F&& action) {
@@ -60,9 +65,8 @@ void DXDrawMouseMove(Application& app, int windowX, int windowY) {
 }
 
 void DXDrawMouseDown(Application& app, TMouseButton button, int windowX, int windowY) {
-  if (button != TMouseButton::Left || !RoutedState(app)) return;
   if (!app.DXDraw->MapToDrawingArea(windowX, windowY)) return;
-  if (auto& handler = CurrentScreen(app).Click) handler(app);
+  MouseDownInArea(app, button);
 }
 
 void DXDrawInitialize(Application& app) {
@@ -84,24 +88,45 @@ void DXTimerDeactivate(Application& app) {
 
 void DXTimerTimer(Application& app, std::uint32_t) {
   // The lag is ignored on purpose: one tick is one step of the shown screen.
-  if (!RoutedState(app)) return;
   Guarded(app, [&] {
-    if (auto& handler = CurrentScreen(app).Step) handler(app);
+    const bool step = app.Demo == nullptr || app.Demo->BeforeTick(app);
+    if (step && !app.Terminated && RoutedState(app)) {
+      if (auto& handler = CurrentScreen(app).Step) handler(app);
+    }
+    if (app.Demo) app.Demo->AfterTick(app);
   });
+}
+
+std::optional<TInputEvent> InDrawingArea(const Application& app, const TInputEvent& event) {
+  if (event.Kind != TInputKind::MouseMove && event.Kind != TInputKind::MouseDown) return event;
+  const auto point = app.DXDraw->MapToDrawingArea(event.X, event.Y);
+  if (!point) return std::nullopt;
+  TInputEvent inside = event;
+  inside.X = point->X;
+  inside.Y = point->Y;
+  return inside;
+}
+
+void RouteEvent(Application& app, const TInputEvent& event) {
+  switch (event.Kind) {
+    case TInputKind::KeyDown: FormKeyDown(app, event.Key, event.Modifiers); break;
+    case TInputKind::Character: FormKeyPress(app, event.Character); break;
+    case TInputKind::MouseMove: app.MousePos = TPoint{event.X, event.Y}; break;
+    case TInputKind::MouseDown: MouseDownInArea(app, event.Button); break;
+    case TInputKind::FocusGained: DXTimerActivate(app); break;
+    case TInputKind::FocusLost: DXTimerDeactivate(app); break;
+    case TInputKind::Close:
+    case TInputKind::Quit: CloseMainWindow(app); break;
+  }
 }
 
 void DispatchEvent(Application& app, const TInputEvent& event) {
   Guarded(app, [&] {
-    switch (event.Kind) {
-      case TInputKind::KeyDown: FormKeyDown(app, event.Key, event.Modifiers); break;
-      case TInputKind::Character: FormKeyPress(app, event.Character); break;
-      case TInputKind::MouseMove: DXDrawMouseMove(app, event.X, event.Y); break;
-      case TInputKind::MouseDown: DXDrawMouseDown(app, event.Button, event.X, event.Y); break;
-      case TInputKind::FocusGained: DXTimerActivate(app); break;
-      case TInputKind::FocusLost: DXTimerDeactivate(app); break;
-      case TInputKind::Close:
-      case TInputKind::Quit: CloseMainWindow(app); break;
-    }
+    const std::optional<TInputEvent> inside = InDrawingArea(app, event);
+    if (!inside) return;
+    if (app.Demo != nullptr && !app.Demo->BeforeEvent(app, *inside)) return;
+    RouteEvent(app, *inside);
+    if (app.Demo != nullptr) app.Demo->AfterEvent(app);
   });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/shell/InputEvent.h"
@@ -25,6 +26,11 @@ void DXTimerTimer(Application& app, std::uint32_t lagCount);
 // Routes one platform event to its handler; an error on the way ends the program through
 // AppException.
 void DispatchEvent(Application& app, const TInputEvent& event);
+// The event with its mouse position turned into drawing-area pixels; nothing for a mouse
+// event outside the drawing area (in the letterbox bars), which changes nothing anywhere.
+std::optional<TInputEvent> InDrawingArea(const Application& app, const TInputEvent& event);
+// Routes an event whose mouse position is in drawing-area pixels already (a demo's events).
+void RouteEvent(Application& app, const TInputEvent& event);
 
 // Closing the main window the normal way: the name is saved and the program ends.
 void CloseMainWindow(Application& app);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "game/demo/DemoSession.h"
 #include "game/shell/Application.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/ProgramDir.h"
@@ -20,7 +21,12 @@ namespace {
 constexpr const char* kFontFile = "DejaVuSans-Bold.ttf";
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const sk::TCommandLine command = sk::ParseCommandLine(argc, argv);
+  if (!command.Error.empty()) {
+    std::fprintf(stderr, "%s\n%s\n", command.Error.c_str(), sk::kCommandLineUsage);
+    return 2;
+  }
   sk::SingleInstanceLock lock;
   if (!lock.Acquire()) {  // another copy runs: leave as before, but say why
     std::fprintf(stderr, "%s is already running.\n", sk::kApplicationTitle);
@@ -41,8 +47,19 @@ int main() {
   sk::SdlEventSource events(clock);
   sk::SdlDesktop desktop;
   sk::SdlAudioEngine audio;
+  // A playback prints its checkpoints, the same lines SKDEMO prints.
+  sk::TDemoSession demo(command, [](const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+  });
+  std::string message;
+  if (!demo.Prepare(desktop, message)) {
+    desktop.ShowErrorBox(sk::kApplicationTitle, message, "");
+    SDL_Quit();
+    return 1;
+  }
   sk::ShellServices services{
-      clock, events, desktop, audio,
+      clock, events, demo.SessionDesktop(desktop), audio,
       [&desktop](sk::TSurface& surface, sk::TImageList& images) {
         auto display = std::make_unique<sk::TSdlDisplay>(surface, images);
         desktop.SetDisplay(display.get());
@@ -52,9 +69,12 @@ int main() {
   int status = 0;
   {
     sk::Application app(std::move(services));
+    demo.Attach(app);
     status = sk::RunApplication(app);
     desktop.SetDisplay(nullptr);
   }
   SDL_Quit();
+  status = demo.Finish(status, message);
+  if (!message.empty()) std::fprintf(stderr, "%s\n", message.c_str());
   return status;
 }

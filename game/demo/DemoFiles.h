@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "game/demo/DemoFormat.h"
+#include "game/resources/SKConfig.h"
+
+namespace sk {
+
+TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes);
+
+// What a session about to be recorded starts from: the seed, the settings that change its
+// course, the identity of the archive, of the loose Data/ files, of every listed map and of
+// the test map, and the score files of the listed maps as they are now.
+TDemo BeginDemo(const std::string& programDir, std::uint32_t seed);
+
+// The program folder a demo plays in: a temporary folder holding the player's archive, Data/
+// files and maps — each checked against the recording — the recorded score files and a
+// Skarveth.ini made of the recorded settings. The player's own settings and scores are never
+// touched; the folder goes away with this object.
+class TDemoSandbox {
+ public:
+  // `playerDir` is the player's program folder; `look` supplies the settings that only change
+  // how the session is shown and heard. Nothing, and a message saying what differs, when the
+  // player's files are not the recorded ones.
+  static std::unique_ptr<TDemoSandbox> Create(const TDemo& demo, const std::string& playerDir,
+                                              const TSettings& look, std::string& error);
+  ~TDemoSandbox();
+  TDemoSandbox(const TDemoSandbox&) = delete;
+  TDemoSandbox& operator=(const TDemoSandbox&) = delete;
+
+  // Ends in '/'.
+  const std::string& ProgramDir() const { return dir_; }
+
+ private:
+  explicit TDemoSandbox(std::string dir) : dir_(std::move(dir)) {}
+  std::string dir_;
+};
+
+}  // namespace sk

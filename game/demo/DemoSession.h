@@ -1,0 +1,77 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/demo/DemoFiles.h"
+#include "game/demo/DemoFormat.h"
+#include "game/demo/DemoPlayer.h"
+#include "game/demo/DemoRecorder.h"
+#include "game/shell/ShellPlatform.h"
+
+namespace sk {
+
+struct Application;
+
+// The desktop a demo session runs on: the seed and the program folder are the demo's, the
+// rest is the real desktop's.
+class TDemoDesktop : public Desktop {
+ public:
+  TDemoDesktop(Desktop& real, std::uint32_t seed, std::string programDir)
+      : real_(real), seed_(seed), programDir_(std::move(programDir)) {}
+  void ShowMainWindow() override { real_.ShowMainWindow(); }
+  void SetCursorVisible(bool visible) override { real_.SetCursorVisible(visible); }
+  void ShowErrorBox(const std::string& title, const std::string& message,
+                    const std::string& detail) override {
+    real_.ShowErrorBox(title, message, detail);
+  }
+  std::string ProgramDir() override { return programDir_; }
+  std::uint32_t TimeOfDayMilliseconds() override { return seed_; }
+
+ private:
+  Desktop& real_;
+  std::uint32_t seed_;
+  std::string programDir_;
+};
+
+// The game's command line: nothing, "--record FILE" or "--play FILE".
+struct TCommandLine {
+  enum class Mode : std::uint8_t { Normal, Record, Play };
+  Mode Kind = Mode::Normal;
+  std::string File;
+  std::string Error;  // what is wrong with the command line, if anything
+};
+inline constexpr const char* kCommandLineUsage = "usage: Skarveth [--record FILE | --play FILE]";
+TCommandLine ParseCommandLine(int argc, const char* const* argv);
+
+// A recording or a playback around the game's start-up and message loop. With no demo
+// option it stands aside and the game runs as ever.
+class TDemoSession {
+ public:
+  TDemoSession(TCommandLine command, TDemoPlayer::Report report)
+      : command_(std::move(command)), report_(std::move(report)) {}
+
+  // Reads what the session needs; false and a message for a refused demo or an impossible
+  // recording. A playback takes the window and volume settings from the player's own file.
+  bool Prepare(Desktop& real, std::string& error);
+  // The desktop to build the application on.
+  Desktop& SessionDesktop(Desktop& real);
+  // Before start-up.
+  void Attach(Application& app);
+  // After the loop: writes a recording (atomically; a failure is reported on `message` and
+  // the demo saved in the temporary folder instead). Returns the exit status.
+  int Finish(int status, std::string& message);
+
+ private:
+  TCommandLine command_;
+  TDemoPlayer::Report report_;
+  std::optional<TDemo> demo_;
+  std::unique_ptr<TDemoSandbox> sandbox_;
+  std::unique_ptr<TDemoRecorder> recorder_;
+  std::unique_ptr<TDemoPlayer> player_;
+  std::unique_ptr<TDemoDesktop> desktop_;
+};
+
+}  // namespace sk

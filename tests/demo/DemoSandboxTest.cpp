@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/FileIo.h"
+#include "game/demo/DemoFiles.h"
+#include "game/maps/SKScore.h"
+#include "game/resources/SKConfig.h"
+#include "tests/demo/NullGame.h"
+
+namespace sk::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DemoSandboxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MakePlayerFolder(player, "[Skarveth Configuration]\nName=Ann\nFrameDelay=20\nDisableChat=1\n");
+    TScoreTable table;
+    table.Entries[0] = {42, "Ann"};
+    scoreBytes = AssembleScoreFile(table);
+    player.Write("Maps/Rustyard.sco", scoreBytes);
+    fs::create_directories(player.Path("Maps/CanyonRelay.sco"));  // something unreadable
+    player.Write("Data/Cursor.bmp", "not really a picture");
+    demo = BeginDemo(player.Root(), 99);
+  }
+
+  std::unique_ptr<TDemoSandbox> Create() {
+    error.clear();
+    return TDemoSandbox::Create(demo, player.Root(), TSettings{}, error);
+  }
+
+  TempDir player;
+  std::vector<std::uint8_t> scoreBytes;
+  TDemo demo;
+  std::string error;
+};
+
+TEST_F(DemoSandboxTest, ARecordingStartsFromTheSettingsAndFilesOfThePlayersFolder) {
+  EXPECT_EQ(demo.Seed, 99u);
+  EXPECT_EQ(demo.Settings.Name, "Ann");
+  EXPECT_EQ(demo.Settings.FrameDelay, 20);
+  EXPECT_TRUE(demo.Settings.DisableChat);
+  EXPECT_EQ(demo.Archive.Size, fs::file_size(player.Path("Skarveth.dat")));
+  ASSERT_EQ(demo.Overrides.size(), 1u);
+  EXPECT_EQ(demo.Overrides[0].Name, "Cursor.bmp");
+  EXPECT_EQ(demo.Overrides[0].Identity.Size, 20u);
+  ASSERT_EQ(demo.Maps.size(), 3u);  // listed in name order, each with its score file
+  EXPECT_EQ(demo.Maps[2].Name, "Rustyard.map");
+  EXPECT_EQ(demo.Scores[0].Kind, TDemoScore::State::Unreadable);
+  EXPECT_EQ(demo.Scores[1].Kind, TDemoScore::State::Missing);
+  EXPECT_EQ(demo.Scores[2].Bytes, scoreBytes);
+}
+
+// The game plays in a folder of its own: what it writes there never reaches the player.
+TEST_F(DemoSandboxTest, ThePlaybackFolderHoldsTheRecordedStateAndGoesAwayAfterwards) {
+  demo.Settings.Name = "Bob";
+  player.Write("Maps/Rustyard.sco", "changed since the recording");
+  const auto before = Snapshot(player.Path());
+  std::string dir;
+  {
+    const auto sandbox = Create();
+    ASSERT_TRUE(sandbox) << error;
+    dir = sandbox->ProgramDir();
+    EXPECT_EQ(ReadFileBytes(dir + "Maps/Rustyard.sco"), scoreBytes);
+    EXPECT_EQ(GetFileKind(dir + "Maps/CanyonRelay.sco"), FileKind::Other);
+    EXPECT_EQ(GetFileKind(dir + "Maps/ReactorCore.sco"), FileKind::Missing);
+    EXPECT_EQ(GetFileKind(dir + "Data/Cursor.bmp"), FileKind::Regular);
+    const TSettings settings = LoadConfig(dir);
+    EXPECT_EQ(settings.PlayerName, "Bob");
+    EXPECT_EQ(settings.FrameDelay, 20);
+    EXPECT_FALSE(settings.DrawFPS);
+    // What a session writes: the name at its close, a score at a match's end.
+    SaveName(dir, "Carl");
+    TScoreTable table;
+    EXPECT_EQ(AddScore(table, ScoreFileName(dir, "Rustyard.map"), 50, "Carl"), 1);
+  }
+  EXPECT_FALSE(fs::exists(dir));
+  EXPECT_EQ(Snapshot(player.Path()), before);
+}
+
+// The longest name the settings hold, quotes and all, survives the demo and the settings file.
+TEST_F(DemoSandboxTest, NamesTravelExactlyThroughTheDemoAndThePlaybackSettings) {
+  demo.Settings.Name = "\"^1A\" =;b" + std::string(2038, '\xE9');
+  ASSERT_EQ(demo.Settings.Name.size(), 2047u);
+  const TDemoReadResult read = ParseDemoText(FormatDemo(demo));
+  ASSERT_TRUE(read.Demo) << read.Error;
+  EXPECT_EQ(read.Demo->Settings.Name, demo.Settings.Name);
+  const auto sandbox = Create();
+  ASSERT_TRUE(sandbox) << error;
+  EXPECT_EQ(LoadConfig(sandbox->ProgramDir()).PlayerName, demo.Settings.Name);
+}
+
+TEST_F(DemoSandboxTest, RefusesAnotherArchiveNamingBothIdentities) {
+  const std::string recorded = demo.Archive.Sha256.substr(0, 12);
+  auto bytes = *ReadFileBytes(player.Path("Skarveth.dat"));
+  bytes.back() ^= 1;
+  player.Write("Skarveth.dat", bytes);
+  const TFileIdentity here = IdentifyBytes(bytes);
+  EXPECT_FALSE(Create());
+  EXPECT_EQ(error, "This demo was recorded with another data archive Skarveth.dat: here it has " +
+                       std::to_string(bytes.size()) + " bytes (SHA-256 " +
+                       here.Sha256.substr(0, 12) + "...), the recording's had " +
+                       std::to_string(bytes.size()) + " bytes (SHA-256 " + recorded + "...).");
+  fs::remove(player.Path("Skarveth.dat"));
+  EXPECT_FALSE(Create());
+  EXPECT_EQ(error,
+            "This demo needs the data archive Skarveth.dat, which is missing or cannot be read.");
+}
+
+TEST_F(DemoSandboxTest, RefusesMissingOrChangedMapsAndLooseFiles) {
+  fs::remove(player.Path("Maps/ReactorCore.map"));
+  EXPECT_FALSE(Create());
+  EXPECT_EQ(error,
+            "This demo needs the map Maps/ReactorCore.map, which is missing or cannot be read.");
+
+  demo.Maps.erase(demo.Maps.begin() + 1);
+  player.Write("Maps/Rustyard.map", "SKARVETH_MAP");
+  EXPECT_FALSE(Create());
+  EXPECT_TRUE(error.starts_with(
+      "This demo was recorded with another map Maps/Rustyard.map: here it has 12 bytes"))
+      << error;
+
+  demo.Maps.pop_back();
+  player.Write("Data/Extra.ogg", "x");
+  EXPECT_FALSE(Create());
+  EXPECT_EQ(error, "The loose file Data/Extra.ogg was not there when this demo was recorded.");
+  fs::remove(player.Path("Data/Extra.ogg"));
+  EXPECT_TRUE(Create()) << error;
+}
+
+TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
+  player.Write("Skarveth.ini",
+               "[Skarveth Configuration]\nTestMap=" + player.Path("Maps/Rustyard.map") + "\n");
+  demo = BeginDemo(player.Root(), 5);
+  ASSERT_TRUE(demo.TestMapFile);
+  EXPECT_EQ(*demo.TestMapFile, demo.Maps[2].Identity);
+  {
+    const auto sandbox = Create();
+    ASSERT_TRUE(sandbox) << error;
+    const TSettings settings = LoadConfig(sandbox->ProgramDir());
+    EXPECT_TRUE(settings.TestMode);
+    EXPECT_EQ(ReadFileBytes(settings.TestMapPath), ReadFileBytes(player.Path("Maps/Rustyard.map")));
+  }
+  // Named relative to a game started in its own folder, played from elsewhere.
+  demo.Settings.TestMap = "Maps\\Rustyard.map";
+  ASSERT_FALSE(fs::exists("Maps/Rustyard.map"));
+  EXPECT_TRUE(Create()) << error;
+  demo.Settings.TestMap = player.Path("Maps/Rustyard.map");
+  fs::remove(player.Path("Maps/Rustyard.map"));
+  demo.Maps.pop_back();
+  EXPECT_FALSE(Create());
+  EXPECT_EQ(error, "This demo needs the test map " + player.Path("Maps/Rustyard.map") +
+                       ", which is missing or cannot be read.");
+}
+
+}  // namespace
+}  // namespace sk::test

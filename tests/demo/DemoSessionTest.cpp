@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/FileIo.h"
+#include "game/demo/DemoSession.h"
+#include "tests/demo/NullGame.h"
+
+namespace sk::test {
+namespace {
+
+TCommandLine Parse(std::vector<const char*> args) {
+  args.insert(args.begin(), "Skarveth");
+  return ParseCommandLine(static_cast<int>(args.size()), args.data());
+}
+
+TEST(DemoSessionTest, CommandLine) {
+  EXPECT_EQ(Parse({}).Kind, TCommandLine::Mode::Normal);
+  // Other arguments are ignored, as the game always did.
+  EXPECT_EQ(Parse({"--fullscreen", "x"}).Kind, TCommandLine::Mode::Normal);
+  EXPECT_EQ(Parse({"--fullscreen"}).Error, "");
+  const TCommandLine play = Parse({"--play", "a b.txt"});
+  EXPECT_EQ(play.Kind, TCommandLine::Mode::Play);
+  EXPECT_EQ(play.File, "a b.txt");
+  EXPECT_EQ(Parse({"--record", "r.txt"}).Kind, TCommandLine::Mode::Record);
+  EXPECT_EQ(Parse({"--play"}).Error, "--play needs one file name");
+  EXPECT_EQ(Parse({"--record", ""}).Error, "--record needs one file name");
+  EXPECT_EQ(Parse({"--record", "a", "b"}).Error, "--record needs one file name");
+}
+
+// A recording that cannot be written where asked is not lost: it goes to the temporary
+// folder, and the player is told where.
+TEST(DemoSessionTest, ARecordingThatCannotBeWrittenIsSavedElsewhere) {
+  TempDir dir;
+  MakePlayerFolder(dir, "[Skarveth Configuration]\n");
+  CallLog log;
+  RecordingDesktop desktop(log);
+  desktop.programDir = dir.Root();
+  std::string message;
+
+  TDemoSession nowhere({TCommandLine::Mode::Record, dir.Path("no/such/demo.txt"), ""}, nullptr);
+  EXPECT_FALSE(nowhere.Prepare(desktop, message));
+  EXPECT_EQ(message, "Cannot record into " + dir.Path("no/such/demo.txt") + ": the folder " +
+                         dir.Path("no/such") + " does not exist.");
+
+  dir.Write("later/keep.txt", "");
+  TDemoSession session({TCommandLine::Mode::Record, dir.Path("later/demo.txt"), ""}, nullptr);
+  message.clear();
+  ASSERT_TRUE(session.Prepare(desktop, message)) << message;
+  // The folder turns into a file while the game runs: no root privilege writes through that.
+  std::filesystem::remove_all(dir.Path("later"));
+  dir.Write("later", "a file now");
+  EXPECT_EQ(session.Finish(0, message), 1);
+  const std::string prefix =
+      "Cannot write the demo to " + dir.Path("later/demo.txt") + "; it was saved as ";
+  ASSERT_TRUE(message.starts_with(prefix)) << message;
+  const std::string saved = message.substr(prefix.size(), message.size() - prefix.size() - 9);
+  EXPECT_EQ(message.substr(message.size() - 9), " instead.");
+  const auto text = ReadFileBytes(saved);
+  ASSERT_TRUE(text);
+  const TDemoReadResult read = ParseDemoText(std::string(text->begin(), text->end()));
+  EXPECT_TRUE(read.Demo) << read.Error;
+  std::filesystem::remove(saved);
+}
+
+}  // namespace
+}  // namespace sk::test

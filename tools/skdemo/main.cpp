@@ -1,0 +1,155 @@
+// SKDEMO: plays a demo headless, as fast as the machine allows, and prints one line per
+// checkpoint: screen changes, match starts, kills, arrivals, match ends and, at the end, the
+// hash of the last frame. Exit status 0 when the demo played to its end, 1 when it was refused
+// or broke off, 2 for a wrong command line.
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "game/demo/DemoFiles.h"
+#include "game/demo/DemoFormat.h"
+#include "game/demo/DemoPlayer.h"
+#include "game/shell/Application.h"
+#include "game/shell/MessageLoop.h"
+#include "game/shell/ProgramDir.h"
+#include "platform/null/CallLog.h"
+#include "platform/null/FakeClock.h"
+#include "platform/null/NullDisplay.h"
+#include "platform/null/RecordingAudioEngine.h"
+#include "platform/null/RecordingDesktop.h"
+#include "platform/null/ScriptedEventSource.h"
+#include "tools/skdemo/FramePictures.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: SKDEMO [--frames N,M,... --out DIR] [--game DIR] DEMO\n"
+    "  plays DEMO headless and prints its checkpoints;\n"
+    "  --frames writes the frames of those ticks as DIR/tick-NNNNNNN.png;\n"
+    "  --game names the game folder whose archive and maps the demo needs\n"
+    "  (default: the folder SKDEMO is in)";
+
+struct Options {
+  std::string Demo;
+  std::string GameDir;
+  std::string OutDir;
+  std::set<std::uint32_t> Frames;
+};
+
+bool ParseFrames(std::string_view list, std::set<std::uint32_t>& frames) {
+  while (!list.empty()) {
+    const std::string_view item = list.substr(0, list.find(','));
+    std::uint32_t tick = 0;
+    const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), tick);
+    if (item.empty() || error != std::errc() || end != item.data() + item.size() ||
+        tick > sk::kMaxDemoTicks) {
+      return false;
+    }
+    frames.insert(tick);
+    list.remove_prefix(std::min(list.size(), item.size() + 1));
+  }
+  return !frames.empty();
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--frames" && hasValue) {
+      if (!ParseFrames(argv[++i], options.Frames)) return false;
+    } else if (arg == "--out" && hasValue) {
+      options.OutDir = argv[++i];
+    } else if (arg == "--game" && hasValue) {
+      options.GameDir = argv[++i];
+    } else if (!arg.starts_with("--") && options.Demo.empty()) {
+      options.Demo = std::string(arg);
+    } else {
+      return false;
+    }
+  }
+  if (!options.GameDir.empty() && !options.GameDir.ends_with('/')) options.GameDir += '/';
+  if (options.GameDir.empty()) options.GameDir = sk::FindProgramDir();
+  return !options.Demo.empty() && options.Frames.empty() == options.OutDir.empty();
+}
+
+void Print(const std::string& line) {
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+int Refuse(const std::string& message) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "SKDEMO: %s\n", message.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseOptions(argc, argv, options)) {
+    std::fprintf(stderr, "%s\n", kUsage);
+    return 2;
+  }
+  if (!options.OutDir.empty() && !std::filesystem::is_directory(options.OutDir)) {
+    return Refuse("the folder " + options.OutDir + " does not exist");
+  }
+  const sk::TDemoReadResult read = sk::ReadDemoFile(options.Demo);
+  if (!read.Demo) return Refuse(options.Demo + ": " + read.Error);
+  const sk::TDemo& demo = *read.Demo;
+
+  sk::TSettings look;
+  look.FullScreen = false;
+  look.VSync = false;
+  std::string refusal;
+  const auto sandbox = sk::TDemoSandbox::Create(demo, options.GameDir, look, refusal);
+  if (!sandbox) return Refuse(refusal);
+
+  sk::CallLog log;
+  sk::FakeClock clock;
+  sk::ScriptedEventSource events(clock);
+  sk::RecordingDesktop desktop(log);
+  desktop.programDir = sandbox->ProgramDir();
+  desktop.timeOfDay = demo.Seed;
+  sk::RecordingAudioEngine audio(log);
+  sk::ShellServices services{clock,
+                             events,
+                             desktop,
+                             audio,
+                             [](sk::TSurface& surface, sk::TImageList& images) {
+                               return std::make_unique<sk::TNullDisplay>(surface, images);
+                             },
+                             options.GameDir + "DejaVuSans-Bold.ttf"};
+
+  sk::TDemoPlayer player(demo, Print);
+  sk::TFramePictures pictures(options.Frames, options.OutDir);
+  bool picturesWritten = true;
+  player.AfterFrame = [&](std::uint32_t tick, const sk::TSurface& frame) {
+    picturesWritten = pictures.AfterFrame(tick, frame) && picturesWritten;
+    // The log of sound calls is not needed here; keep it from growing through a long demo.
+    log.lines.clear();
+  };
+  {
+    sk::Application app(std::move(services));
+    player.Attach(app);
+    sk::RunApplication(app);
+  }
+  if (!desktop.errorBoxes.empty()) {
+    const std::string& box = desktop.errorBoxes.front();
+    return Refuse("the game stopped with the error \"" + box.substr(box.find('|') + 1) + "\"");
+  }
+  if (!player.Finished())
+    return Refuse("the playback broke off at tick " + std::to_string(player.Tick()));
+  if (!picturesWritten)
+    return Refuse("not every frame picture could be written into " + options.OutDir);
+  for (const std::uint32_t tick : options.Frames) {
+    if (tick >= player.Tick())
+      return Refuse("tick " + std::to_string(tick) + " is past the end of the demo");
+  }
+  std::fflush(stdout);
+  return 0;
+}
