@@ -49,9 +49,9 @@ MapLoadResult LoadParsedMap(TMapState& map, TImageList& images,
   // The countdown needs a first path, and every path needs a model type of its own.
   if (path_count == 0 || path_count > kMaxMapPaths) return MapLoadResult::BadPathCount;
   try {
-    map.PathTables = BuildMapPathTables(info.Content);
+    map.Paths = MakeMapPaths(info.Content);
   } catch (const std::bad_alloc&) {
-    map.PathTables = {};
+    map.Paths = {};
     return MapLoadResult::PathsTooLarge;
   }
   size_walking_models(path_count);
@@ -77,7 +77,7 @@ const char* DescribeMapLoadResult(MapLoadResult result) {
     case MapLoadResult::BadPathCount:
       return "the map must have 1 to 8 paths";
     case MapLoadResult::PathsTooLarge:
-      return "the path tables do not fit in memory";
+      return "the paths do not fit in memory";
     case MapLoadResult::BadBackgroundSize:
       return "the background size is negative or runs past the end of the file";
     case MapLoadResult::BadBackground:
@@ -93,7 +93,7 @@ const char* DescribeMapLoadResult(MapLoadResult result) {
 MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
                                std::span<const std::uint8_t> bytes,
                                const SizeWalkingModels& size_walking_models) {
-  map.PathTables = {};
+  map.Paths = {};
   if (!IsMapFile(bytes)) return MapLoadResult::NotAMap;
   const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
   if (!info) return MapLoadResult::Truncated;
@@ -102,7 +102,7 @@ MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
 
 MapLoadResult LoadMapFile(TMapState& map, TImageList& images, const std::string& file_name,
                           const SizeWalkingModels& size_walking_models) {
-  map.PathTables = {};
+  map.Paths = {};
   const auto bytes = ReadFileBytes(file_name);
   if (!bytes) return MapLoadResult::Unreadable;
   return LoadMapFromBytes(map, images, *bytes, size_walking_models);

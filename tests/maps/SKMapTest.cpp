@@ -52,9 +52,9 @@ class LoadMapTest : public ::testing::Test {
 TEST_F(LoadMapTest, MapWithoutMask) {
   map_.MapHasMask = true;
   ASSERT_EQ(Load(MakeMap(ExampleContent(), jpeg_)), MapLoadResult::Loaded);
-  ASSERT_EQ(map_.PathTables.size(), 1u);
-  EXPECT_EQ(map_.PathTables[0].size(), 151u);
-  EXPECT_EQ(map_.PathTables[0][51], (TPathPoint{323, 301}));
+  ASSERT_EQ(map_.Paths.size(), 1u);
+  EXPECT_EQ(PathLength(map_, 0), 151u);
+  EXPECT_EQ(PathPoint(map_, 0, 51), (TPathPoint{323, 301}));
   EXPECT_FALSE(map_.MapHasMask);
   EXPECT_TRUE(Layer().Empty());
   EXPECT_EQ(Background().Width, 640);
@@ -141,7 +141,7 @@ TEST_F(LoadMapTest, PathCountsOutsideOneToEightAreRefused) {
   EXPECT_EQ(Load(RawMap(0, j, 0, jpeg_)), MapLoadResult::BadPathCount);
   EXPECT_EQ(Load(RawMap(9, j, 0, jpeg_)), MapLoadResult::BadPathCount);
   EXPECT_EQ(Load(RawMap(200, j, 0, jpeg_)), MapLoadResult::BadPathCount);
-  EXPECT_TRUE(map_.PathTables.empty());
+  EXPECT_TRUE(map_.Paths.empty());
   EXPECT_EQ(walkers_.size(), 3u);
 }
 
@@ -152,7 +152,7 @@ TEST_F(LoadMapTest, DamagedFilesFailWithoutCrashing) {
     const std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<long>(n));
     EXPECT_EQ(Load(cut), n < kMapMagicSize ? MapLoadResult::NotAMap : MapLoadResult::Truncated)
         << n;
-    EXPECT_TRUE(map_.PathTables.empty());
+    EXPECT_TRUE(map_.Paths.empty());
   }
   std::vector<std::uint8_t> wrong_magic = good;
   wrong_magic[12] = 0x02;
@@ -166,7 +166,7 @@ TEST_F(LoadMapTest, DamagedFilesFailWithoutCrashing) {
   EXPECT_EQ(Load(RawMap(1, j, 0, std::vector<std::uint8_t>(jpeg_.size(), 0x55))),
             MapLoadResult::BadBackground);
   // A bad background leaves the new map's paths in place.
-  EXPECT_EQ(map_.PathTables.size(), 1u);
+  EXPECT_EQ(map_.Paths.size(), 1u);
 }
 
 TEST_F(LoadMapTest, MaskThatDoesNotFitIsRefused) {
