@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,6 +34,11 @@ inline TPathPoint PathPoint(const TMapState& map, std::size_t p, std::size_t pos
   return MapPathPoint(map.Paths[p], position);
 }
 
+// The most of a map file that is ever read: its header and pictures must lie in its first
+// 64 MB (a background running past that is one the game does not decode), so a huge file
+// costs no more than that.
+inline constexpr std::size_t kMaxMapFileBytes = std::size_t{64} << 20;
+
 // How a load ended; everything but Loaded is a map the game refuses.
 enum class MapLoadResult {
   Loaded,
@@ -42,7 +48,7 @@ enum class MapLoadResult {
   BadPathCount,       // no path, or more paths than there are model types
   PathsTooLarge,      // the paths do not fit in memory
   BadBackgroundSize,  // negative, or running past the end of the file
-  BadBackground,      // not a JPEG we can decode within our limits
+  BadBackground,      // not a JPEG we can decode within our limits, or past kMaxMapFileBytes
   BadMaskPlace,       // the mask would start at or past the end of the file
   BadMask,            // not a valid BMP, or one that does not fit in the file
 };
@@ -63,7 +69,11 @@ MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
                                std::span<const std::uint8_t> bytes,
                                const SizeWalkingModels& size_walking_models);
 
-// The same for the file at `file_name`.
+// The part of the map file at `file_name` that a load reads: the whole header, and the
+// pictures up to kMaxMapFileBytes. Nothing when the file cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadMapFileBytes(const std::string& file_name);
+
+// The same for the file at `file_name`, read with ReadMapFileBytes.
 MapLoadResult LoadMapFile(TMapState& map, TImageList& images, const std::string& file_name,
                           const SizeWalkingModels& size_walking_models);
 

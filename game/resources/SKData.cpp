@@ -113,7 +113,7 @@ bool SKData::LoadOverride(std::string_view name, TMemoryStream& stream) const {
     if (!match) return false;
     path = folder + *match;
   }
-  auto bytes = ReadFileBytes(path, kArchiveSizeLimit);
+  auto bytes = ReadFileBytes(path, kMaxMemberSize);
   if (!bytes) throw Error("Cannot open file " + path);
   stream.bytes = std::move(*bytes);
   stream.position = 0;
@@ -122,7 +122,8 @@ bool SKData::LoadOverride(std::string_view name, TMemoryStream& stream) const {
 
 void SKData::ReadArchiveBytes(const TFileEntry& entry, TMemoryStream& stream) const {
   // Check against the file before allocating: a lying size must not cost memory.
-  if (entry.offset + static_cast<std::int64_t>(entry.size) > archive_size_)
+  if (entry.offset + static_cast<std::int64_t>(entry.size) > archive_size_ ||
+      entry.size > kMaxMemberSize)
     throw Error(kStreamReadError);
   stream.bytes.resize(entry.size);
   if (!ReadExactly(archive_file_, entry.offset, stream.bytes.data(), entry.size)) {
