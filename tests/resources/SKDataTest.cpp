@@ -140,5 +140,39 @@ TEST(SKData, UnreadableOverrideNamesItsPath) {
             "Cannot open file " + dir.Root() + "Data/Chat.ogg");
 }
 
+
+// Members and loose files over 64 MB are refused as they are met, before any of them is read.
+TEST(SKData, MembersAndOverridesAreCappedAt64MB) {
+  TempDir dir;
+  const std::uint32_t too_large = kMaxMemberSize + 1;
+  ByteWriter directory;
+  directory.U16(2);
+  for (const auto& [name, size] : {std::pair{"fits.bin", kMaxMemberSize}, {"Big.bin", too_large}}) {
+    directory.U32(size);
+    directory.ShortString(name);
+  }
+  const std::vector<std::uint8_t> block = directory.Take();
+  ByteWriter header;
+  header.Bytes(std::span(reinterpret_cast<const std::uint8_t*>(kArchiveMagic.data()), 14));
+  header.U32(static_cast<std::uint32_t>(block.size()));
+  std::vector<std::uint8_t> archive = header.Take();
+  archive.insert(archive.end(), block.begin(), block.end());
+  dir.Write("Skarveth.dat", archive);
+  const std::uint64_t size = archive.size() + std::uint64_t{kMaxMemberSize} + too_large;
+  ASSERT_EQ(::truncate(dir.Path("Skarveth.dat").c_str(), static_cast<off_t>(size)), 0);
+  SKData data;
+  ASSERT_TRUE(data.OpenArchive(dir.Root()));
+  TMemoryStream stream;
+  EXPECT_EQ(ErrorOf([&] { data.LoadMember("big.bin", stream); }), "Stream read error");
+  data.LoadMember("fits.bin", stream);
+  EXPECT_EQ(stream.Size(), kMaxMemberSize);
+  stream.Clear();
+
+  dir.Write("Data/Huge.ogg", "");
+  ASSERT_EQ(::truncate(dir.Path("Data/Huge.ogg").c_str(), too_large), 0);
+  EXPECT_EQ(ErrorOf([&] { data.LoadMember("Huge.ogg", stream); }),
+            "Cannot open file " + dir.Root() + "Data/Huge.ogg");
+}
+
 }  // namespace
 }  // namespace sk
