@@ -90,16 +90,16 @@ def frame_only(jpeg, width, height, keep_scans=0):
 write('jpeg_baseline_8192_nodata.jpg', frame_only(small_jpeg, 8192, 8192))
 write('jpeg_progressive_8192_header.jpg', frame_only(progressive_jpeg, 8192, 8192))
 write('jpeg_progressive_2048_header.jpg', frame_only(progressive_jpeg, 2048, 2048))
-# JPEG: a progressive 8192 x 8192 file whose first scan is repeated to 99 scans.
-full = with_size(progressive_jpeg, 8192, 8192)
-first = full.index(b'\xff\xda')
-second = full.index(b'\xff\xda', first + 2)
-write('jpeg_progressive_8192_99scans.jpg',
-      full[:second] + full[first:second] * 97 + full[second:])
-# JPEG: the same at the pixel cap, 2048 x 2048, 99 scans.
-full = with_size(progressive_jpeg, 2048, 2048)
-write('jpeg_progressive_2048_99scans.jpg',
-      full[:second] + full[first:second] * 97 + full[second:])
+# JPEG: progressive files whose first scan is repeated to 99 scans in all, claiming
+# 8192 x 8192 and, at the pixel cap, 2048 x 2048; and the latter with its own scans only.
+for side in (8192, 2048):
+    full = with_size(progressive_jpeg, side, side)
+    first = full.index(b'\xff\xda')
+    second = full.index(b'\xff\xda', first + 2)
+    repeats = 99 - full.count(b'\xff\xda')
+    write('jpeg_progressive_%d_99scans.jpg' % side,
+          full[:second] + full[first:second] * repeats + full[second:])
+write('jpeg_progressive_2048_claimed.jpg', with_size(progressive_jpeg, 2048, 2048))
 
 
 def map_file(name, paths, final, background, mask=b'', mask_size=None, background_size=None):
@@ -134,3 +134,7 @@ directory = struct.pack('<H', 1) + entry
 sparse('archive_1gib_member.dat.huge',
        b'SKARVETH_DATA\x01' + struct.pack('<I', len(directory)) + directory,
        18 + len(directory) + (1 << 30))
+# Archive: a directory length of 1 GiB in a file that long (sparse).
+directory = struct.pack('<H', 0)
+sparse('archive_1gib_directory.dat.huge',
+       b'SKARVETH_DATA\x01' + struct.pack('<I', 1 << 30) + directory, 18 + (1 << 30))

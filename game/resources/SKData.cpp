@@ -71,7 +71,8 @@ bool SKData::OpenArchive(const std::string& program_dir) {
     CloseArchive();
     throw Error(kStreamReadError);
   }
-  std::vector<std::uint8_t> block(length);
+  // The entries never need more than the longest directory; surplus bytes are never read.
+  std::vector<std::uint8_t> block(std::min<std::uint32_t>(length, kMaxArchiveDirectorySize));
   try {
     if (!ReadExactly(fd, kArchiveHeaderSize, block.data(), block.size())) throw Error(kStreamReadError);
     archive_dir_ = ReadArchiveDirectory(block, kArchiveHeaderSize + length);

@@ -8,6 +8,7 @@
 #include "common/ByteWriter.h"
 #include "common/Error.h"
 #include "game/resources/SKData.h"
+#include "support/PeakMemory.h"
 #include "support/TempDir.h"
 
 namespace sk {
@@ -172,6 +173,28 @@ TEST(SKData, MembersAndOverridesAreCappedAt64MB) {
   ASSERT_EQ(::truncate(dir.Path("Data/Huge.ogg").c_str(), too_large), 0);
   EXPECT_EQ(ErrorOf([&] { data.LoadMember("Huge.ogg", stream); }),
             "Cannot open file " + dir.Root() + "Data/Huge.ogg");
+}
+
+
+// A directory length of a gigabyte, in a file that long: the surplus is skipped, never read.
+TEST(SKData, HugeDirectoryLengthsReadOnlyWhatEntriesCanUse) {
+  TempDir dir;
+  const std::uint32_t length = 1u << 30;
+  ByteWriter archive;
+  archive.Bytes(std::span(reinterpret_cast<const std::uint8_t*>(kArchiveMagic.data()), 14));
+  archive.U32(length);
+  archive.U16(1);
+  archive.U32(3);
+  archive.ShortString("a");
+  dir.Write("Skarveth.dat", archive.Take());
+  ASSERT_EQ(::truncate(dir.Path("Skarveth.dat").c_str(), 18 + length + 3), 0);
+  const std::size_t before = test::PeakResidentBytes();
+  SKData data;
+  ASSERT_TRUE(data.OpenArchive(dir.Root()));
+  EXPECT_LT(test::PeakResidentBytes(), before + (64u << 20));
+  ASSERT_EQ(data.ArchiveDir().size(), 1u);
+  EXPECT_EQ(data.ArchiveDir()[0].offset, 18 + std::int64_t{length});
+  EXPECT_EQ(Read(data, "a"), std::string(3, '\0'));
 }
 
 }  // namespace
