@@ -226,8 +226,7 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
   }
   const std::string edited = EditProfileText(text, section, key, value);
   return SaveFile(
-      path, std::span(reinterpret_cast<const std::uint8_t*>(edited.data()), edited.size()),
-      reason);
+      path, std::span(reinterpret_cast<const std::uint8_t*>(edited.data()), edited.size()), reason);
 }
 
 }  // namespace sk

@@ -18,9 +18,9 @@
 namespace {
 
 constexpr std::array<std::string_view, 13> kKeys = {
-    "Name",        "FullScreen",   "VSync",    "FrameDelay", "DrawFPS",
+    "Name",         "FullScreen",   "VSync",       "FrameDelay",  "DrawFPS",
     "DisableSound", "DisableMusic", "SoundVolume", "MusicVolume", "SkipIntro",
-    "TestMap",     "DisableChat",  "name"};
+    "TestMap",      "DisableChat",  "name"};
 constexpr std::array<std::string_view, 3> kSections = {"Skarveth Configuration",
                                                        "skarveth configuration", "Other"};
 

@@ -12,10 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   sk::AddImage(images, sk::kMapBackgroundImage, sk::TPicture{}, false, 0x000000, false);
   sk::AddImage(images, sk::kMapMaskImage, sk::TPicture{}, true, 0xFF00FF, false);
   std::size_t walking_models = 0;
-  const sk::MapLoadResult result =
-      sk::LoadMapFromBytes(map, images, std::span(data, size), [&](std::size_t n) {
-        walking_models = n;
-      });
+  const sk::MapLoadResult result = sk::LoadMapFromBytes(map, images, std::span(data, size),
+                                                        [&](std::size_t n) { walking_models = n; });
   (void)sk::DescribeMapLoadResult(result);
   for (std::size_t p = 0; p < map.Paths.size(); ++p) {
     // Up to 64 points spread over the path, its last one included.

@@ -24,8 +24,8 @@ TFileHead ReadFileHead(const std::string& path, std::size_t max_bytes) {
     return head;
   }
   // Never more than the file holds: a generous limit must not cost memory for small files.
-  const std::size_t want =
-      static_cast<std::size_t>(std::min<std::uint64_t>(max_bytes, static_cast<std::uint64_t>(st.st_size)));
+  const std::size_t want = static_cast<std::size_t>(
+      std::min<std::uint64_t>(max_bytes, static_cast<std::uint64_t>(st.st_size)));
   head.Bytes.resize(want);
   std::size_t done = 0;
   while (done < want) {

@@ -121,7 +121,8 @@ std::optional<std::vector<std::uint8_t>> ReadMapFileBytes(const std::string& fil
   if (!info || head.Bytes.size() < kMapHeaderReadSize) return std::move(head.Bytes);
   std::size_t wanted = kMaxMapFileBytes;
   if (info->MaskSize == 0 && info->BackgroundSize >= 0) {
-    wanted = std::min<std::size_t>(wanted, info->BackgroundOffset + std::size_t(info->BackgroundSize));
+    wanted =
+        std::min<std::size_t>(wanted, info->BackgroundOffset + std::size_t(info->BackgroundSize));
   }
   if (wanted <= head.Bytes.size()) return std::move(head.Bytes);
   head = ReadFileHead(file_name, wanted);

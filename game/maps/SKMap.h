@@ -24,9 +24,7 @@ struct TMapState {
 };
 
 // The number of points of path `p` of the loaded map; its last point is the final waypoint.
-inline std::size_t PathLength(const TMapState& map, std::size_t p) {
-  return map.Paths[p].Length;
-}
+inline std::size_t PathLength(const TMapState& map, std::size_t p) { return map.Paths[p].Length; }
 
 // Where a model at `position` (below PathLength) on path `p` stands. The game reads paths only
 // through these two, so how the points are kept stays the map module's business.

@@ -25,8 +25,7 @@ std::vector<std::string> SplitDefinitionLines(std::span<const std::uint8_t> text
 }
 
 TModels LoadModelDefinitions(std::span<const std::uint8_t> text) {
-  const std::vector<std::string> lines =
-      SplitDefinitionLines(text, kModelCount * kLinesPerModel);
+  const std::vector<std::string> lines = SplitDefinitionLines(text, kModelCount * kLinesPerModel);
   if (lines.size() < kModelCount * kLinesPerModel) {
     throw Error("List index out of bounds (" + std::to_string(lines.size()) + ")");
   }

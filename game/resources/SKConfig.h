@@ -25,9 +25,9 @@ struct TSettings {
   bool ChatDisabled = false;
 };
 
-// Reads ProgramDir + "Skarveth.ini" (never creates it). A file over 1 MB, missing file, section or key and
-// malformed numbers give the defaults; no value is clamped. A test map forces test mode
-// and turns chat off.
+// Reads ProgramDir + "Skarveth.ini" (never creates it). A file over 1 MB, missing file, section or
+// key and malformed numbers give the defaults; no value is clamped. A test map forces test mode and
+// turns chat off.
 TSettings LoadConfig(const std::string& program_dir);
 
 // Writes the player's name back into the settings file, keeping every other line and value

@@ -115,7 +115,8 @@ TEST(DefaultMaps, PathPointsEqualTheStoredTables) {
       waypoints.push_back({info->Content.FinalX, info->Content.FinalY, 0});
       const std::vector<TPathPoint> stored = test::StoredPathTable(waypoints);
       ASSERT_EQ(PathLength(map, p), stored.size());
-      for (std::size_t i = 0; i < stored.size(); ++i) ASSERT_EQ(PathPoint(map, p, i), stored[i]) << i;
+      for (std::size_t i = 0; i < stored.size(); ++i)
+        ASSERT_EQ(PathPoint(map, p, i), stored[i]) << i;
     }
   }
 }

@@ -103,7 +103,6 @@ TEST(JpegDecoder, ScansAreCapped) {
   EXPECT_FALSE(DecodeJpeg(WithRepeatedFirstScan(5000, &scans)).has_value());
 }
 
-
 // The JPEG with its frame header claiming `width` x `height`: the data then covers only the
 // first blocks, which the decoder accepts with a warning.
 std::vector<std::uint8_t> Claiming(std::vector<std::uint8_t> jpeg, int width, int height) {

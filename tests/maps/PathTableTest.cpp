@@ -11,7 +11,9 @@ namespace {
 
 using TPathTable = std::vector<TPathPoint>;
 
-TPathTable Build(std::vector<TWayPoint> waypoints) { return test::AllPoints(MakeMapPath(waypoints)); }
+TPathTable Build(std::vector<TWayPoint> waypoints) {
+  return test::AllPoints(MakeMapPath(waypoints));
+}
 
 TEST(PathTable, TwoSegmentsToTheFinalWaypoint) {
   const TPathTable t = Build({{10, 300, 50}, {320, 300, 100}, {600, 400, 0}});
@@ -77,7 +79,8 @@ TEST(PathTable, OnDemandPointsEqualTheStoredTable) {
     std::vector<TWayPoint> waypoints(static_cast<std::size_t>(count(random)) + 1);
     for (TWayPoint& w : waypoints) {
       w = {static_cast<std::int16_t>(coordinate(random)),
-           static_cast<std::int16_t>(coordinate(random)), static_cast<std::uint16_t>(frames(random))};
+           static_cast<std::int16_t>(coordinate(random)),
+           static_cast<std::uint16_t>(frames(random))};
     }
     waypoints.back().Frames = 0;
     const TMapPath path = MakeMapPath(waypoints);

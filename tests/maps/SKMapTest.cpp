@@ -223,7 +223,6 @@ TEST(LoadMap, FromFileWithTheGamesWalkingModels) {
             MapLoadResult::Unreadable);
 }
 
-
 // Eight paths of 255 waypoints of 65535 frames each: 134 million points, which the map keeps
 // as its waypoints only.
 TEST_F(LoadMapTest, LongestPathsCostTheirWaypointsOnly) {

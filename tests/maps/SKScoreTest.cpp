@@ -149,7 +149,6 @@ TEST_F(AddScoreTest, FilesThatCannotBeReadOrWrittenStayAsTheyWere) {
   EXPECT_FALSE(SaveScores(table_, folder_.Path() + "no/such/folder.sco"));
 }
 
-
 TEST_F(AddScoreTest, FailedSaveSaysWhichFileAndWhy) {
   WriteBytes(path_, {});
   const std::string through_file = path_ + "/Test.sco";

@@ -81,7 +81,6 @@ TEST(ModelDefinitions, MissingLinesNameTheFirstMissingIndex) {
   EXPECT_EQ(ErrorOf(";a\n" + Definitions("\r", 40)), "List index out of bounds (40)");
 }
 
-
 // Ten million empty lines are 88 empty definitions and nothing more: the rest is never split,
 // and one endless line costs no more than its first kilobyte.
 TEST(ModelDefinitions, HugeTextsCostNoMoreThanTheirDefinitions) {

@@ -235,7 +235,6 @@ TEST(Bmp, DamagedRleIsRefused) {
   ExpectInvalid(rle({0, 4, 1}), "absolute run cut short");
 }
 
-
 // No picture of more than 2048 x 2048 pixels, whatever its data; a picture that is only an
 // end of bitmap at the cap still decodes (black).
 TEST(Bmp, PicturesAreCappedAt2048By2048Pixels) {

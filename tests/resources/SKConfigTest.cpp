@@ -103,8 +103,8 @@ void ExpectEverySettingKept(const TSettings& s) {
 TEST(SKConfig, SaveNameKeepsEverySettingWhenTheHeaderComesTwice) {
   TempDir dir;
   for (const bool crlf : {false, true}) {
-    std::string text = std::string("; mine\n[Skarveth Configuration]\n[Skarveth Configuration]\n") +
-                       kEverySetting;
+    std::string text =
+        std::string("; mine\n[Skarveth Configuration]\n[Skarveth Configuration]\n") + kEverySetting;
     if (crlf) {
       for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
         text.insert(at, "\r");
@@ -123,8 +123,8 @@ TEST(SKConfig, SaveNameKeepsEverySettingWhenTheHeaderComesTwice) {
 
 TEST(SKConfig, OverLargeFileIsIgnoredAndKept) {
   TempDir dir;
-  const std::string big = std::string("[Skarveth Configuration]\n") + kEverySetting +
-                          std::string(1024 * 1024, '\n');
+  const std::string big =
+      std::string("[Skarveth Configuration]\n") + kEverySetting + std::string(1024 * 1024, '\n');
   dir.Write("Skarveth.ini", big);
   const TSettings s = LoadConfig(dir.Root());
   EXPECT_TRUE(s.FullScreen);

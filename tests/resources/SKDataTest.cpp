@@ -141,7 +141,6 @@ TEST(SKData, UnreadableOverrideNamesItsPath) {
             "Cannot open file " + dir.Root() + "Data/Chat.ogg");
 }
 
-
 // Members and loose files over 64 MB are refused as they are met, before any of them is read.
 TEST(SKData, MembersAndOverridesAreCappedAt64MB) {
   TempDir dir;
@@ -174,7 +173,6 @@ TEST(SKData, MembersAndOverridesAreCappedAt64MB) {
   EXPECT_EQ(ErrorOf([&] { data.LoadMember("Huge.ogg", stream); }),
             "Cannot open file " + dir.Root() + "Data/Huge.ogg");
 }
-
 
 // A directory length of a gigabyte, in a file that long: the surplus is skipped, never read.
 TEST(SKData, HugeDirectoryLengthsReadOnlyWhatEntriesCanUse) {
