@@ -57,7 +57,7 @@ void LoadMapBench(benchmark::State& state, std::string path) {
   for (auto _ : state) {
     const auto result = sk::LoadMapFile(map, images, path, [&](std::size_t n) { walking = n; });
     if (result != sk::MapLoadResult::Loaded) state.SkipWithError("the map does not load");
-    benchmark::DoNotOptimize(map.PathTables.data());
+    benchmark::DoNotOptimize(map.Paths.data());
   }
   state.counters["paths"] = static_cast<double>(walking);
   state.counters["mask"] = map.MapHasMask ? 1 : 0;
@@ -111,6 +111,46 @@ std::vector<std::string> BenchMaps(const std::string& scratch) {
   return maps;
 }
 
+// One frame step's point lookups for eight walking models spread along `paths` (the paths
+// repeat when there are fewer than eight). Items are models, so the rate is per model.
+void StepPathPoints(benchmark::State& state, const sk::TMapState& map) {
+  std::size_t positions[8];
+  for (std::size_t m = 0; m < 8; ++m) {
+    positions[m] = sk::PathLength(map, m % map.Paths.size()) * m / 8;
+  }
+  for (auto _ : state) {
+    for (std::size_t m = 0; m < 8; ++m) {
+      const std::size_t p = m % map.Paths.size();
+      if (++positions[m] == sk::PathLength(map, p)) positions[m] = 0;
+      benchmark::DoNotOptimize(sk::PathPoint(map, p, positions[m]));
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 8);
+}
+
+void StepMapBench(benchmark::State& state, std::string path) {
+  const auto bytes = sk::ReadFileBytes(path);
+  sk::TMapState map;
+  map.Paths = sk::MakeMapPaths(sk::ReadMapFile(*bytes)->Content);
+  StepPathPoints(state, map);
+}
+
+// The largest paths a map can hold: 8 paths of 255 diagonal waypoints, 65535 frames each.
+void StepLongestPathsBench(benchmark::State& state) {
+  sk::TMapContent content;
+  for (int p = 0; p < 8; ++p) {
+    std::vector<sk::TWayPoint> path;
+    for (int k = 0; k < 255; ++k) {
+      path.push_back({static_cast<std::int16_t>((k * 97 + p * 13) % 640),
+                      static_cast<std::int16_t>((k * 61 + p * 29) % 480), 65535});
+    }
+    content.Paths.push_back(path);
+  }
+  sk::TMapState map;
+  map.Paths = sk::MakeMapPaths(content);
+  StepPathPoints(state, map);
+}
+
 // Bytes this process has asked the kernel to read so far.
 double BytesReadSoFar() {
   std::ifstream io("/proc/self/io");
@@ -162,7 +202,9 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("BareJpegDecode/" + name).c_str(), BareDecodeBench, map)
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("StepEightModels/" + name).c_str(), StepMapBench, map);
   }
+  benchmark::RegisterBenchmark("StepEightModels/longest-paths", StepLongestPathsBench);
   benchmark::RegisterBenchmark("BuildMapList/1000", BuildMapListBench,
                                MakeListFolder(scratch, maps.front()))
       ->Unit(benchmark::kMillisecond);

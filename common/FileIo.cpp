@@ -77,6 +77,17 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+// Truncates and rewrites an existing file: the one way left when its folder takes no new
+// files. A failure part-way leaves the file damaged, which is why it is the last resort.
+bool WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes,
+                  std::string* reason) {
+  FileDescriptor fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  bool ok = fd.Get() >= 0 && WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
+  ok = (fd.Get() < 0 || fd.Close()) && ok;
+  if (!ok && reason) *reason = std::strerror(errno);
+  return ok;
+}
+
 }  // namespace
 
 FileKind GetFileKind(const std::string& path) {
@@ -105,29 +116,57 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
   return bytes;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+namespace {
+
+bool Replace(const std::string& path, std::span<const std::uint8_t> bytes, std::string* reason,
+             bool may_rewrite_in_place) {
+  const auto fail = [&](const char* why) {
+    if (reason) *reason = why;
+    return false;
+  };
   const auto target = ResolveLinks(path);
-  if (!target) return false;
+  if (!target) return fail("too many levels of symbolic links");
   struct stat st {};
   const bool exists = ::stat(target->c_str(), &st) == 0;
   if (exists) {
-    if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0) return false;
-    if (::access(target->c_str(), W_OK) != 0) return false;
+    if (!S_ISREG(st.st_mode)) return fail("not a regular file");
+    if ((st.st_mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0) {
+      return fail("the file is read-only");
+    }
   }
   std::string temporary;
   FileDescriptor fd(CreateTemporary(*target, temporary));
-  if (fd.Get() < 0) return false;
+  if (fd.Get() < 0) {
+    const int error = errno;
+    // A folder we may not write in, holding a file we may: the file is rewritten in place.
+    if (may_rewrite_in_place && exists && (error == EACCES || error == EPERM)) {
+      return WriteInPlace(*target, bytes, reason);
+    }
+    return fail(std::strerror(error));
+  }
   bool ok = WriteAll(fd.Get(), bytes);
   if (ok && exists) ok = ::fchmod(fd.Get(), st.st_mode & 07777) == 0;
   ok = ok && ::fsync(fd.Get()) == 0;
   ok = fd.Close() && ok;
   ok = ok && ::rename(temporary.c_str(), target->c_str()) == 0;
   if (!ok) {
+    const int error = errno;
     ::unlink(temporary.c_str());
-    return false;
+    return fail(std::strerror(error));
   }
   SyncFolder(FolderOf(*target));
   return true;
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                           std::string* reason) {
+  return Replace(path, bytes, reason, false);
+}
+
+bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string* reason) {
+  return Replace(path, bytes, reason, true);
 }
 
 std::string FolderOf(const std::string& path) {

@@ -25,8 +25,16 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(
 // flushed and renamed over it, and the folder is synced. A symbolic link is followed and its
 // target replaced. An existing target that is not writable (no write permission, or no write
 // bit at all, which stops root too) or not a regular file is a failure and stays as it was.
-// Returns false on any failure; nothing of a failed write is left behind.
-bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+// Returns false on any failure, with `reason` (when given) saying why; nothing of a failed
+// write is left behind.
+bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                           std::string* reason = nullptr);
+
+// The same for the player's own files (settings, scores), which must not be lost just because
+// their folder takes no new files: the existing file is then rewritten in place (truncated,
+// written, synced) when it is writable itself.
+bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes,
+              std::string* reason = nullptr);
 
 // The folder part of a path ("." when there is none) and the name part. Both '/' and '\'
 // separate folders, so paths written on the desktop work here too.

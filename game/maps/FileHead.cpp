@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace sk {
@@ -22,10 +23,13 @@ TFileHead ReadFileHead(const std::string& path, std::size_t max_bytes) {
     ::close(fd);
     return head;
   }
-  head.Bytes.resize(max_bytes);
+  // Never more than the file holds: a generous limit must not cost memory for small files.
+  const std::size_t want = static_cast<std::size_t>(
+      std::min<std::uint64_t>(max_bytes, static_cast<std::uint64_t>(st.st_size)));
+  head.Bytes.resize(want);
   std::size_t done = 0;
-  while (done < max_bytes) {
-    const ssize_t n = ::read(fd, head.Bytes.data() + done, max_bytes - done);
+  while (done < want) {
+    const ssize_t n = ::read(fd, head.Bytes.data() + done, want - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);

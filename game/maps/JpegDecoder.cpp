@@ -35,6 +35,11 @@ void LimitScans(j_common_ptr cinfo) {
 
 bool SideFits(JDIMENSION side) { return side > 0 && side <= static_cast<JDIMENSION>(kMaxJpegSide); }
 
+bool SizeFits(JDIMENSION width, JDIMENSION height) {
+  return SideFits(width) && SideFits(height) &&
+         std::size_t{width} * std::size_t{height} <= kMaxPicturePixels;
+}
+
 // Print-shop CMYK files store the channels inverted (Adobe) or plain.
 TRgb CmykToRgb(const JSAMPLE* p, bool inverted) {
   int c = p[0], m = p[1], y = p[2], k = p[3];
@@ -81,7 +86,7 @@ bool Decode(jpeg_decompress_struct* cinfo, TJpegErrors* errors, jpeg_progress_mg
   cinfo->progress = progress;
   jpeg_mem_src(cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
   if (jpeg_read_header(cinfo, TRUE) != JPEG_HEADER_OK) return false;
-  if (!SideFits(cinfo->image_width) || !SideFits(cinfo->image_height)) return false;
+  if (!SizeFits(cinfo->image_width, cinfo->image_height)) return false;
   const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
   cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_start_decompress(cinfo);

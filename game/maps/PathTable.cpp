@@ -1,5 +1,6 @@
 #include "game/maps/PathTable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -27,17 +28,14 @@ TOffset SegmentOffset(long dx, long dy, long double frames, long t) {
   return {ox, R(static_cast<long double>(dy) / dx * ox)};
 }
 
-void AppendSegment(const TWayPoint& from, const TWayPoint& to, TPathTable& table) {
+TPathPoint SegmentPoint(const TWayPoint& from, const TWayPoint& to, long t) {
   const long dx = std::labs(static_cast<long>(to.X) - from.X);
   const long dy = std::labs(static_cast<long>(to.Y) - from.Y);
   const long sx = to.X < from.X ? -1 : 1;
   const long sy = to.Y < from.Y ? -1 : 1;
-  const long double frames = from.Frames;
-  for (long t = 0; t < from.Frames; ++t) {
-    const TOffset o = SegmentOffset(dx, dy, frames, t);
-    table.push_back({static_cast<std::int16_t>(from.X + sx * o.X),
-                     static_cast<std::int16_t>(from.Y + sy * o.Y)});
-  }
+  const TOffset o = SegmentOffset(dx, dy, from.Frames, t);
+  return {static_cast<std::int16_t>(from.X + sx * o.X),
+          static_cast<std::int16_t>(from.Y + sy * o.Y)};
 }
 
 }  // namespace
@@ -48,31 +46,43 @@ std::uint64_t PathTableLength(std::span<const TWayPoint> path) {
   return length;
 }
 
-TPathTable BuildPathTable(std::span<const TWayPoint> waypoints) {
-  TPathTable table;
-  if (waypoints.empty()) return table;
-  table.reserve(PathTableLength(waypoints.first(waypoints.size() - 1)));
+TMapPath MakeMapPath(std::span<const TWayPoint> waypoints) {
+  TMapPath path;
+  if (waypoints.empty()) return path;
+  path.WayPoints.assign(waypoints.begin(), waypoints.end());
+  path.SegmentStarts.reserve(waypoints.size() - 1);
+  std::uint32_t start = 0;
   for (std::size_t k = 0; k + 1 < waypoints.size(); ++k) {
-    AppendSegment(waypoints[k], waypoints[k + 1], table);
+    path.SegmentStarts.push_back(start);
+    start += waypoints[k].Frames;
   }
-  const TWayPoint& final_point = waypoints.back();
-  table.push_back({final_point.X, final_point.Y});
-  return table;
+  path.Length = start + 1;
+  return path;
 }
 
-void BuildPathTable(std::span<const TWayPoint> waypoints, std::size_t p, TWayPointsTable& tables) {
-  tables.at(p) = BuildPathTable(waypoints);
+TPathPoint MapPathPoint(const TMapPath& path, std::size_t position) {
+  if (path.WayPoints.empty()) return {};
+  const TWayPoint& final_point = path.WayPoints.back();
+  if (position + 1 >= path.Length) return {final_point.X, final_point.Y};
+  // The last segment starting at or before `position`; a segment of 0 frames shares its start
+  // with the next one, so this one always has frames.
+  const auto next = std::upper_bound(path.SegmentStarts.begin(), path.SegmentStarts.end(),
+                                     static_cast<std::uint32_t>(position));
+  const std::size_t k = static_cast<std::size_t>(next - path.SegmentStarts.begin()) - 1;
+  return SegmentPoint(path.WayPoints[k], path.WayPoints[k + 1],
+                      static_cast<long>(position - path.SegmentStarts[k]));
 }
 
-TWayPointsTable BuildMapPathTables(const TMapContent& content) {
-  TWayPointsTable tables(content.Paths.size());
+TMapPaths MakeMapPaths(const TMapContent& content) {
+  TMapPaths paths;
+  paths.reserve(content.Paths.size());
   std::vector<TWayPoint> waypoints;
-  for (std::size_t p = 0; p < content.Paths.size(); ++p) {
-    waypoints = content.Paths[p];
+  for (const auto& stored : content.Paths) {
+    waypoints = stored;
     waypoints.push_back(TWayPoint{content.FinalX, content.FinalY, 0});
-    BuildPathTable(waypoints, p, tables);
+    paths.push_back(MakeMapPath(waypoints));
   }
-  return tables;
+  return paths;
 }
 
 }  // namespace sk

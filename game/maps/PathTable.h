@@ -15,26 +15,30 @@ struct TPathPoint {
   friend bool operator==(const TPathPoint&, const TPathPoint&) = default;
 };
 
-// One table per path of the loaded map, in file order. A table holds 1 + the sum of its
-// waypoints' frames points (up to 1 + 255 * 65535), the last one being the final waypoint.
-using TPathTable = std::vector<TPathPoint>;
-using TWayPointsTable = std::vector<TPathTable>;
+// A path as models walk it. Its points (1 + the sum of its waypoints' frames, up to
+// 1 + 255 * 65535) are worked out on demand from the waypoints, so a path costs memory for
+// its waypoints, never for its ticks.
+struct TMapPath {
+  std::vector<TWayPoint> WayPoints;          // the final waypoint is the last record
+  std::vector<std::uint32_t> SegmentStarts;  // the position at which each segment begins
+  std::uint32_t Length = 0;                  // the number of points; the last is the final one
+};
+using TMapPaths = std::vector<TMapPath>;
 
 // 1 + the frames of every waypoint of `path` (the final waypoint not included).
 std::uint64_t PathTableLength(std::span<const TWayPoint> path);
 
-// Expands `waypoints` — a path's waypoints followed by the final waypoint as the last
-// record — into its table. Each segment of F frames contributes F points from its start
-// towards (not including) its end; the offsets along the axes are rounded to the nearest
-// integer, halves to even, from 80-bit quotients taken first and multiplied after, so a
-// path walks exactly the same pixels on every machine. Throws std::bad_alloc when the table
-// does not fit in memory.
-TPathTable BuildPathTable(std::span<const TWayPoint> waypoints);
+// The path through `waypoints` — a path's waypoints followed by the final waypoint as the
+// last record. Each segment of F frames contributes F points from its start towards (not
+// including) its end, and the final waypoint is the last point.
+TMapPath MakeMapPath(std::span<const TWayPoint> waypoints);
 
-// The same, stored as entry `p` of `tables` (which must already have that entry).
-void BuildPathTable(std::span<const TWayPoint> waypoints, std::size_t p, TWayPointsTable& tables);
+// The point at `position` (below path.Length). The offsets along the axes are rounded to the
+// nearest integer, halves to even, from 80-bit quotients taken first and multiplied after, so
+// a path walks exactly the same pixels on every machine.
+TPathPoint MapPathPoint(const TMapPath& path, std::size_t position);
 
-// The tables of every path of a map, in file order; each path ends at the final waypoint.
-TWayPointsTable BuildMapPathTables(const TMapContent& content);
+// Every path of a map, in file order; each ends at the final waypoint.
+TMapPaths MakeMapPaths(const TMapContent& content);
 
 }  // namespace sk

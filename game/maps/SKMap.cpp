@@ -1,17 +1,24 @@
 #include "game/maps/SKMap.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
 #include "common/Error.h"
 #include "common/FileIo.h"
 #include "common/MapFormat.h"
+#include "game/maps/FileHead.h"
 #include "game/maps/JpegDecoder.h"
 #include "game/maps/MaskLayer.h"
 #include "game/render/Bmp.h"
 
 namespace sk {
 namespace {
+
+// The longest header a map file can have: magic, name, final waypoint, 255 paths of 255
+// waypoints and the two picture sizes. A head this long decides every header question.
+constexpr std::size_t kMapHeaderReadSize =
+    kMapMagicSize + 1 + kMaxMapNameLength + 4 + 1 + 255 * (1 + kMaxPathWaypoints * 6) + 8;
 
 std::optional<TPicture> DecodeMask(std::span<const std::uint8_t> data) {
   try {
@@ -23,6 +30,12 @@ std::optional<TPicture> DecodeMask(std::span<const std::uint8_t> data) {
 
 MapLoadResult LoadPictures(TMapState& map, TImageList& images,
                            std::span<const std::uint8_t> bytes, const TMapFileInfo& info) {
+  if (info.BackgroundSize < 0) return MapLoadResult::BadBackgroundSize;
+  const std::uint64_t background_end = info.BackgroundOffset + std::uint64_t(info.BackgroundSize);
+  // A background beyond what a load reads is too large, not missing.
+  if (background_end > kMaxMapFileBytes && bytes.size() >= kMaxMapFileBytes) {
+    return MapLoadResult::BadBackground;
+  }
   const auto background_data = MapBackgroundData(bytes, info);
   if (!background_data) return MapLoadResult::BadBackgroundSize;
   std::optional<TPicture> decoded = DecodeJpeg(*background_data);
@@ -49,9 +62,9 @@ MapLoadResult LoadParsedMap(TMapState& map, TImageList& images,
   // The countdown needs a first path, and every path needs a model type of its own.
   if (path_count == 0 || path_count > kMaxMapPaths) return MapLoadResult::BadPathCount;
   try {
-    map.PathTables = BuildMapPathTables(info.Content);
+    map.Paths = MakeMapPaths(info.Content);
   } catch (const std::bad_alloc&) {
-    map.PathTables = {};
+    map.Paths = {};
     return MapLoadResult::PathsTooLarge;
   }
   size_walking_models(path_count);
@@ -77,7 +90,7 @@ const char* DescribeMapLoadResult(MapLoadResult result) {
     case MapLoadResult::BadPathCount:
       return "the map must have 1 to 8 paths";
     case MapLoadResult::PathsTooLarge:
-      return "the path tables do not fit in memory";
+      return "the paths do not fit in memory";
     case MapLoadResult::BadBackgroundSize:
       return "the background size is negative or runs past the end of the file";
     case MapLoadResult::BadBackground:
@@ -93,17 +106,34 @@ const char* DescribeMapLoadResult(MapLoadResult result) {
 MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
                                std::span<const std::uint8_t> bytes,
                                const SizeWalkingModels& size_walking_models) {
-  map.PathTables = {};
+  map.Paths = {};
   if (!IsMapFile(bytes)) return MapLoadResult::NotAMap;
   const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
   if (!info) return MapLoadResult::Truncated;
   return LoadParsedMap(map, images, bytes, *info, size_walking_models);
 }
 
+std::optional<std::vector<std::uint8_t>> ReadMapFileBytes(const std::string& file_name) {
+  TFileHead head = ReadFileHead(file_name, kMapHeaderReadSize);
+  if (head.Status != FileHeadStatus::Read) return std::nullopt;
+  const std::optional<TMapFileInfo> info = ReadMapFile(head.Bytes);
+  // Without a readable header the head alone tells why the map is refused.
+  if (!info || head.Bytes.size() < kMapHeaderReadSize) return std::move(head.Bytes);
+  std::size_t wanted = kMaxMapFileBytes;
+  if (info->MaskSize == 0 && info->BackgroundSize >= 0) {
+    wanted =
+        std::min<std::size_t>(wanted, info->BackgroundOffset + std::size_t(info->BackgroundSize));
+  }
+  if (wanted <= head.Bytes.size()) return std::move(head.Bytes);
+  head = ReadFileHead(file_name, wanted);
+  if (head.Status != FileHeadStatus::Read) return std::nullopt;
+  return std::move(head.Bytes);
+}
+
 MapLoadResult LoadMapFile(TMapState& map, TImageList& images, const std::string& file_name,
                           const SizeWalkingModels& size_walking_models) {
-  map.PathTables = {};
-  const auto bytes = ReadFileBytes(file_name);
+  map.Paths = {};
+  const auto bytes = ReadMapFileBytes(file_name);
   if (!bytes) return MapLoadResult::Unreadable;
   return LoadMapFromBytes(map, images, *bytes, size_walking_models);
 }

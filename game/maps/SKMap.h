@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -9,8 +10,8 @@
 #include "game/maps/PathTable.h"
 #include "game/render/ImageList.h"
 
-// Loading a map for play: the per-tick point tables of its paths, the background picture
-// and the scenery layer made from its mask.
+// Loading a map for play: its paths, the background picture and the scenery layer made from
+// its mask.
 namespace sk {
 
 inline constexpr const char* kMapBackgroundImage = "Map_Background.jpg";
@@ -18,20 +19,23 @@ inline constexpr const char* kMapMaskImage = "Map_Mask.bmp";
 
 // The loaded map. Every load replaces it.
 struct TMapState {
-  TWayPointsTable PathTables;
+  TMapPaths Paths;
   bool MapHasMask = false;  // the scenery layer in "Map_Mask.bmp" is drawn and shot against
 };
 
 // The number of points of path `p` of the loaded map; its last point is the final waypoint.
-inline std::size_t PathLength(const TMapState& map, std::size_t p) {
-  return map.PathTables[p].size();
-}
+inline std::size_t PathLength(const TMapState& map, std::size_t p) { return map.Paths[p].Length; }
 
 // Where a model at `position` (below PathLength) on path `p` stands. The game reads paths only
 // through these two, so how the points are kept stays the map module's business.
 inline TPathPoint PathPoint(const TMapState& map, std::size_t p, std::size_t position) {
-  return map.PathTables[p][position];
+  return MapPathPoint(map.Paths[p], position);
 }
+
+// The most of a map file that is ever read: its header and pictures must lie in its first
+// 64 MB (a background running past that is one the game does not decode), so a huge file
+// costs no more than that.
+inline constexpr std::size_t kMaxMapFileBytes = std::size_t{64} << 20;
 
 // How a load ended; everything but Loaded is a map the game refuses.
 enum class MapLoadResult {
@@ -40,9 +44,9 @@ enum class MapLoadResult {
   NotAMap,            // too short for the magic, or a different magic
   Truncated,          // ends inside a field before the pictures
   BadPathCount,       // no path, or more paths than there are model types
-  PathsTooLarge,      // the point tables do not fit in memory
+  PathsTooLarge,      // the paths do not fit in memory
   BadBackgroundSize,  // negative, or running past the end of the file
-  BadBackground,      // not a JPEG we can decode within our limits
+  BadBackground,      // not a JPEG we can decode within our limits, or past kMaxMapFileBytes
   BadMaskPlace,       // the mask would start at or past the end of the file
   BadMask,            // not a valid BMP, or one that does not fit in the file
 };
@@ -56,14 +60,18 @@ using SizeWalkingModels = std::function<void(std::size_t path_count)>;
 
 // Loads the map held by `bytes` into `map`, the images "Map_Background.jpg" and
 // "Map_Mask.bmp" of `images` (which must exist) and, through `size_walking_models`, the
-// walking models. A failure leaves what was done before it: PathTables is emptied first,
-// a bad background comes after the tables and walking models are set, a bad mask after the
+// walking models. A failure leaves what was done before it: Paths is emptied first,
+// a bad background comes after the paths and walking models are set, a bad mask after the
 // background image and MapHasMask are set.
 MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
                                std::span<const std::uint8_t> bytes,
                                const SizeWalkingModels& size_walking_models);
 
-// The same for the file at `file_name`.
+// The part of the map file at `file_name` that a load reads: the whole header, and the
+// pictures up to kMaxMapFileBytes. Nothing when the file cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadMapFileBytes(const std::string& file_name);
+
+// The same for the file at `file_name`, read with ReadMapFileBytes.
 MapLoadResult LoadMapFile(TMapState& map, TImageList& images, const std::string& file_name,
                           const SizeWalkingModels& size_walking_models);
 

@@ -1,6 +1,7 @@
 #include "game/maps/SKScore.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "common/ByteReader.h"
 #include "common/ByteWriter.h"
@@ -65,7 +66,11 @@ ScoreFileState LoadScores(TScoreTable& table, const std::string& path) {
 }
 
 bool SaveScores(const TScoreTable& table, const std::string& path) {
-  return ReplaceFileAtomically(path, AssembleScoreFile(table));
+  std::string reason;
+  if (SaveFile(path, AssembleScoreFile(table), &reason)) return true;
+  // The game goes on without the new score on disk; whoever looks at the console learns why.
+  std::fprintf(stderr, "Cannot save the scores to %s: %s\n", path.c_str(), reason.c_str());
+  return false;
 }
 
 int AddScore(TScoreTable& table, const std::string& path, long long score,

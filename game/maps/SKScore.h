@@ -54,7 +54,9 @@ enum class ScoreFileState {
 
 // Clears the table, then reads the score file at `path` into it.
 ScoreFileState LoadScores(TScoreTable& table, const std::string& path);
-// Replaces the score file atomically; false (and the old file untouched) when that fails.
+// Replaces the score file atomically (in place when only its folder refuses new files); false,
+// the old file untouched and one line on standard error naming the file and the reason, when
+// that fails.
 bool SaveScores(const TScoreTable& table, const std::string& path);
 
 // Refreshes the table from the file, inserts `score` under `player_name` below every entry

@@ -7,13 +7,15 @@
 
 namespace sk {
 
-std::vector<std::string> SplitDefinitionLines(std::span<const std::uint8_t> text) {
+std::vector<std::string> SplitDefinitionLines(std::span<const std::uint8_t> text,
+                                              std::size_t max_lines) {
   const auto end = std::find(text.begin(), text.end(), std::uint8_t{0});
   std::vector<std::string> lines;
   auto start = text.begin();
-  while (start != end) {
+  while (start != end && lines.size() < max_lines) {
     auto stop = std::find_if(start, end, [](std::uint8_t c) { return c == '\r' || c == '\n'; });
-    if (*start != ';') lines.emplace_back(start, stop);
+    const auto kept = std::min<std::ptrdiff_t>(stop - start, kMaxDefinitionLineLength);
+    if (*start != ';') lines.emplace_back(start, start + kept);
     if (stop == end) break;
     // CR LF is one line break; a lone CR or LF is one too.
     const bool cr_lf = *stop == '\r' && stop + 1 != end && stop[1] == '\n';
@@ -23,7 +25,7 @@ std::vector<std::string> SplitDefinitionLines(std::span<const std::uint8_t> text
 }
 
 TModels LoadModelDefinitions(std::span<const std::uint8_t> text) {
-  const std::vector<std::string> lines = SplitDefinitionLines(text);
+  const std::vector<std::string> lines = SplitDefinitionLines(text, kModelCount * kLinesPerModel);
   if (lines.size() < kModelCount * kLinesPerModel) {
     throw Error("List index out of bounds (" + std::to_string(lines.size()) + ")");
   }

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,8 +30,15 @@ struct TModel {
 
 using TModels = std::array<TModel, kModelCount>;
 
-// The text's lines as described above, with comment lines already removed.
-std::vector<std::string> SplitDefinitionLines(std::span<const std::uint8_t> text);
+// Longer lines are cut to this: no name or chat line can use more on screen, and a member of
+// one endless line must not cost its size twice over.
+inline constexpr std::ptrdiff_t kMaxDefinitionLineLength = 1024;
+
+// The text's first `max_lines` lines as described above, comment lines already removed, each
+// cut at kMaxDefinitionLineLength. Nothing after them is looked at.
+std::vector<std::string> SplitDefinitionLines(
+    std::span<const std::uint8_t> text,
+    std::size_t max_lines = std::numeric_limits<std::size_t>::max());
 
 // The eight models from the text of "Models.def". Too few definition lines throw
 // sk::Error("List index out of bounds (N)"), N being the index (from 0, comments not

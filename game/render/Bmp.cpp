@@ -81,8 +81,7 @@ void DecodeRow(const TBmpHeader& h, const TPaletteTable& palette, const std::uin
 }
 
 void DecodeUncompressed(const TBmpHeader& h, std::span<const std::uint8_t> data, TPicture& pic) {
-  const std::size_t stride = ((static_cast<std::size_t>(h.Width) * h.BitCount + 31) / 32) * 4;
-  if (data.size() / stride < static_cast<std::size_t>(h.Height)) bmp::Invalid();
+  const std::size_t stride = bmp::RowStride(h);
   const TPaletteTable palette = PaletteTable(h);
   const auto expansion = h.BitCount == 1 ? ByteExpansion(palette) : nullptr;
   for (int row = 0; row < h.Height; ++row) {

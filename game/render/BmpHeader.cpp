@@ -112,7 +112,7 @@ TBmpHeader ReadBmpHeader(std::span<const std::uint8_t> b) {
     height = -height;
   }
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
-      static_cast<std::size_t>(width * height) > kMaxPixels)
+      static_cast<std::size_t>(width * height) > kMaxPicturePixels)
     Invalid();
   h.Width = static_cast<int>(width);
   h.Height = static_cast<int>(height);
@@ -131,6 +131,11 @@ TBmpHeader ReadBmpHeader(std::span<const std::uint8_t> b) {
   }
   if (h.BitCount <= 8) ReadPalette(b, tableAt, core ? 3 : 4, colorsUsed, h);
   if (h.DataOffset < kFileHeaderSize + infoSize || h.DataOffset > b.size()) Invalid();
+  // Uncompressed pixels must all be there before the picture is allocated.
+  const bool rle = h.Compression == kRle8 || h.Compression == kRle4;
+  if (!rle && (b.size() - h.DataOffset) / RowStride(h) < static_cast<std::size_t>(h.Height)) {
+    Invalid();
+  }
   return h;
 }
 

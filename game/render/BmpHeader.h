@@ -41,9 +41,13 @@ TBmpHeader ReadBmpHeader(std::span<const std::uint8_t> bytes);
 
 [[noreturn]] void Invalid();
 
-// The largest picture we agree to decode; far above anything the game ships.
+// The longest side we agree to decode; the pixel count is capped by kMaxPicturePixels.
 inline constexpr int kMaxSide = 16384;
-inline constexpr std::size_t kMaxPixels = std::size_t{1} << 26;
+
+// The bytes of one uncompressed row: its pixels' bits padded to a multiple of 32.
+inline std::size_t RowStride(const TBmpHeader& h) {
+  return ((static_cast<std::size_t>(h.Width) * h.BitCount + 31) / 32) * 4;
+}
 
 // RLE8 / RLE4 pixel data into an indexed picture.
 void DecodeRle(const TBmpHeader& header, std::span<const std::uint8_t> data, TPicture& picture);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,10 @@ inline TRgb ColorToRgb(TColor c) {
   return TRgb{static_cast<std::uint8_t>(ColorRed(c)), static_cast<std::uint8_t>(ColorGreen(c)),
               static_cast<std::uint8_t>(ColorBlue(c))};
 }
+
+// The most pixels a picture read from a file may have (2048 x 2048): the game's own pictures
+// are at most 640 x 480, and the cap keeps a hostile file's picture near 12 MB.
+inline constexpr std::size_t kMaxPicturePixels = std::size_t{2048} * 2048;
 
 // A 24-bit picture as decoded from a BMP or JPEG: rows top to bottom, Width * Height pixels.
 // Pictures keep their full colour; only the surface copies made for drawing are 16-bit.

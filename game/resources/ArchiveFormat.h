@@ -13,6 +13,11 @@ namespace sk {
 inline constexpr std::string_view kArchiveMagic{"SKARVETH_DATA\x01", 14};
 inline constexpr std::size_t kArchiveHeaderSize = 18;  // magic + directory length
 inline constexpr std::uint64_t kArchiveSizeLimit = 0x80000000ull;  // offsets are signed 32-bit
+// The longest directory block the entries can fill: 65535 entries with 255-byte names.
+inline constexpr std::uint32_t kMaxArchiveDirectorySize = 2 + 65535u * (5 + 255);
+// The largest member (or Data/ override) the game loads: far above any picture, sound or song
+// it ships, and low enough that no member can make the game's memory balloon.
+inline constexpr std::uint32_t kMaxMemberSize = 64u << 20;
 
 struct TFileEntry {
   std::string name;

@@ -1,5 +1,7 @@
 #include "game/resources/SKConfig.h"
 
+#include <cstdio>
+
 #include "common/IniFile.h"
 
 namespace sk {
@@ -38,7 +40,11 @@ TSettings LoadConfig(const std::string& program_dir) {
 }
 
 void SaveName(const std::string& program_dir, const std::string& player_name) {
-  WriteProfileString(ConfigPath(program_dir), kConfigSection, "Name", player_name);
+  const std::string path = ConfigPath(program_dir);
+  std::string reason;
+  if (WriteProfileString(path, kConfigSection, "Name", player_name, &reason)) return;
+  // The close goes on; whoever looks at the console learns why the name was not kept.
+  std::fprintf(stderr, "Cannot save the name to %s: %s\n", path.c_str(), reason.c_str());
 }
 
 }  // namespace sk

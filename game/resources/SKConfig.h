@@ -25,13 +25,15 @@ struct TSettings {
   bool ChatDisabled = false;
 };
 
-// Reads ProgramDir + "Skarveth.ini" (never creates it). Missing file, section or key and
-// malformed numbers give the defaults; no value is clamped. A test map forces test mode
-// and turns chat off.
+// Reads ProgramDir + "Skarveth.ini" (never creates it). A file over 1 MB, missing file, section or
+// key and malformed numbers give the defaults; no value is clamped. A test map forces test mode and
+// turns chat off.
 TSettings LoadConfig(const std::string& program_dir);
 
-// Writes the player's name back into the settings file, keeping every other line. A failed
-// write is ignored: the file is then left exactly as it was.
+// Writes the player's name back into the settings file, keeping every other line and value
+// (the name goes into the section the settings were read from). A failed write leaves the file
+// exactly as it was and prints one line on standard error naming the file and the reason; the
+// close goes on.
 void SaveName(const std::string& program_dir, const std::string& player_name);
 
 }  // namespace sk

@@ -71,7 +71,8 @@ bool SKData::OpenArchive(const std::string& program_dir) {
     CloseArchive();
     throw Error(kStreamReadError);
   }
-  std::vector<std::uint8_t> block(length);
+  // The entries never need more than the longest directory; surplus bytes are never read.
+  std::vector<std::uint8_t> block(std::min<std::uint32_t>(length, kMaxArchiveDirectorySize));
   try {
     if (!ReadExactly(fd, kArchiveHeaderSize, block.data(), block.size())) throw Error(kStreamReadError);
     archive_dir_ = ReadArchiveDirectory(block, kArchiveHeaderSize + length);
@@ -113,7 +114,7 @@ bool SKData::LoadOverride(std::string_view name, TMemoryStream& stream) const {
     if (!match) return false;
     path = folder + *match;
   }
-  auto bytes = ReadFileBytes(path, kArchiveSizeLimit);
+  auto bytes = ReadFileBytes(path, kMaxMemberSize);
   if (!bytes) throw Error("Cannot open file " + path);
   stream.bytes = std::move(*bytes);
   stream.position = 0;
@@ -122,7 +123,8 @@ bool SKData::LoadOverride(std::string_view name, TMemoryStream& stream) const {
 
 void SKData::ReadArchiveBytes(const TFileEntry& entry, TMemoryStream& stream) const {
   // Check against the file before allocating: a lying size must not cost memory.
-  if (entry.offset + static_cast<std::int64_t>(entry.size) > archive_size_)
+  if (entry.offset + static_cast<std::int64_t>(entry.size) > archive_size_ ||
+      entry.size > kMaxMemberSize)
     throw Error(kStreamReadError);
   stream.bytes.resize(entry.size);
   if (!ReadExactly(archive_file_, entry.offset, stream.bytes.data(), entry.size)) {

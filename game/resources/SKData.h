@@ -27,8 +27,9 @@ class SKData {
   int FindMember(std::string_view name) const;
   // Fills `stream` with the member (a loose regular file in Data/ wins; its name is matched
   // exactly first, then without regard to case), or leaves it empty when neither exists.
-  // Throws "Stream read error" for member data beyond the archive's end and
-  // "Cannot open file <path>" for an override file that exists but cannot be read.
+  // Throws "Stream read error" for member data beyond the archive's end or above
+  // kMaxMemberSize, and "Cannot open file <path>" for an override file that exists but cannot
+  // be read or is larger than kMaxMemberSize.
   void LoadMember(std::string_view name, TMemoryStream& stream) const;
 
   const std::vector<TFileEntry>& ArchiveDir() const { return archive_dir_; }

@@ -13,6 +13,7 @@
 #include "common/MapFormat.h"
 #include "game/maps/SKMap.h"
 #include "game/render/Bmp.h"
+#include "support/StoredPathTable.h"
 #include "tests/content/ContentFiles.h"
 
 namespace sk {
@@ -95,15 +96,17 @@ TEST(DefaultMaps, EveryMapLoadsAndItsPathsStayOnScreen) {
     ASSERT_EQ(LoadMapFile(map, images, file, [&](std::size_t n) { walkers = n; }),
               MapLoadResult::Loaded);
     EXPECT_TRUE(map.MapHasMask);
-    EXPECT_EQ(walkers, map.PathTables.size());
+    EXPECT_EQ(walkers, map.Paths.size());
     const TPicture& background = FindImage(images, kMapBackgroundImage).Picture;
     EXPECT_EQ(background.Width, 640);
     EXPECT_EQ(background.Height, 480);
-    const TPathPoint final_point = map.PathTables.front().back();
-    for (const TPathTable& table : map.PathTables) {
-      EXPECT_EQ(table.back(), final_point);
-      EXPECT_GT(table.size(), 62u * 2) << "a walk of under two seconds";
-      for (const TPathPoint& p : table) {
+    const TPathPoint final_point = PathPoint(map, 0, PathLength(map, 0) - 1);
+    for (std::size_t path = 0; path < map.Paths.size(); ++path) {
+      const std::size_t length = PathLength(map, path);
+      EXPECT_EQ(PathPoint(map, path, length - 1), final_point);
+      EXPECT_GT(length, 62u * 2) << "a walk of under two seconds";
+      for (std::size_t i = 0; i < length; ++i) {
+        const TPathPoint p = PathPoint(map, path, i);
         ASSERT_TRUE(p.X >= 0 && p.X < 640 && p.Y >= 0 && p.Y < 480) << p.X << "," << p.Y;
       }
     }
@@ -152,9 +155,10 @@ TEST(DefaultMaps, MasksHideOnlyWalkersStandingBehindTheScenery) {
     ASSERT_TRUE(mask_bytes);
     const TPicture mask = DecodeBmp(*mask_bytes);
     const MaskPieces pieces = FindPieces(mask);
-    for (std::size_t path = 0; path < map.PathTables.size(); ++path) {
+    for (std::size_t path = 0; path < info->Content.Paths.size(); ++path) {
       int faults = 0;
-      for (const TPathPoint& feet : map.PathTables[path]) {
+      for (std::size_t position = 0; position < PathLength(map, path); ++position) {
+        const TPathPoint feet = PathPoint(map, path, position);
         for (int y = std::max(0, feet.Y - 80); y < feet.Y; ++y) {
           for (int x = std::max(0, feet.X - 25); x < std::min(640, feet.X + 25); ++x) {
             const int piece = pieces.label[y * mask.Width + x];
@@ -165,6 +169,27 @@ TEST(DefaultMaps, MasksHideOnlyWalkersStandingBehindTheScenery) {
           }
         }
       }
+    }
+  }
+}
+
+// The points the game walks are the ones the stored tables of earlier versions held.
+TEST(DefaultMaps, PathPointsEqualTheStoredTables) {
+  for (const std::string& file : DefaultMaps()) {
+    SCOPED_TRACE(file);
+    const auto bytes = ReadFileBytes(file);
+    ASSERT_TRUE(bytes);
+    const auto info = ReadMapFile(*bytes);
+    ASSERT_TRUE(info);
+    TMapState map;
+    map.Paths = MakeMapPaths(info->Content);
+    for (std::size_t p = 0; p < info->Content.Paths.size(); ++p) {
+      std::vector<TWayPoint> waypoints = info->Content.Paths[p];
+      waypoints.push_back({info->Content.FinalX, info->Content.FinalY, 0});
+      const std::vector<TPathPoint> stored = test::StoredPathTable(waypoints);
+      ASSERT_EQ(PathLength(map, p), stored.size());
+      for (std::size_t i = 0; i < stored.size(); ++i)
+        ASSERT_EQ(PathPoint(map, p, i), stored[i]) << i;
     }
   }
 }

@@ -103,5 +103,33 @@ TEST(JpegDecoder, ScansAreCapped) {
   EXPECT_FALSE(DecodeJpeg(WithRepeatedFirstScan(5000, &scans)).has_value());
 }
 
+// The JPEG with its frame header claiming `width` x `height`: the data then covers only the
+// first blocks, which the decoder accepts with a warning.
+std::vector<std::uint8_t> Claiming(std::vector<std::uint8_t> jpeg, int width, int height) {
+  for (std::size_t i = 2; i + 9 < jpeg.size(); i += 2 + (jpeg[i + 2] << 8 | jpeg[i + 3])) {
+    if (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2) {
+      jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+      jpeg[i + 6] = static_cast<std::uint8_t>(height);
+      jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+      jpeg[i + 8] = static_cast<std::uint8_t>(width);
+      return jpeg;
+    }
+  }
+  ADD_FAILURE() << "no frame header";
+  return jpeg;
+}
+
+TEST(JpegDecoder, PicturesAreCappedAt2048By2048PixelsFromTheHeader) {
+  for (bool progressive : {false, true}) {
+    const std::vector<std::uint8_t> small = EncodeJpeg(Squares(16, 16), 90, progressive);
+    const auto cap = DecodeJpeg(Claiming(small, 2048, 2048));
+    ASSERT_TRUE(cap.has_value()) << progressive;
+    EXPECT_EQ(cap->Width, 2048);
+    EXPECT_TRUE(DecodeJpeg(Claiming(small, 4096, 1024)).has_value());
+    EXPECT_FALSE(DecodeJpeg(Claiming(small, 2048, 2049)).has_value());
+    EXPECT_FALSE(DecodeJpeg(Claiming(small, 8192, 8192)).has_value());
+  }
+}
+
 }  // namespace
 }  // namespace sk

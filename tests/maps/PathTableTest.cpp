@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "game/maps/PathTable.h"
+#include "support/StoredPathTable.h"
 
 namespace sk {
 namespace {
 
-TPathTable Build(std::vector<TWayPoint> waypoints) { return BuildPathTable(waypoints); }
+using TPathTable = std::vector<TPathPoint>;
+
+TPathTable Build(std::vector<TWayPoint> waypoints) {
+  return test::AllPoints(MakeMapPath(waypoints));
+}
 
 TEST(PathTable, TwoSegmentsToTheFinalWaypoint) {
   const TPathTable t = Build({{10, 300, 50}, {320, 300, 100}, {600, 400, 0}});
@@ -53,12 +59,47 @@ TEST(PathTable, MapTablesEndAtTheSharedFinalWaypoint) {
   content.FinalX = -4;
   content.FinalY = 500;
   content.Paths = {{{0, 0, 2}}, {}, {{10, 10, 1}, {20, 20, 1}}};
-  const TWayPointsTable tables = BuildMapPathTables(content);
-  ASSERT_EQ(tables.size(), 3u);
-  EXPECT_EQ(tables[0], (TPathTable{{0, 0}, {-2, 250}, {-4, 500}}));
-  EXPECT_EQ(tables[1], (TPathTable{{-4, 500}}));
-  EXPECT_EQ(tables[2], (TPathTable{{10, 10}, {20, 20}, {-4, 500}}));
+  const TMapPaths paths = MakeMapPaths(content);
+  ASSERT_EQ(paths.size(), 3u);
+  EXPECT_EQ(test::AllPoints(paths[0]), (TPathTable{{0, 0}, {-2, 250}, {-4, 500}}));
+  EXPECT_EQ(test::AllPoints(paths[1]), (TPathTable{{-4, 500}}));
+  EXPECT_EQ(test::AllPoints(paths[2]), (TPathTable{{10, 10}, {20, 20}, {-4, 500}}));
   EXPECT_EQ(PathTableLength(content.Paths[2]), 3u);
+}
+
+// Random paths, from short steps to the full coordinate range, with 0- and 1-frame waypoints
+// among them: every point worked out on demand equals the stored table's point.
+TEST(PathTable, OnDemandPointsEqualTheStoredTable) {
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<int> count(1, 40);
+  for (int round = 0; round < 300; ++round) {
+    const int range = round % 3 == 0 ? 32767 : 700;
+    std::uniform_int_distribution<int> coordinate(-range - (range == 32767), range);
+    std::uniform_int_distribution<int> frames(0, round % 5 == 0 ? 3 : 400);
+    std::vector<TWayPoint> waypoints(static_cast<std::size_t>(count(random)) + 1);
+    for (TWayPoint& w : waypoints) {
+      w = {static_cast<std::int16_t>(coordinate(random)),
+           static_cast<std::int16_t>(coordinate(random)),
+           static_cast<std::uint16_t>(frames(random))};
+    }
+    waypoints.back().Frames = 0;
+    const TMapPath path = MakeMapPath(waypoints);
+    ASSERT_EQ(path.Length, PathTableLength(std::span(waypoints).first(waypoints.size() - 1)));
+    ASSERT_EQ(test::AllPoints(path), test::StoredPathTable(waypoints)) << "round " << round;
+  }
+}
+
+TEST(PathTable, LongestPathKeepsOnlyItsWaypoints) {
+  std::vector<TWayPoint> waypoints;
+  for (int k = 0; k < 255; ++k) waypoints.push_back({static_cast<std::int16_t>(k * 7), 5, 65535});
+  waypoints.push_back({-300, 900, 0});
+  const TMapPath path = MakeMapPath(waypoints);
+  EXPECT_EQ(path.Length, 1u + 255u * 65535u);
+  EXPECT_EQ(path.WayPoints.size(), 256u);
+  EXPECT_EQ(MapPathPoint(path, 0), (TPathPoint{0, 5}));
+  EXPECT_EQ(MapPathPoint(path, 65535), (TPathPoint{7, 5}));
+  EXPECT_EQ(MapPathPoint(path, 254u * 65535u), (TPathPoint{1778, 5}));
+  EXPECT_EQ(MapPathPoint(path, path.Length - 1), (TPathPoint{-300, 900}));
 }
 
 }  // namespace

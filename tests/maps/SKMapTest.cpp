@@ -6,6 +6,7 @@
 #include "MapTestFiles.h"
 #include "game/maps/MaskLayer.h"
 #include "game/maps/SKMap.h"
+#include "support/PeakMemory.h"
 
 namespace sk {
 namespace {
@@ -52,9 +53,9 @@ class LoadMapTest : public ::testing::Test {
 TEST_F(LoadMapTest, MapWithoutMask) {
   map_.MapHasMask = true;
   ASSERT_EQ(Load(MakeMap(ExampleContent(), jpeg_)), MapLoadResult::Loaded);
-  ASSERT_EQ(map_.PathTables.size(), 1u);
-  EXPECT_EQ(map_.PathTables[0].size(), 151u);
-  EXPECT_EQ(map_.PathTables[0][51], (TPathPoint{323, 301}));
+  ASSERT_EQ(map_.Paths.size(), 1u);
+  EXPECT_EQ(PathLength(map_, 0), 151u);
+  EXPECT_EQ(PathPoint(map_, 0, 51), (TPathPoint{323, 301}));
   EXPECT_FALSE(map_.MapHasMask);
   EXPECT_TRUE(Layer().Empty());
   EXPECT_EQ(Background().Width, 640);
@@ -141,7 +142,7 @@ TEST_F(LoadMapTest, PathCountsOutsideOneToEightAreRefused) {
   EXPECT_EQ(Load(RawMap(0, j, 0, jpeg_)), MapLoadResult::BadPathCount);
   EXPECT_EQ(Load(RawMap(9, j, 0, jpeg_)), MapLoadResult::BadPathCount);
   EXPECT_EQ(Load(RawMap(200, j, 0, jpeg_)), MapLoadResult::BadPathCount);
-  EXPECT_TRUE(map_.PathTables.empty());
+  EXPECT_TRUE(map_.Paths.empty());
   EXPECT_EQ(walkers_.size(), 3u);
 }
 
@@ -152,7 +153,7 @@ TEST_F(LoadMapTest, DamagedFilesFailWithoutCrashing) {
     const std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<long>(n));
     EXPECT_EQ(Load(cut), n < kMapMagicSize ? MapLoadResult::NotAMap : MapLoadResult::Truncated)
         << n;
-    EXPECT_TRUE(map_.PathTables.empty());
+    EXPECT_TRUE(map_.Paths.empty());
   }
   std::vector<std::uint8_t> wrong_magic = good;
   wrong_magic[12] = 0x02;
@@ -166,7 +167,7 @@ TEST_F(LoadMapTest, DamagedFilesFailWithoutCrashing) {
   EXPECT_EQ(Load(RawMap(1, j, 0, std::vector<std::uint8_t>(jpeg_.size(), 0x55))),
             MapLoadResult::BadBackground);
   // A bad background leaves the new map's paths in place.
-  EXPECT_EQ(map_.PathTables.size(), 1u);
+  EXPECT_EQ(map_.Paths.size(), 1u);
 }
 
 TEST_F(LoadMapTest, MaskThatDoesNotFitIsRefused) {
@@ -220,6 +221,56 @@ TEST(LoadMap, FromFileWithTheGamesWalkingModels) {
   EXPECT_EQ(walkers[0].Position, 0);
   EXPECT_EQ(LoadMapFile(map, images, folder.Path() + "a.map/x", [](std::size_t) {}),
             MapLoadResult::Unreadable);
+}
+
+// Eight paths of 255 waypoints of 65535 frames each: 134 million points, which the map keeps
+// as its waypoints only.
+TEST_F(LoadMapTest, LongestPathsCostTheirWaypointsOnly) {
+  TMapContent content = ExampleContent();
+  content.Paths.clear();
+  for (int p = 0; p < 8; ++p) {
+    std::vector<TWayPoint> path;
+    for (int k = 0; k < 255; ++k) path.push_back({static_cast<std::int16_t>(k + p), 7, 65535});
+    content.Paths.push_back(path);
+  }
+  const std::size_t before = test::PeakResidentBytes();
+  ASSERT_EQ(Load(MakeMap(content, jpeg_)), MapLoadResult::Loaded);
+  EXPECT_LT(test::PeakResidentBytes(), before + (64u << 20));
+  EXPECT_EQ(PathLength(map_, 7), 1u + 255u * 65535u);
+  EXPECT_EQ(PathPoint(map_, 7, 65535 * 3), (TPathPoint{10, 7}));
+  EXPECT_EQ(PathPoint(map_, 7, 65535 * 255), (TPathPoint{600, 400}));
+}
+
+// Only a map's header and pictures are read, and never more than its first 64 MB.
+TEST(LoadMap, HugeFilesAreReadOnlyAsFarAsTheMapNeeds) {
+  test::TempFolder folder;
+  TMapState map;
+  TImageList images = MakeMapImages();
+  const std::vector<std::uint8_t> jpeg = EncodeJpeg(Gradient(8, 8));
+  const auto load = [&](const std::string& name) {
+    return LoadMapFile(map, images, folder.Path() + name, [](std::size_t) {});
+  };
+  const auto sparse = [&](const std::string& name, std::uint64_t size) {
+    ASSERT_EQ(::truncate((folder.Path() + name).c_str(), static_cast<off_t>(size)), 0);
+  };
+  const std::size_t before = test::PeakResidentBytes();
+  test::WriteBytes(folder.Path() + "plain.map", MakeMap(ExampleContent(), jpeg));
+  sparse("plain.map", 1ull << 30);
+  EXPECT_EQ(load("plain.map"), MapLoadResult::Loaded);
+  EXPECT_LT(test::PeakResidentBytes(), before + (16u << 20));
+
+  // A mask reaches to the end of the file: only the first 64 MB of it are read.
+  test::WriteBytes(folder.Path() + "mask.map",
+                   MakeMap(ExampleContent(), jpeg, EncodeBmp(TPicture(8, 8))));
+  sparse("mask.map", 1ull << 30);
+  EXPECT_EQ(load("mask.map"), MapLoadResult::Loaded);
+  EXPECT_LT(test::PeakResidentBytes(), before + (100u << 20));
+
+  // A background said to be 100 MB, in a file that long, is too large to decode.
+  test::WriteBytes(folder.Path() + "big.map", RawMap(1, 100 << 20, 0, jpeg));
+  sparse("big.map", 101u << 20);
+  EXPECT_EQ(load("big.map"), MapLoadResult::BadBackground);
+  EXPECT_EQ(ReadMapFileBytes(folder.Path() + "big.map")->size(), kMaxMapFileBytes);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -146,6 +147,28 @@ TEST_F(AddScoreTest, FilesThatCannotBeReadOrWrittenStayAsTheyWere) {
   EXPECT_EQ(LoadScores(table_, through_file), ScoreFileState::Unreadable);
   EXPECT_EQ(AddScore(table_, through_file, 3, "x"), 1);
   EXPECT_FALSE(SaveScores(table_, folder_.Path() + "no/such/folder.sco"));
+}
+
+TEST_F(AddScoreTest, FailedSaveSaysWhichFileAndWhy) {
+  WriteBytes(path_, {});
+  const std::string through_file = path_ + "/Test.sco";
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(SaveScores(table_, through_file));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Cannot save the scores to " + through_file + ": Not a directory\n");
+}
+
+// A folder that takes no new files must not cost the player the score: the file itself is
+// writable, so it is rewritten in place.
+TEST_F(AddScoreTest, ScoreFileInAReadOnlyFolderIsRewrittenInPlace) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into every folder";
+  WriteBytes(path_, ScoreFile({{7, "old"}}));
+  ASSERT_EQ(::chmod(folder_.Path().c_str(), 0555), 0);
+  EXPECT_EQ(AddScore(table_, path_, 9, "new"), 1);
+  ::chmod(folder_.Path().c_str(), 0755);
+  TScoreTable read;
+  EXPECT_EQ(LoadScores(read, path_), ScoreFileState::Loaded);
+  EXPECT_EQ(Scores(read), (std::vector<int>{9, 7, 0, 0, 0, 0, 0, 0}));
 }
 
 }  // namespace

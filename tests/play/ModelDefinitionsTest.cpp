@@ -5,6 +5,7 @@
 
 #include "common/Error.h"
 #include "game/play/ModelDefinitions.h"
+#include "support/PeakMemory.h"
 
 namespace sk {
 namespace {
@@ -78,6 +79,22 @@ TEST(ModelDefinitions, MissingLinesNameTheFirstMissingIndex) {
   EXPECT_EQ(ErrorOf(Definitions("\n", 87) + "\n"), "no error");
   EXPECT_EQ(ErrorOf(Definitions("\r\n", 87) + "\r\n"), "no error");
   EXPECT_EQ(ErrorOf(";a\n" + Definitions("\r", 40)), "List index out of bounds (40)");
+}
+
+// Ten million empty lines are 88 empty definitions and nothing more: the rest is never split,
+// and one endless line costs no more than its first kilobyte.
+TEST(ModelDefinitions, HugeTextsCostNoMoreThanTheirDefinitions) {
+  const std::size_t before = test::PeakResidentBytes();
+  const std::vector<std::uint8_t> newlines(10 << 20, '\n');
+  const TModels models = LoadModelDefinitions(newlines);
+  EXPECT_EQ(models[7].Chat[9], "");
+  EXPECT_LT(test::PeakResidentBytes(), before + (64u << 20));
+
+  std::string text = Definitions("\n");
+  text.insert(0, std::string(5000, 'x'));
+  const TModels cut = LoadModelDefinitions(Bytes(text));
+  EXPECT_EQ(cut[0].Name, std::string(1024, 'x'));
+  EXPECT_EQ(cut[0].Chat[0], "m0c0");
 }
 
 }  // namespace

@@ -235,4 +235,30 @@ TEST(Bmp, DamagedRleIsRefused) {
   ExpectInvalid(rle({0, 4, 1}), "absolute run cut short");
 }
 
+// No picture of more than 2048 x 2048 pixels, whatever its data; a picture that is only an
+// end of bitmap at the cap still decodes (black).
+TEST(Bmp, PicturesAreCappedAt2048By2048Pixels) {
+  auto eob_only = [](int w, int h, int bits) {
+    Bytes b = MakeBmp(1, 1, bits);
+    b.resize(54 + (4u << bits));
+    Put32(b, 18, static_cast<std::uint32_t>(w));
+    Put32(b, 22, static_cast<std::uint32_t>(h));
+    Put32(b, 30, bits == 8 ? 1 : 2);
+    b.insert(b.end(), {0, 1});
+    return b;
+  };
+  const TPicture cap = DecodeBmp(eob_only(2048, 2048, 8));
+  EXPECT_EQ(cap.Width, 2048);
+  EXPECT_EQ(cap.At(2047, 2047), (TRgb{0, 0, 0}));
+  EXPECT_EQ(DecodeBmp(eob_only(4096, 1024, 4)).Width, 4096);
+  ExpectInvalid(eob_only(2048, 2049, 8), "one row past the cap");
+  ExpectInvalid(eob_only(8192, 8192, 8), "8192 squared, only an end of bitmap");
+  ExpectInvalid(eob_only(5333, 5333, 4), "RLE4 of 28 million pixels");
+  Bytes header_only = MakeBmp(1, 1);
+  header_only.resize(58);
+  Put32(header_only, 18, 2048);
+  Put32(header_only, 22, 2048);
+  ExpectInvalid(header_only, "2048 squared, four bytes of data");
+}
+
 }  // namespace sk

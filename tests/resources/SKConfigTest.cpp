@@ -80,5 +80,70 @@ TEST(SKConfig, SaveNameIgnoresFailures) {
   EXPECT_EQ(file_dir.Read("plain"), "");
 }
 
+// Every setting away from its default, so a lost one shows.
+constexpr const char* kEverySetting =
+    "FullScreen=0\nVSync=0\nFrameDelay=20\nDrawFPS=1\nDisableSound=1\nDisableMusic=1\n"
+    "SoundVolume=10\nMusicVolume=20\nName=Old\nSkipIntro=1\nTestMap=Maps/t.map\n"
+    "DisableChat=1\n";
+
+void ExpectEverySettingKept(const TSettings& s) {
+  EXPECT_FALSE(s.FullScreen);
+  EXPECT_FALSE(s.VSync);
+  EXPECT_EQ(s.FrameDelay, 20);
+  EXPECT_TRUE(s.DrawFPS);
+  EXPECT_TRUE(s.SoundOff);
+  EXPECT_TRUE(s.MusicOff);
+  EXPECT_EQ(s.SoundVolume, 10);
+  EXPECT_EQ(s.MusicVolume, 20);
+  EXPECT_TRUE(s.SkipIntro);
+  EXPECT_EQ(s.TestMapPath, "Maps/t.map");
+  EXPECT_TRUE(s.ChatDisabled);
+}
+
+TEST(SKConfig, SaveNameKeepsEverySettingWhenTheHeaderComesTwice) {
+  TempDir dir;
+  for (const bool crlf : {false, true}) {
+    std::string text =
+        std::string("; mine\n[Skarveth Configuration]\n[Skarveth Configuration]\n") + kEverySetting;
+    if (crlf) {
+      for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.insert(at, "\r");
+    }
+    dir.Write("Skarveth.ini", text);
+    ExpectEverySettingKept(LoadConfig(dir.Root()));
+    SaveName(dir.Root(), "^3New");
+    const TSettings after = LoadConfig(dir.Root());
+    ExpectEverySettingKept(after);
+    EXPECT_EQ(after.PlayerName, "^3New");
+    SaveName(dir.Root(), "Again");  // a second quit loses nothing either
+    ExpectEverySettingKept(LoadConfig(dir.Root()));
+    EXPECT_EQ(LoadConfig(dir.Root()).PlayerName, "Again");
+  }
+}
+
+TEST(SKConfig, OverLargeFileIsIgnoredAndKept) {
+  TempDir dir;
+  const std::string big =
+      std::string("[Skarveth Configuration]\n") + kEverySetting + std::string(1024 * 1024, '\n');
+  dir.Write("Skarveth.ini", big);
+  const TSettings s = LoadConfig(dir.Root());
+  EXPECT_TRUE(s.FullScreen);
+  EXPECT_EQ(s.PlayerName, kDefaultPlayerName);
+  testing::internal::CaptureStderr();
+  SaveName(dir.Root(), "x");
+  EXPECT_NE(testing::internal::GetCapturedStderr().find(dir.Path("Skarveth.ini")),
+            std::string::npos);
+  EXPECT_EQ(dir.Read("Skarveth.ini"), big);
+}
+
+TEST(SKConfig, FailedSaveSaysWhichFileAndWhy) {
+  TempDir dir;
+  dir.Write("plain", "");
+  testing::internal::CaptureStderr();
+  SaveName(dir.Path("plain/"), "x");  // a path through a regular file
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Cannot save the name to " + dir.Path("plain/Skarveth.ini") + ": Not a directory\n");
+}
+
 }  // namespace
 }  // namespace sk

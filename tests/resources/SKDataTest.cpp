@@ -8,6 +8,7 @@
 #include "common/ByteWriter.h"
 #include "common/Error.h"
 #include "game/resources/SKData.h"
+#include "support/PeakMemory.h"
 #include "support/TempDir.h"
 
 namespace sk {
@@ -138,6 +139,60 @@ TEST(SKData, UnreadableOverrideNamesItsPath) {
   TMemoryStream stream;
   EXPECT_EQ(ErrorOf([&] { data.LoadMember("Chat.ogg", stream); }),
             "Cannot open file " + dir.Root() + "Data/Chat.ogg");
+}
+
+// Members and loose files over 64 MB are refused as they are met, before any of them is read.
+TEST(SKData, MembersAndOverridesAreCappedAt64MB) {
+  TempDir dir;
+  const std::uint32_t too_large = kMaxMemberSize + 1;
+  ByteWriter directory;
+  directory.U16(2);
+  for (const auto& [name, size] : {std::pair{"fits.bin", kMaxMemberSize}, {"Big.bin", too_large}}) {
+    directory.U32(size);
+    directory.ShortString(name);
+  }
+  const std::vector<std::uint8_t> block = directory.Take();
+  ByteWriter header;
+  header.Bytes(std::span(reinterpret_cast<const std::uint8_t*>(kArchiveMagic.data()), 14));
+  header.U32(static_cast<std::uint32_t>(block.size()));
+  std::vector<std::uint8_t> archive = header.Take();
+  archive.insert(archive.end(), block.begin(), block.end());
+  dir.Write("Skarveth.dat", archive);
+  const std::uint64_t size = archive.size() + std::uint64_t{kMaxMemberSize} + too_large;
+  ASSERT_EQ(::truncate(dir.Path("Skarveth.dat").c_str(), static_cast<off_t>(size)), 0);
+  SKData data;
+  ASSERT_TRUE(data.OpenArchive(dir.Root()));
+  TMemoryStream stream;
+  EXPECT_EQ(ErrorOf([&] { data.LoadMember("big.bin", stream); }), "Stream read error");
+  data.LoadMember("fits.bin", stream);
+  EXPECT_EQ(stream.Size(), kMaxMemberSize);
+  stream.Clear();
+
+  dir.Write("Data/Huge.ogg", "");
+  ASSERT_EQ(::truncate(dir.Path("Data/Huge.ogg").c_str(), too_large), 0);
+  EXPECT_EQ(ErrorOf([&] { data.LoadMember("Huge.ogg", stream); }),
+            "Cannot open file " + dir.Root() + "Data/Huge.ogg");
+}
+
+// A directory length of a gigabyte, in a file that long: the surplus is skipped, never read.
+TEST(SKData, HugeDirectoryLengthsReadOnlyWhatEntriesCanUse) {
+  TempDir dir;
+  const std::uint32_t length = 1u << 30;
+  ByteWriter archive;
+  archive.Bytes(std::span(reinterpret_cast<const std::uint8_t*>(kArchiveMagic.data()), 14));
+  archive.U32(length);
+  archive.U16(1);
+  archive.U32(3);
+  archive.ShortString("a");
+  dir.Write("Skarveth.dat", archive.Take());
+  ASSERT_EQ(::truncate(dir.Path("Skarveth.dat").c_str(), 18 + length + 3), 0);
+  const std::size_t before = test::PeakResidentBytes();
+  SKData data;
+  ASSERT_TRUE(data.OpenArchive(dir.Root()));
+  EXPECT_LT(test::PeakResidentBytes(), before + (64u << 20));
+  ASSERT_EQ(data.ArchiveDir().size(), 1u);
+  EXPECT_EQ(data.ArchiveDir()[0].offset, 18 + std::int64_t{length});
+  EXPECT_EQ(Read(data, "a"), std::string(3, '\0'));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "       SKVIEW --png <out.png> <map>\n";
 
 std::vector<std::uint8_t> ReadMapBytes(const std::string& file_name) {
-  auto bytes = sk::ReadFileBytes(file_name);
+  auto bytes = sk::ReadMapFileBytes(file_name);
   if (!bytes) throw sk::Error(file_name + ": cannot read the file");
   return std::move(*bytes);
 }
