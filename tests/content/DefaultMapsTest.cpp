@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -71,6 +72,21 @@ TImageList MapImages() {
   return images;
 }
 
+// A default map's description and its mask picture; nothing when either cannot be read.
+struct DescribedMask {
+  TMapFileInfo info;
+  TPicture mask;
+};
+std::optional<DescribedMask> ReadDescribedMask(const std::string& file) {
+  const auto bytes = ReadFileBytes(file);
+  if (!bytes) return std::nullopt;
+  const auto info = ReadMapFile(*bytes);
+  if (!info) return std::nullopt;
+  const auto mask_bytes = MapMaskData(*bytes, *info);
+  if (!mask_bytes) return std::nullopt;
+  return DescribedMask{*info, DecodeBmp(*mask_bytes)};
+}
+
 TEST(DefaultMaps, AtLeastThreeFromFewPathsToEight) {
   const std::vector<std::string> files = DefaultMaps();
   ASSERT_GE(files.size(), 3u);
@@ -116,13 +132,10 @@ TEST(DefaultMaps, EveryMapLoadsAndItsPathsStayOnScreen) {
 TEST(DefaultMaps, MasksArePureBlackAndWhiteAndLeaveTheExitOpen) {
   for (const std::string& file : DefaultMaps()) {
     SCOPED_TRACE(file);
-    const auto bytes = ReadFileBytes(file);
-    ASSERT_TRUE(bytes);
-    const auto info = ReadMapFile(*bytes);
-    ASSERT_TRUE(info);
-    const auto mask_bytes = MapMaskData(*bytes, *info);
-    ASSERT_TRUE(mask_bytes);
-    const TPicture mask = DecodeBmp(*mask_bytes);
+    const auto described = ReadDescribedMask(file);
+    ASSERT_TRUE(described);
+    const TMapFileInfo& info = described->info;
+    const TPicture& mask = described->mask;
     ASSERT_EQ(mask.Width, 640);
     ASSERT_EQ(mask.Height, 480);
     int black = 0;
@@ -133,7 +146,7 @@ TEST(DefaultMaps, MasksArePureBlackAndWhiteAndLeaveTheExitOpen) {
     }
     EXPECT_GT(black, 640 * 480 / 50) << "hardly any scenery to hide behind";
     EXPECT_LT(black, 640 * 480 / 2);
-    const TRgb at_exit = mask.At(info->Content.FinalX, info->Content.FinalY - 40);
+    const TRgb at_exit = mask.At(info.Content.FinalX, info.Content.FinalY - 40);
     EXPECT_EQ(at_exit, (TRgb{255, 255, 255})) << "the exit is hidden behind scenery";
   }
 }
@@ -147,15 +160,11 @@ TEST(DefaultMaps, MasksHideOnlyWalkersStandingBehindTheScenery) {
     TMapState map;
     TImageList images = MapImages();
     ASSERT_EQ(LoadMapFile(map, images, file, [](std::size_t) {}), MapLoadResult::Loaded);
-    const auto bytes = ReadFileBytes(file);
-    ASSERT_TRUE(bytes);
-    const auto info = ReadMapFile(*bytes);
-    ASSERT_TRUE(info);
-    const auto mask_bytes = MapMaskData(*bytes, *info);
-    ASSERT_TRUE(mask_bytes);
-    const TPicture mask = DecodeBmp(*mask_bytes);
+    const auto described = ReadDescribedMask(file);
+    ASSERT_TRUE(described);
+    const TPicture& mask = described->mask;
     const MaskPieces pieces = FindPieces(mask);
-    for (std::size_t path = 0; path < info->Content.Paths.size(); ++path) {
+    for (std::size_t path = 0; path < described->info.Content.Paths.size(); ++path) {
       int faults = 0;
       for (std::size_t position = 0; position < PathLength(map, path); ++position) {
         const TPathPoint feet = PathPoint(map, path, position);
