@@ -7,7 +7,7 @@ set -u
 build=$1 out=$2 seconds=${3:-600}
 shift $(( $# >= 3 ? 3 : $# ))
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(archive map_reader load_map bmp jpeg score ini models_def map_description)
+[ ${#targets[@]} -eq 0 ] && targets=(archive map_reader load_map bmp jpeg score ini models_def map_description demo_reader)
 src=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 for t in "${targets[@]}"; do
