@@ -10,10 +10,7 @@ namespace sk {
 void DrawCreditsText(Application& app) {
   TTextCanvas& canvas = SurfaceCanvas(app.Graphics);
   DrawFrameRate(app);
-  canvas.Font.Name = "Verdana";
-  canvas.Font.Size = 10;
-  canvas.Font.Bold = true;
-  canvas.Font.Color = RgbColor(192, 192, 192);
+  SetGameFont(canvas, 10, RgbColor(192, 192, 192));
   canvas.Brush.Style = TBrushStyle::Clear;
   // Lines wholly above or below the band are not laid out at all: most of the list is out of
   // sight in any one frame.

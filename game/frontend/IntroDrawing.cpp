@@ -147,10 +147,7 @@ int CaptionFade(Application& app) {
 void DrawIntroCaptions(Application& app) {
   TTextCanvas& canvas = SurfaceCanvas(app.Graphics);
   DrawFrameRate(app);
-  canvas.Font.Name = "Verdana";
-  canvas.Font.Size = 16;
-  canvas.Font.Bold = true;
-  canvas.Font.Color = 0x000000;
+  SetGameFont(canvas, 16, 0x000000);
   canvas.Brush.Style = TBrushStyle::Clear;
   const int step = app.Intro.IntroStep;
   if (step == 1) {

@@ -161,9 +161,7 @@ void DrawMenuPage(Application& app) {
   CanvasLease lease{SurfaceCanvas(app.Graphics)};
   TTextCanvas& canvas = lease.canvas;
   DrawFrameRate(app);
-  canvas.Font.Name = "Verdana";
-  canvas.Font.Size = 10;
-  canvas.Font.Bold = true;
+  SetGameFont(canvas, 10, kMenuBlack);
   canvas.Pen.Width = 2;
   switch (app.Menu.MenuPage) {
     case kMenuPageMain:

@@ -23,10 +23,7 @@ void Centred(TTextCanvas& canvas, int y, std::string_view text) {
 }
 
 void SetUpCanvas(TTextCanvas& canvas) {
-  canvas.Font.Name = "Verdana";
-  canvas.Font.Size = 10;
-  canvas.Font.Bold = true;
-  canvas.Font.Color = kWhite;
+  SetGameFont(canvas, 10, kWhite);
   canvas.Brush.Style = TBrushStyle::Clear;
   canvas.Pen.Color = kWhite;
   canvas.Pen.Width = 2;

@@ -79,4 +79,12 @@ class TTextCanvas {
 TTextCanvas& SurfaceCanvas(TTextCanvas& canvas, TSurface& surface);
 void ReleaseCanvas(TTextCanvas& canvas);
 
+// Every text of the game is drawn in one bold face; only its size and colour change.
+inline void SetGameFont(TTextCanvas& canvas, int size, TColor color) {
+  canvas.Font.Name = "Verdana";
+  canvas.Font.Size = size;
+  canvas.Font.Bold = true;
+  canvas.Font.Color = color;
+}
+
 }  // namespace sk

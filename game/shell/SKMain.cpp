@@ -59,16 +59,6 @@ void FormKeyPress(Application& app, std::uint8_t ch) {
   if (auto& handler = CurrentScreen(app).KeyPress) handler(app, ch);
 }
 
-void DXDrawMouseMove(Application& app, int windowX, int windowY) {
-  // Positions in the letterbox bars are outside the drawing area and leave MousePos alone.
-  if (auto point = app.DXDraw->MapToDrawingArea(windowX, windowY)) app.MousePos = *point;
-}
-
-void DXDrawMouseDown(Application& app, TMouseButton button, int windowX, int windowY) {
-  if (!app.DXDraw->MapToDrawingArea(windowX, windowY)) return;
-  MouseDownInArea(app, button);
-}
-
 void DXDrawInitialize(Application& app) {
   MoveCursor(app, TPoint{0, 0});
   EnableTimer(app.DXTimer, app.Now());
@@ -97,6 +87,8 @@ void DXTimerTimer(Application& app, std::uint32_t) {
   });
 }
 
+// Mouse positions become drawing-area pixels; those in the letterbox bars are outside it, so
+// a move there leaves MousePos alone and a click there does nothing.
 std::optional<TInputEvent> InDrawingArea(const Application& app, const TInputEvent& event) {
   if (event.Kind != TInputKind::MouseMove && event.Kind != TInputKind::MouseDown) return event;
   const auto point = app.DXDraw->MapToDrawingArea(event.X, event.Y);
@@ -155,10 +147,7 @@ std::string FrameRateText(const Application& app) {
 void DrawFrameRate(Application& app) {
   if (!app.Settings.DrawFPS) return;
   TTextCanvas& canvas = app.Graphics.Canvas;
-  canvas.Font.Name = "Verdana";
-  canvas.Font.Size = 10;
-  canvas.Font.Bold = true;
-  canvas.Font.Color = 0xFFFFFF;
+  SetGameFont(canvas, 10, 0xFFFFFF);
   canvas.Brush.Color = 0x000000;
   canvas.Brush.Style = TBrushStyle::Solid;
   const std::string text = FrameRateText(app);

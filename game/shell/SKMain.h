@@ -15,8 +15,6 @@ void FormCreate(Application& app);
 void FormClose(Application& app);
 void FormKeyDown(Application& app, std::uint16_t key, std::uint8_t modifiers);
 void FormKeyPress(Application& app, std::uint8_t ch);
-void DXDrawMouseMove(Application& app, int windowX, int windowY);
-void DXDrawMouseDown(Application& app, TMouseButton button, int windowX, int windowY);
 void DXDrawInitialize(Application& app);
 void DXDrawFinalize(Application& app);
 void DXTimerActivate(Application& app);
