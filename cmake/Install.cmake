@@ -9,15 +9,13 @@ set(SK_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/skarveth)
 set(SK_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/skarveth)
 set(SK_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
-# target:installed name. The ready-to-play folder keeps the targets' own names.
-set(SK_INSTALLED_PROGRAMS Skarveth:skarveth SKMAP:skmap SKVIEW:skview SKDEMO:skdemo SKPACK:skpack)
-set(SK_INSTALLED_TARGETS)
-foreach(pair IN LISTS SK_INSTALLED_PROGRAMS)
-  string(REPLACE ":" ";" pair ${pair})
-  list(GET pair 0 target)
-  list(GET pair 1 name)
+# Installs a built program under another name. A renamed copy is not stripped by `--strip`
+# (nor by the package build, which asks for it) on its own, so it gets its own strip step.
+function(sk_install_program target name)
   install(PROGRAMS $<TARGET_FILE:${target}> DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME ${name})
-  # A renamed copy is not stripped by `--strip` (nor by the package build) on its own.
+  if(NOT CMAKE_STRIP)
+    return()
+  endif()
   install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
       execute_process(COMMAND \"${CMAKE_STRIP}\"
@@ -27,6 +25,16 @@ foreach(pair IN LISTS SK_INSTALLED_PROGRAMS)
         message(FATAL_ERROR \"Cannot strip ${name}\")
       endif()
     endif()")
+endfunction()
+
+# target:installed name. The ready-to-play folder keeps the targets' own names.
+set(SK_INSTALLED_PROGRAMS Skarveth:skarveth SKMAP:skmap SKVIEW:skview SKDEMO:skdemo SKPACK:skpack)
+set(SK_INSTALLED_TARGETS)
+foreach(pair IN LISTS SK_INSTALLED_PROGRAMS)
+  string(REPLACE ":" ";" pair ${pair})
+  list(GET pair 0 target)
+  list(GET pair 1 name)
+  sk_install_program(${target} ${name})
   list(APPEND SK_INSTALLED_TARGETS ${target})
 endforeach()
 
@@ -52,7 +60,8 @@ endforeach()
 
 file(GLOB SK_MAN_PAGES CONFIGURE_DEPENDS ${SK_PACKAGING_DIR}/man/*.6)
 install(FILES ${SK_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${SK_PACKAGING_DIR}/copyright DESTINATION ${SK_INSTALL_DOC_DIR})
+install(FILES ${SK_PACKAGING_DIR}/copyright ${SK_PACKAGING_DIR}/changelog
+        DESTINATION ${SK_INSTALL_DOC_DIR})
 
 # What the install step (and so the package) needs built, and nothing more.
 add_custom_target(installed_files)

@@ -26,6 +26,7 @@ std::set<std::string> ExpectedFilesBesideTheIcons() {
       SK_INSTALL_DATADIR "/applications/" SK_APP_ID ".desktop",
       SK_INSTALL_DATADIR "/metainfo/" SK_APP_ID ".metainfo.xml",
       SK_INSTALL_DOC_DIR "/copyright",
+      SK_INSTALL_DOC_DIR "/changelog",
   };
   for (const auto& program : kInstalledPrograms) {
     files.insert(std::string(SK_INSTALL_BINDIR "/") + program.Installed);
