@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <regex>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
 
 #include "tests/packaging/InstalledTree.h"
 
@@ -14,8 +16,19 @@ namespace sk::test {
 namespace {
 
 const std::string kData = SK_INSTALL_DATADIR "/skarveth/";
-const std::string kIconPattern =
-    SK_INSTALL_DATADIR "/icons/hicolor/([0-9]+)x([0-9]+)/apps/" SK_APP_ID "\\.png";
+
+// The two sides of an icon's folder, <w>x<h>, when `file` is an installed icon.
+std::optional<std::pair<unsigned, unsigned>> IconFolderSize(const std::string& file) {
+  const std::string head = SK_INSTALL_DATADIR "/icons/hicolor/";
+  const std::string tail = "/apps/" SK_APP_ID ".png";
+  if (!file.starts_with(head) || !file.ends_with(tail)) return std::nullopt;
+  const std::string folder = file.substr(head.size(), file.size() - head.size() - tail.size());
+  unsigned w = 0, h = 0;
+  char x = 0;
+  std::istringstream sides(folder);
+  if (!(sides >> w >> x >> h) || x != 'x' || !sides.eof()) return std::nullopt;
+  return std::pair{w, h};
+}
 
 std::set<std::string> ExpectedFilesBesideTheIcons() {
   std::set<std::string> files{
@@ -61,18 +74,17 @@ TEST(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
   ASSERT_FALSE(ShippedMaps().empty());
 
   std::set<std::string> expected = ExpectedFilesBesideTheIcons();
-  std::set<int> iconSizes;
-  const std::regex icon(kIconPattern);
+  std::set<unsigned> iconSizes;
   for (const std::string& file : tree.Files()) {
-    std::smatch size;
-    if (std::regex_match(file, size, icon) && size[1] == size[2]) {
-      iconSizes.insert(std::stoi(size[1]));
+    const auto icon = IconFolderSize(file);
+    if (icon && icon->first == icon->second) {
+      iconSizes.insert(icon->first);
     } else if (expected.erase(file) == 0) {
       ADD_FAILURE() << "not part of the install layout: " << file;
     }
   }
   for (const std::string& missing : expected) ADD_FAILURE() << "not installed: " << missing;
-  for (int size : {48, 128, 256}) EXPECT_TRUE(iconSizes.count(size)) << size << " px icon";
+  for (unsigned size : {48u, 128u, 256u}) EXPECT_TRUE(iconSizes.count(size)) << size << " px icon";
 }
 
 TEST(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
@@ -108,15 +120,14 @@ TEST(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
 TEST(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
   InstalledTree tree;
   ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
-  const std::regex icon(kIconPattern);
   int icons = 0;
   for (const std::string& file : tree.Files()) {
-    std::smatch size;
-    if (!std::regex_match(file, size, icon)) continue;
+    const auto icon = IconFolderSize(file);
+    if (!icon) continue;
     ++icons;
     const PngSize png = ReadPngSize(ReadWhole(tree.Path(file)));
-    EXPECT_EQ(png.Width, std::stoul(size[1])) << file;
-    EXPECT_EQ(png.Height, std::stoul(size[2])) << file;
+    EXPECT_EQ(png.Width, icon->first) << file;
+    EXPECT_EQ(png.Height, icon->second) << file;
     EXPECT_EQ(png.ColourType, 6) << file << ": no alpha channel, so no round corners";
   }
   EXPECT_GE(icons, 3);
