@@ -4,6 +4,7 @@
 #   ./make.sh test            install what is missing, build everything, run every test
 #   ./make.sh test-sanitize   the same tests built with AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./make.sh build           install and build only
+#   ./make.sh package         install what is missing, build the Debian package build/skarveth_*.deb
 # Safe to run again: it installs only missing packages and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -14,6 +15,7 @@ PACKAGES=(
   libjpeg-dev libfreetype-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick xvfb
+  desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 install_missing() {
@@ -68,8 +70,15 @@ case "${1:-}" in
     install_missing
     build build
     ;;
+  package)
+    install_missing
+    configure build
+    # Only what the package holds, then CPack lays the install tree and packs it.
+    cmake --build build -j "$(nproc)" --target installed_files
+    (cd build && cpack -G DEB)
+    ;;
   *)
-    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

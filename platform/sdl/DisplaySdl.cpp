@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/Error.h"
+#include "platform/sdl/WindowIcon.h"
 
 namespace sk {
 namespace {
@@ -64,6 +65,7 @@ void TSdlDisplay::MakeWindow() {
   window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
   if (!window_) throw Error("Primary Surface cannot be made");
+  SetWindowIcon(window_);
 }
 
 void TSdlDisplay::MakeRenderer(bool waitVBlank) {

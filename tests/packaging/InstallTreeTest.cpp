@@ -1,0 +1,155 @@
+// `cmake --install` lays down the installed copy's layout: the programs in lower case, one
+// data folder, the desktop files and manual pages, and nothing a player or a build left lying
+// in the ready-to-play folder.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "tests/packaging/InstalledTree.h"
+
+namespace sk::test {
+namespace {
+
+const std::string kData = SK_INSTALL_DATADIR "/skarveth/";
+
+// The two sides of an icon's folder, <w>x<h>, when `file` is an installed icon.
+std::optional<std::pair<unsigned, unsigned>> IconFolderSize(const std::string& file) {
+  const std::string head = SK_INSTALL_DATADIR "/icons/hicolor/";
+  const std::string tail = "/apps/" SK_APP_ID ".png";
+  if (!file.starts_with(head) || !file.ends_with(tail)) return std::nullopt;
+  const std::string folder = file.substr(head.size(), file.size() - head.size() - tail.size());
+  unsigned w = 0, h = 0;
+  char x = 0;
+  std::istringstream sides(folder);
+  if (!(sides >> w >> x >> h) || x != 'x' || !sides.eof()) return std::nullopt;
+  return std::pair{w, h};
+}
+
+std::set<std::string> ExpectedFilesBesideTheIcons() {
+  std::set<std::string> files{
+      kData + "Skarveth.dat",
+      kData + "DejaVuSans-Bold.ttf",
+      kData + "Skarveth.ini",
+      kData + "install-marker",
+      SK_INSTALL_DATADIR "/applications/" SK_APP_ID ".desktop",
+      SK_INSTALL_DATADIR "/metainfo/" SK_APP_ID ".metainfo.xml",
+      SK_INSTALL_DOC_DIR "/copyright",
+      SK_INSTALL_DOC_DIR "/changelog",
+  };
+  for (const auto& program : kInstalledPrograms) {
+    files.insert(std::string(SK_INSTALL_BINDIR "/") + program.Installed);
+    files.insert(std::string(SK_INSTALL_MANDIR "/man6/") + program.Installed + ".6");
+  }
+  for (const std::string& map : ShippedMaps()) files.insert(kData + "Maps/" + map);
+  return files;
+}
+
+// Width and height from a PNG's header chunk; 0 x 0 when the bytes are no PNG.
+struct PngSize {
+  std::uint32_t Width = 0, Height = 0;
+  int ColourType = -1;
+};
+PngSize ReadPngSize(const std::string& bytes) {
+  static const std::string kSignature = "\x89PNG\r\n\x1a\n";
+  if (bytes.size() < 26 || bytes.compare(0, 8, kSignature) != 0 ||
+      bytes.compare(12, 4, "IHDR") != 0) {
+    return {};
+  }
+  auto be32 = [&](std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+  };
+  return {be32(16), be32(20), static_cast<unsigned char>(bytes[25])};
+}
+
+TEST(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
+  InstalledTree tree;
+  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+  ASSERT_FALSE(ShippedMaps().empty());
+
+  std::set<std::string> expected = ExpectedFilesBesideTheIcons();
+  std::set<unsigned> iconSizes;
+  for (const std::string& file : tree.Files()) {
+    const auto icon = IconFolderSize(file);
+    if (icon && icon->first == icon->second) {
+      iconSizes.insert(icon->first);
+    } else if (expected.erase(file) == 0) {
+      ADD_FAILURE() << "not part of the install layout: " << file;
+    }
+  }
+  for (const std::string& missing : expected) ADD_FAILURE() << "not installed: " << missing;
+  for (unsigned size : {48u, 128u, 256u}) EXPECT_TRUE(iconSizes.count(size)) << size << " px icon";
+}
+
+TEST(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
+  InstalledTree tree;
+  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+  for (const auto& program : kInstalledPrograms) {
+    const std::string installed = tree.Bin(program.Installed);
+    EXPECT_TRUE(IsExecutableFile(installed)) << installed;
+    EXPECT_TRUE(ReadWhole(installed) == ReadWhole(SK_GAME_DIR "/" + std::string(program.Built)))
+        << program.Installed << " is not the built " << program.Built;
+  }
+}
+
+TEST(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
+  InstalledTree tree;
+  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+  const std::string data = tree.DataDir() + "/";
+  EXPECT_TRUE(ReadWhole(data + "Skarveth.dat") == ReadWhole(SK_GAME_DIR "/Skarveth.dat"));
+  for (const std::string& map : ShippedMaps())
+    EXPECT_TRUE(ReadWhole(data + "Maps/" + map) == ReadWhole(SK_GAME_DIR "/Maps/" + map)) << map;
+  // The shipped defaults, not the ready-to-play folder's copy, which holds a player's changes.
+  EXPECT_EQ(ReadWhole(data + "Skarveth.ini"), ReadWhole(SK_SOURCE_DIR "/data/Skarveth.ini"));
+  EXPECT_EQ(ReadWhole(data + "DejaVuSans-Bold.ttf"),
+            ReadWhole(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf"));
+
+  // The game finds the marker from its own folder: bin/ up to the prefix, then the data folder.
+  const std::string marker =
+      ReadWhole(tree.Bin("../" SK_INSTALL_DATADIR "/skarveth/install-marker"));
+  ASSERT_FALSE(marker.empty());
+  EXPECT_EQ(marker.find('\n'), marker.size() - 1) << "one line of text: " << marker;
+}
+
+TEST(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
+  InstalledTree tree;
+  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+  int icons = 0;
+  for (const std::string& file : tree.Files()) {
+    const auto icon = IconFolderSize(file);
+    if (!icon) continue;
+    ++icons;
+    const PngSize png = ReadPngSize(ReadWhole(tree.Path(file)));
+    EXPECT_EQ(png.Width, icon->first) << file;
+    EXPECT_EQ(png.Height, icon->second) << file;
+    EXPECT_EQ(png.ColourType, 6) << file << ": no alpha channel, so no round corners";
+  }
+  EXPECT_GE(icons, 3);
+}
+
+TEST(InstallTree, StrippedInstallKeepsWorkingProgramsUnderTheirNames) {
+  // The package is built from a stripped install; renamed programs need their own strip step.
+  InstalledTree tree("--strip");
+  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+  for (const auto& program : kInstalledPrograms) {
+    EXPECT_TRUE(IsExecutableFile(tree.Bin(program.Installed))) << program.Installed;
+    EXPECT_LT(ReadWhole(tree.Bin(program.Installed)).size(),
+              ReadWhole(SK_GAME_DIR "/" + std::string(program.Built)).size())
+        << program.Installed << " was not stripped";
+  }
+  const ProcessResult skmap = RunProcess("'" + tree.Bin("skmap") + "'");
+  EXPECT_NE(skmap.output.find("ERROR: Usage: SKMAP"), std::string::npos) << skmap.output;
+  const ProcessResult skpack =
+      RunProcess("'" + tree.Bin("skpack") + "' --list '" + tree.DataDir() + "/Skarveth.dat'");
+  EXPECT_EQ(skpack.status, 0) << skpack.output;
+  EXPECT_NE(skpack.output.find("Models.def"), std::string::npos) << skpack.output;
+}
+
+}  // namespace
+}  // namespace sk::test
