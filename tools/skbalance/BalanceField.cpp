@@ -47,7 +47,7 @@ std::unique_ptr<TBalanceField> TBalanceField::Load(const std::string& file,
     return nullptr;
   }
   field->name_ = ReadMapName(file).value_or(file);
-  field->ground_.emplace(app);
+  field->ground_.emplace([&app](TPoint p) { return SceneryAt(app, p); });
   const TPathPoint exit = PathPoint(app.Map, 0, PathLength(app.Map, 0) - 1);
   field->exit_ = TPoint{exit.X, exit.Y};
   app.ScreenState = kScreenGame;

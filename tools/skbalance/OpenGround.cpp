@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "game/play/SKGame.h"
-#include "game/shell/Application.h"
 
 namespace sk::balance {
 namespace {
@@ -24,12 +22,12 @@ std::vector<TPoint> OffsetsByDistance() {
 
 }  // namespace
 
-TOpenGround::TOpenGround(const Application& app)
+TOpenGround::TOpenGround(const std::function<bool(TPoint)>& scenery_at)
     : open_(static_cast<std::size_t>(kWidth) * kHeight), byDistance_(OffsetsByDistance()) {
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x)
       open_[static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)] =
-          !SceneryAt(app, TPoint{x, y});
+          !scenery_at(TPoint{x, y});
 }
 
 std::optional<TPoint> TOpenGround::NearestOpen(const TRect& modelBox) const {

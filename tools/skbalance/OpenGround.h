@@ -1,21 +1,18 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "game/render/Geometry.h"
 
-namespace sk {
-struct Application;
-}
-
 namespace sk::balance {
 
-// Where a shot can kill on the loaded map: every pixel of the screen that no scenery covers,
-// as the game's own shot test decides it, worked out once per map.
+// Where a shot can kill: every pixel of the screen that no scenery covers, asked once per
+// pixel of `scenery_at` (for a map, the game's own shot test) and kept.
 class TOpenGround {
  public:
-  explicit TOpenGround(const Application& app);
+  explicit TOpenGround(const std::function<bool(TPoint)>& scenery_at);
 
   bool Open(int x, int y) const {
     return x >= 0 && y >= 0 && x < kWidth && y < kHeight &&
