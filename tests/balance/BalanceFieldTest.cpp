@@ -94,8 +94,8 @@ TEST(BalanceField, NobodyShootsThroughScenery) {
 // nothing of the game is written anywhere (no score table above all).
 TEST(BalanceField, TheSameSeedPlaysTheSameMatchAndNothingIsWritten) {
   TempDir dir;
-  const std::string file = WriteTestMap(dir, "Pair.map", {{{40, 300, 150}}, {{600, 320, 150}}},
-                                        {320, 280});
+  const std::string file =
+      WriteTestMap(dir, "Pair.map", {{{40, 300, 150}}, {{600, 320, 150}}}, {320, 280});
   const auto field = LoadField(file);
   ASSERT_TRUE(field);
   for (TPlayerKind player : {TPlayerKind::Idle, TPlayerKind::Decent, TPlayerKind::Perfect}) {

@@ -69,8 +69,8 @@ TEST(AimError, NormalScatterOfTheAskedSizeOnBothAxesAndTheSameForTheSameSeed) {
 TEST(DecentAim, TheVisibleModelNearestTheExitNearItsBoxCentre) {
   // Model 0 is nearest the exit but hidden by scenery; model 2 is off the field.
   const TOpenGround ground([](TPoint p) { return p.X < 210; });
-  TSeenField seen = {Walking(180, 205), Walking(420, 400), TSeenModel{false, false, BoxAt(320, 210)},
-                     Walking(250, 330)};
+  TSeenField seen = {Walking(180, 205), Walking(420, 400),
+                     TSeenModel{false, false, BoxAt(320, 210)}, Walking(250, 330)};
   TAimError error(3);
   double sx = 0, sy = 0;
   for (int i = 0; i < 400; ++i) {
@@ -101,7 +101,8 @@ TEST(DecentAim, NothingWithoutAVisibleModelAndNeverOffTheScreen) {
   for (int i = 0; i < 200; ++i) {
     const auto aim = DecentAim({Walking(10, 30)}, corner, kExit, error);
     ASSERT_TRUE(aim);
-    ASSERT_TRUE(aim->X >= 0 && aim->X < 30 && aim->Y >= 0 && aim->Y < 30) << aim->X << "," << aim->Y;
+    ASSERT_TRUE(aim->X >= 0 && aim->X < 30 && aim->Y >= 0 && aim->Y < 30)
+        << aim->X << "," << aim->Y;
     at_corner += *aim == TPoint{0, 0};
   }
   EXPECT_GT(at_corner, 30);  // every scatter up or left lands on the edge

@@ -19,7 +19,9 @@ TEST(BalanceReport, MatchesSumUpInSecondsOfSixteenMillisecondSteps) {
 }
 
 TEST(BalanceReport, OneTableRowPerMapWithEveryPlayersFigures) {
-  TMapFigures yard{"Yard (Easy)", {125, 250, 200}, SumUp({{1000, 0, false}}),
+  TMapFigures yard{"Yard (Easy)",
+                   {125, 250, 200},
+                   SumUp({{1000, 0, false}}),
                    SumUp({{9375, 80, false}, {12500, 90, false}}),
                    SumUp({{37500, 600, true}, {37500, 620, true}})};
   TMeasureOptions options;
@@ -41,8 +43,8 @@ TEST(BalanceReport, OneTableRowPerMapWithEveryPlayersFigures) {
 
 TEST(Skbalance, PrintsTheSameTableForTheSameSeedsAndNamesWhatItCannotLoad) {
   TempDir dir;
-  const std::string map = test::WriteTestMap(dir, "Stroll.map", test::StrollPaths(),
-                                             test::kStrollExit);
+  const std::string map =
+      test::WriteTestMap(dir, "Stroll.map", test::StrollPaths(), test::kStrollExit);
   const std::string command = "'" SK_SKBALANCE "' --seeds 2 --first-seed 7 '" + map + "'";
   const ProcessResult first = RunProcess(command, StandardError::Separate);
   EXPECT_EQ(first.status, 0) << first.error;
@@ -63,8 +65,8 @@ TEST(Skbalance, PrintsTheSameTableForTheSameSeedsAndNamesWhatItCannotLoad) {
 TEST(Skbalance, AWrongCommandLineShowsTheUsage) {
   for (const char* args : {"", "--seeds 0 a.map", "--seeds", "--first-seed -1 a.map",
                            "--seeds x a.map", "--fast a.map"}) {
-    const ProcessResult r = RunProcess("'" SK_SKBALANCE "' " + std::string(args),
-                                       StandardError::Separate);
+    const ProcessResult r =
+        RunProcess("'" SK_SKBALANCE "' " + std::string(args), StandardError::Separate);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.error.find("Usage: SKBALANCE"), std::string::npos) << args;
   }

@@ -44,8 +44,8 @@ TEST_P(ShippedMapDifficulty, MatchesLastAsLongAsTheNamePromisesAndSkillPays) {
   EXPECT_GE(figures.Decent.MeanSeconds, band->least) << band->label << "\n" << table;
   EXPECT_LE(figures.Decent.MeanSeconds, band->most) << band->label << "\n" << table;
   EXPECT_EQ(figures.Decent.Capped, 0) << "a decent player's match never ends\n" << table;
-  EXPECT_GE(figures.Perfect.MeanSeconds, 2 * figures.Decent.MeanSeconds)
-      << "skill hardly matters\n" << table;
+  EXPECT_GE(figures.Perfect.MeanSeconds, 2 * figures.Decent.MeanSeconds) << "skill hardly matters\n"
+                                                                         << table;
 }
 
 INSTANTIATE_TEST_SUITE_P(Maps, ShippedMapDifficulty, ::testing::ValuesIn(test::ShippedMapFiles()),

@@ -30,8 +30,7 @@ TBalanceField::TBalanceField() {
   app_->Sound.SoundOff = true;
 }
 
-std::unique_ptr<TBalanceField> TBalanceField::Load(const std::string& file,
-                                                   std::string& problem) {
+std::unique_ptr<TBalanceField> TBalanceField::Load(const std::string& file, std::string& problem) {
   std::unique_ptr<TBalanceField> field(new TBalanceField());
   Application& app = *field->app_;
   // The two pictures the map loader fills, as the game screen's picture set makes them.
@@ -39,9 +38,8 @@ std::unique_ptr<TBalanceField> TBalanceField::Load(const std::string& file,
   AddImage(app.DXImageList(), kMapMaskImage, TPicture{}, true, kMagenta, false);
   std::vector<TWalkingModel>& models = app.Game.WalkingModels;
   const MapLoadResult loaded =
-      LoadMapFile(app.Map, app.DXImageList(), file, [&models](std::size_t paths) {
-        models.assign(paths, TWalkingModel{});
-      });
+      LoadMapFile(app.Map, app.DXImageList(), file,
+                  [&models](std::size_t paths) { models.assign(paths, TWalkingModel{}); });
   if (loaded != MapLoadResult::Loaded) {
     problem = DescribeMapLoadResult(loaded);
     return nullptr;
@@ -66,9 +64,8 @@ TSeenField TBalanceField::See() const {
   const std::vector<TWalkingModel>& models = app_->Game.WalkingModels;
   for (std::size_t i = 0; i < models.size(); ++i) {
     const auto last = static_cast<std::int64_t>(PathLength(app_->Map, i)) - 1;
-    field.push_back(
-        TSeenModel{models[i].Active, models[i].Active && models[i].Position < last,
-                   ModelRect(*app_, i)});
+    field.push_back(TSeenModel{models[i].Active, models[i].Active && models[i].Position < last,
+                               ModelRect(*app_, i)});
   }
   return field;
 }
@@ -100,9 +97,9 @@ TMatchResult TBalanceField::Play(TPlayerKind player, std::uint32_t seed, std::in
   for (;;) {
     if (player != TPlayerKind::Idle && game.MatchState == TMatchState::Running &&
         game.ReloadTime == 0) {
-      const std::optional<TPoint> aim =
-          player == TPlayerKind::Decent ? DecentAim(late[oldest], *ground_, exit_, error)
-                                        : PerfectAim(See(), *ground_, exit_);
+      const std::optional<TPoint> aim = player == TPlayerKind::Decent
+                                            ? DecentAim(late[oldest], *ground_, exit_, error)
+                                            : PerfectAim(See(), *ground_, exit_);
       if (aim) Shoot(*aim);
     }
     AdvanceMatch(app);

@@ -41,8 +41,7 @@ class TBalanceField {
   // A normal match from its countdown on: the game's random generator seeded with `seed`, the
   // player shooting whenever the railgun is loaded and it sees a target. It ends with the
   // match, or after `cap` steps of play.
-  TMatchResult Play(TPlayerKind player, std::uint32_t seed,
-                    std::int32_t cap = kMatchCapSteps);
+  TMatchResult Play(TPlayerKind player, std::uint32_t seed, std::int32_t cap = kMatchCapSteps);
 
  private:
   TBalanceField();

@@ -51,8 +51,8 @@ TMapFigures MeasureMap(TBalanceField& field, const TMeasureOptions& options) {
   const auto measure = [&](TPlayerKind player) {
     std::vector<TMatchResult> matches;
     for (int k = 0; k < options.Seeds; ++k)
-      matches.push_back(field.Play(player, options.FirstSeed + static_cast<std::uint32_t>(k),
-                                   options.CapSteps));
+      matches.push_back(
+          field.Play(player, options.FirstSeed + static_cast<std::uint32_t>(k), options.CapSteps));
     return SumUp(matches);
   };
   figures.Idle = measure(TPlayerKind::Idle);

@@ -34,8 +34,7 @@ bool Better(const TCell& a, const TCell& b) {
   return a.Ranks < b.Ranks;
 }
 
-std::vector<int> Cuts(const std::vector<TRect>& boxes, int TRect::*low, int TRect::*high,
-                      int end) {
+std::vector<int> Cuts(const std::vector<TRect>& boxes, int TRect::*low, int TRect::*high, int end) {
   std::vector<int> cuts = {0, end};
   for (const TRect& box : boxes)
     for (const int edge : {box.*low, box.*high}) cuts.push_back(std::clamp(edge, 0, end));
