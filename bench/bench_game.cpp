@@ -28,7 +28,7 @@ struct HeaviestFrame : test::NullBackEnds {
     if (!app->Data.OpenArchive(SK_GAME_DIR "/")) return;
     app->Models = LoadModelDefinitions(app->Data);
     LoadGameImages(*app);
-    if (!LoadMap(app->Map, app->DXImageList(), SK_GAME_DIR "/Maps/ReactorCore.map",
+    if (!LoadMap(app->Map, app->DXImageList(), SK_GAME_DIR "/Maps/FrostDepot.map",
                  app->Game.WalkingModels) ||
         app->Game.WalkingModels.size() != 8 || !app->Map.MapHasMask) {
       return;
@@ -69,7 +69,7 @@ struct HeaviestFrame : test::NullBackEnds {
 void BM_HeaviestGameFrame(benchmark::State& state) {
   HeaviestFrame frame;
   if (!frame.ready) {
-    state.SkipWithError("the ready-to-play folder with ReactorCore.map is missing");
+    state.SkipWithError("the ready-to-play folder with FrostDepot.map is missing");
     return;
   }
   for (auto _ : state) {

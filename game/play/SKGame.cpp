@@ -168,9 +168,13 @@ void StartMatch(Application& app) {
 
 void GameStep(Application& app) {
   if (!app.DXDraw->CanDraw()) return;
+  AdvanceMatch(app);
+  DrawFrame(app);
+}
+
+void AdvanceMatch(Application& app) {
   CountDown(app);
   if (app.Game.MatchState == TMatchState::Running) RunningStep(app);
-  DrawFrame(app);
 }
 
 void GameKeyDown(Application& app, std::uint16_t key) {
@@ -236,11 +240,13 @@ TRect ModelRect(const Application& app, std::size_t i) {
   return TRect{p.X - 25, p.Y - 80, p.X + 25, p.Y};
 }
 
-bool ShotMasked(const Application& app) {
+bool ShotMasked(const Application& app) { return SceneryAt(app, app.MousePos); }
+
+bool SceneryAt(const Application& app, TPoint point) {
   if (!app.Map.MapHasMask) return false;
   const TImage& layer = FindImage(app.Graphics.Images, kMapMaskImage);
   // A background smaller than the screen leaves a smaller layer: beyond it lies open ground.
-  const auto pixel = ImagePixel(layer, app.MousePos.X, app.MousePos.Y);
+  const auto pixel = ImagePixel(layer, point.X, point.Y);
   return pixel.has_value() && *pixel != kOpenGround;
 }
 

@@ -55,6 +55,9 @@ void StartMatch(Application& app);
 
 // The game screen's handlers, called by the shell's routing.
 void GameStep(Application& app);
+// The rules' part of a step, without drawing: the countdown, then the models, the shot, health
+// and frags of a running match. Tools that measure matches run it on its own.
+void AdvanceMatch(Application& app);
 void GameKeyDown(Application& app, std::uint16_t key);
 void FireRailgun(Application& app);
 
@@ -66,6 +69,8 @@ void ScheduleRespawn(Application& app, std::size_t i);
 TRect ModelRect(const Application& app, std::size_t i);
 // True when the pointer rests on scenery that stands in front of the models.
 bool ShotMasked(const Application& app);
+// The same test at any point of the screen.
+bool SceneryAt(const Application& app, TPoint point);
 // Now and then a killed model of type `t` has a last word.
 void ModelChat(Application& app, std::int32_t t);
 

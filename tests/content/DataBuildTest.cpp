@@ -55,7 +55,7 @@ TEST(DataBuild, KeepsTheAuthorsMapAndIgnoresTheAuthorsDescription) {
       RunProcess("'" SK_CMAKE_COMMAND "' --build '" SK_BINARY_DIR "' --target skarveth_data");
   EXPECT_EQ(build.status, 0) << build.output;
   EXPECT_EQ(ReadText(files.map), map);
-  for (const char* shipped : {"CanyonRelay.map", "ReactorCore.map", "Rustyard.map"})
+  for (const std::string& shipped : test::ShippedMapFiles())
     EXPECT_TRUE(std::filesystem::is_regular_file(test::GameDir() + "Maps/" + shipped)) << shipped;
 }
 

@@ -5,3 +5,5 @@ add_dependencies(test_${area} skarveth_data)
 # The build test runs the data build of this very build folder again.
 target_compile_definitions(test_${area} PRIVATE SK_CMAKE_COMMAND="${CMAKE_COMMAND}"
   SK_BINARY_DIR="${CMAKE_BINARY_DIR}")
+# The difficulty test plays the shipped maps with SKBALANCE's simulated players.
+target_link_libraries(test_${area} PRIVATE skbalance)

@@ -204,6 +204,49 @@ TEST(GameRules, AScenerySmallerThanTheScreenIsOpenGroundBeyondItsEdge) {
   }
 }
 
+// The rules alone, as a tool measuring matches runs them: a match advanced step by step
+// without drawing goes exactly as one played on the screen, shots and all.
+TEST(GameRules, AdvancingTheMatchAloneKeepsEveryRuleAndDrawsNothing) {
+  TPicture mask(640, 480, TRgb{255, 255, 255});
+  for (int y = 200; y < 320; ++y)
+    for (int x = 150; x < 170; ++x) mask.At(x, y) = TRgb{0, 0, 0};
+  GameHarness shown("", {{"Walk.map", WalkMap(2, &mask)}});
+  GameHarness bare("", {{"Walk.map", WalkMap(2, &mask)}});
+  shown.Play("Walk.map");
+  bare.Play("Walk.map");
+  const int frames = bare.display->FlipCount;
+  for (int step = 1; step <= 1500; ++step) {
+    // Now and then a shot at the first model on the field (some land on the scenery).
+    const auto& models = shown.Game().WalkingModels;
+    const auto walking = std::find_if(models.begin(), models.end(),
+                                      [](const TWalkingModel& m) { return m.Active; });
+    if (step % 70 == 0 && walking != models.end()) {
+      const TRect box = ModelRect(*shown.app, static_cast<std::size_t>(walking - models.begin()));
+      for (GameHarness* h : {&shown, &bare}) {
+        h->MoveTo(box.Left + 25, box.Top + 40);
+        h->Click();
+      }
+    }
+    shown.Steps();
+    AdvanceMatch(*bare.app);
+    const TGameState &a = shown.Game(), &b = bare.Game();
+    ASSERT_EQ(a.MatchState, b.MatchState) << step;
+    ASSERT_EQ(a.Health, b.Health) << step;
+    ASSERT_EQ(a.Frags, b.Frags) << step;
+    ASSERT_EQ(a.ChatMessage, b.ChatMessage) << step;
+    for (std::size_t i = 0; i < a.WalkingModels.size(); ++i) {
+      ASSERT_EQ(a.WalkingModels[i].Position, b.WalkingModels[i].Position) << step;
+      ASSERT_EQ(a.WalkingModels[i].Active, b.WalkingModels[i].Active) << step;
+    }
+  }
+  EXPECT_GT(bare.Game().Frags, 0);
+  EXPECT_EQ(bare.display->FlipCount, frames);
+  // The scenery test the shot uses, asked at any point.
+  EXPECT_TRUE(SceneryAt(*bare.app, {160, 250}));
+  EXPECT_FALSE(SceneryAt(*bare.app, {140, 250}));
+  EXPECT_FALSE(SceneryAt(*bare.app, {-5, 250}));
+}
+
 TEST(GameRules, AModelOnItsFinalPointCannotBeShotAndArrivesWithDamage) {
   GameHarness h("DisableChat=1\n", {{"Short.map", ShortMap()}});
   h.Play("Short.map");

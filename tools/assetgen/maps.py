@@ -9,19 +9,9 @@ from bmp import write_bmp_mono
 from painter import Painter
 from palette import *  # noqa: F401,F403
 import scenery as sc
-
-
-def perspective_floor(p, horizon, vanish_y, colour, lines, spacing):
-    p.gradient(horizon, 480, shade(colour, 0.55), colour)
-    p.texture(horizon, 480, 0.16)
-    for k in range(-lines, lines + 1):
-        x = 320 + k * spacing
-        p.line([(320 + (x - 320) * 0.12, horizon), (320 + (x - 320) * 2.2, 480)], 1.5,
-               shade(colour, 0.7))
-    y, gap = horizon + 6, 8
-    while y < 480:
-        p.line([(0, y), (640, y)], 1.5, shade(colour, 0.72))
-        y, gap = y + gap, gap * 1.35
+from map_depot import DEPOT, depot
+from map_docks import DOCKS, docks
+from map_foundry import FOUNDRY, foundry
 
 
 # --- Rustyard: dusk over a scrap yard, slow walkers, lots of cover ----------------------
@@ -36,7 +26,7 @@ def rustyard(p):
         p.rect(x, 150, x + 3, 250, shade(STEEL_DARK, 0.75))
     p.texture(150, 250, 0.1)
     p.rect(0, 146, 640, 152, RUST)
-    perspective_floor(p, 250, -300, shade(SAND, 0.55), 14, 48)
+    sc.perspective_floor(p, 250, -300, shade(SAND, 0.55), 14, 48)
     p.light(320, 262, 140, 60, AMBER, 0.55)
     sc.door(p, 320, 250, 86, 92, AMBER)
     p.light(320, 205, 50, 50, AMBER_LIGHT, 0.35)
@@ -51,7 +41,7 @@ def rustyard(p):
 
 
 RUSTYARD = dict(
-    name="Rustyard", file="rustyard", final=(320, 250), speed=0.9,
+    name="Rustyard", level="Easy", file="rustyard", final=(320, 250), speed=1.55,
     paths=[
         [(2, 396), (120, 392), (200, 330), (270, 300)],
         [(637, 404), (540, 402), (430, 330), (360, 280)],
@@ -96,7 +86,7 @@ def canyon(p):
 
 
 CANYON = dict(
-    name="Canyon Relay", file="canyon", final=(455, 236), speed=1.4,
+    name="Canyon Relay", level="Medium", file="canyon", final=(455, 236), speed=1.53,
     paths=[
         [(2, 300), (70, 400), "wait40", (200, 330), (330, 290)],
         [(637, 300), (580, 380), "wait30", (500, 300)],
@@ -107,7 +97,7 @@ CANYON = dict(
     ])
 
 
-# --- Reactor Core: the deep hall, fast walkers coming from everywhere -------------------
+# --- Reactor Core: the deep hall, fast walkers running across it ----------------------
 def reactor(p):
     p.gradient(0, 300, (18, 26, 34), (40, 52, 60))
     for x in range(0, 640, 80):
@@ -120,7 +110,7 @@ def reactor(p):
     p.ellipse(320, 80, 60, 34, TEAL_DARK)
     p.ellipse(320, 80, 44, 24, TEAL)
     p.ellipse(320, 80, 22, 12, TEAL_GLOW)
-    perspective_floor(p, 300, -400, (58, 66, 74), 16, 40)
+    sc.perspective_floor(p, 300, -400, (58, 66, 74), 16, 40)
     for x in range(20, 640, 120):
         p.rect(x, 360, x + 80, 376, (30, 34, 40))
         for k in range(x + 4, x + 80, 8):
@@ -143,20 +133,20 @@ def reactor(p):
 
 
 REACTOR = dict(
-    name="Reactor Core", file="reactor", final=(320, 300), speed=2.2,
+    name="Reactor Core", level="Hard", file="reactor", final=(320, 300), speed=1.8,
     paths=[
-        [(2, 330), (180, 350), (250, 310)],
-        [(637, 330), (460, 350), (390, 310)],
-        [(2, 450), (150, 400), (60, 340), (220, 330)],
-        [(637, 450), (490, 400), (580, 340), (420, 330)],
-        [(180, 478), (100, 420), "wait20", (300, 390)],
-        [(460, 478), (540, 420), "wait20", (340, 390)],
-        [(2, 312), (200, 322), (262, 306)],
-        [(637, 312), (440, 322), (378, 306)],
+        # runs across the whole hall and back to the door, between the pillars
+        [(2, 330), (450, 350), (250, 310)],
+        [(637, 330), (190, 350), (390, 310)],
+        [(2, 450), (150, 400), (500, 380), (420, 330)],
+        [(637, 450), (490, 400), (140, 380), (220, 330)],
+        [(460, 478), (540, 420), (300, 400), (340, 360)],
     ])
 
 
-MAPS = [(RUSTYARD, rustyard, 11), (CANYON, canyon, 22), (REACTOR, reactor, 33)]
+# Each map's seed keeps its painting the same from run to run.
+MAPS = [(RUSTYARD, rustyard, 11), (CANYON, canyon, 22), (REACTOR, reactor, 33),
+        (DOCKS, docks, 44), (DEPOT, depot, 55), (FOUNDRY, foundry, 66)]
 
 
 def waypoints(path, final, speed):
@@ -219,7 +209,7 @@ def description(m):
     lines = ["; Codename: Skarveth map description (%s.ini). The build runs SKMAP on it in a" % m["file"],
              "; folder where maps/ holds the pictures below and Maps/ receives the map.",
              "[Skarveth Map]",
-             "MapName=%s" % m["name"],
+             "MapName=%s (%s)" % (m["name"], m["level"]),
              "MapFileName=Maps/%s.map" % m["name"].replace(" ", ""),
              "BackgroundJPEG=maps/%s.jpg" % m["file"],
              "MaskBMP=maps/%s_mask.bmp" % m["file"],

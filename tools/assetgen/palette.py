@@ -41,6 +41,17 @@ BLUE = rgb(0x2E5494)
 BLUE_LIGHT = rgb(0x5A86C8)
 ORANGE = rgb(0xD8661E)
 WHITE = rgb(0xF0F0EA)
+# The later maps' settings: a harbour at night, a depot in the snow, a foundry.
+NIGHT = rgb(0x0A0E1E)
+WATER_DARK = rgb(0x0E1A2A)
+WATER = rgb(0x1E3448)
+MOON = rgb(0xDCE2E6)
+SNOW = rgb(0xE4EAF0)
+SNOW_SHADE = rgb(0x9AAEC4)
+ICE = rgb(0xB4D8E8)
+SLAG = rgb(0x2A1E1C)
+MOLTEN = rgb(0xF07818)
+MOLTEN_HOT = rgb(0xFFD860)
 
 
 def shade(c, f):

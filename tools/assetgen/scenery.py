@@ -82,3 +82,64 @@ def door(p, cx, base, w, h, glow):
     p.rect(cx - 10, base - h - 30, cx + 10, base - h - 20, RED_LIGHT)
     p.stands([(cx - w / 2 - 14, base - h - 32), (cx + w / 2 + 14, base - h - 32),
               (cx + w / 2 + 14, base + 1), (cx - w / 2 - 14, base + 1)], base, "exit door")
+
+
+def perspective_floor(p, horizon, vanish_y, colour, lines, spacing, centre=320):
+    """Floor tiles running towards x = `centre` on the horizon, rows widening nearer."""
+    p.gradient(horizon, 480, shade(colour, 0.55), colour)
+    p.texture(horizon, 480, 0.16)
+    for k in range(-lines, lines + 1):
+        x = centre + k * spacing
+        p.line([(centre + (x - centre) * 0.12, horizon), (centre + (x - centre) * 2.2, 480)], 1.5,
+               shade(colour, 0.7))
+    y, gap = horizon + 6, 8
+    while y < 480:
+        p.line([(0, y), (640, y)], 1.5, shade(colour, 0.72))
+        y, gap = y + gap, gap * 1.35
+
+
+def container(p, x, base, w, h, colour, front=True, floor=None, name=None):
+    """A ribbed shipping container seen from its long side, a little from above."""
+    floor = base if floor is None else floor
+    top = max(6, h // 6)
+    face = [(x, base - h), (x + w, base - h), (x + w, base), (x, base)]
+    lid = [(x + 6, base - h - top), (x + w + 6, base - h - top), (x + w, base - h), (x, base - h)]
+    p.poly(lid, shade(colour, 1.3))
+    p.poly(face, colour)
+    for k in range(x + 6, x + w - 4, 8):
+        p.rect(k, base - h + 4, k + 3, base - 4, shade(colour, 0.72))
+    p.rect(x, base - h, x + w, base - h + 5, shade(colour, 0.6))
+    p.rect(x, base - 5, x + w, base, shade(colour, 0.5))
+    for k in (x, x + w - 6):  # corner posts
+        p.rect(k, base - h, k + 6, base, shade(colour, 0.55))
+    p.rect(x + w // 2 - 24, base - h // 2 - 7, x + w // 2 + 24, base - h // 2 + 7, INK)
+    p.rect(x + w // 2 - 22, base - h // 2 - 5, x + w // 2 + 22, base - h // 2 + 5, WHITE)
+    p.rect(x + w // 2 - 18, base - h // 2 - 2, x + w // 2 + 18, base - h // 2 + 2, shade(colour, 0.6))
+    name = name or "container at (%d, %d)" % (x, base)
+    if front:
+        p.cover(face + lid, floor, name)
+    else:
+        p.stands(face + lid, floor, name)
+
+
+def bollard(p, cx, base, r, h, colour=STEEL_DARK, front=True):
+    """A mooring post: a squat iron post with a wide cap."""
+    p.ellipse(cx, base, r + 2, (r + 2) * 0.35, shade(colour, 0.5))
+    p.rect(cx - r, base - h, cx + r, base, colour)
+    p.rect(cx - r, base - h, cx - r // 2, base, shade(colour, 1.3))
+    p.ellipse(cx, base - h, r + 4, (r + 4) * 0.4, shade(colour, 0.8))
+    p.ellipse(cx, base - h - 3, r + 4, (r + 4) * 0.4, shade(colour, 1.2))
+    x0, y0 = cx - r - 4, base - h - 3 - int((r + 4) * 0.4)
+    x1, y1 = cx + r + 5, base + int((r + 2) * 0.35)
+    name = "bollard at (%d, %d)" % (cx, base)
+    if front:
+        p.cover_rect(x0, y0, x1, y1, base=base, name=name)
+    else:
+        p.stands([(x0, y0), (x1 - 1, y0), (x1 - 1, y1 - 1), (x0, y1 - 1)], base, name)
+
+
+def stars(p, count, y1, brightness=(120, 255)):
+    for _ in range(count):
+        x, y = p.rng.randint(0, 640), p.rng.randint(0, y1)
+        b = p.rng.randint(*brightness)
+        p.rect(x, y, x + 1, y + 1, (b, b, min(255, b + 20)))

@@ -1,0 +1,62 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/shell/Application.h"
+#include "platform/null/CallLog.h"
+#include "platform/null/FakeClock.h"
+#include "platform/null/RecordingAudioEngine.h"
+#include "platform/null/RecordingDesktop.h"
+#include "platform/null/ScriptedEventSource.h"
+#include "tools/skbalance/OpenGround.h"
+#include "tools/skbalance/Players.h"
+
+namespace sk::balance {
+
+inline constexpr int kStepMilliseconds = 16;  // one step at the default frame delay
+inline constexpr std::int32_t kMatchCapSteps = 10 * 60 * 1000 / kStepMilliseconds;
+
+// How one match went: the steps it ran from "Fight!" on, and the frags.
+struct TMatchResult {
+  std::int32_t Steps = 0;
+  std::int32_t Frags = 0;
+  bool Capped = false;  // still running when the cap was reached
+};
+
+// One map file loaded into the game's core on headless back-ends, as a match would load it,
+// ready for any number of matches. Nothing is drawn, heard or written: a match here is the
+// rules alone (the score table stays untouched, since no map of the menu is picked).
+class TBalanceField {
+ public:
+  // Nothing, and `problem` says why, when the game would refuse the map.
+  static std::unique_ptr<TBalanceField> Load(const std::string& file, std::string& problem);
+
+  const std::string& Name() const { return name_; }
+  // The steps each path takes from its first point to the exit.
+  std::vector<std::uint32_t> WalkSteps() const;
+
+  // A normal match from its countdown on: the game's random generator seeded with `seed`, the
+  // player shooting whenever the railgun is loaded and it sees a target. It ends with the
+  // match, or after `cap` steps of play.
+  TMatchResult Play(TPlayerKind player, std::uint32_t seed, std::int32_t cap = kMatchCapSteps);
+
+ private:
+  TBalanceField();
+  TSeenField See() const;
+  void Shoot(TPoint at);
+
+  CallLog log_;
+  FakeClock clock_;
+  ScriptedEventSource events_{clock_};
+  RecordingDesktop desktop_{log_};
+  RecordingAudioEngine audio_{log_};
+  std::unique_ptr<Application> app_;
+  std::optional<TOpenGround> ground_;
+  TPoint exit_;
+  std::string name_;
+};
+
+}  // namespace sk::balance

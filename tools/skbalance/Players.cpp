@@ -1,0 +1,109 @@
+#include "tools/skbalance/Players.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace sk::balance {
+namespace {
+
+constexpr int kScreenRight = 640;
+constexpr int kScreenBottom = 480;
+
+// The models of `field` worth a look, nearest to the exit first (ties: the lower path).
+std::vector<std::size_t> NearestToExitFirst(const TSeenField& field, TPoint exit,
+                                            bool (*wanted)(const TSeenModel&)) {
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < field.size(); ++i)
+    if (wanted(field[i])) order.push_back(i);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return DistanceToExit(field[a].Box, exit) < DistanceToExit(field[b].Box, exit);
+  });
+  return order;
+}
+
+// One piece of the screen cut along every box edge: each of its pixels lies in the same boxes.
+struct TCell {
+  TRect Area;
+  std::vector<std::size_t> Ranks;  // the nearness ranks of the models it kills, ascending
+};
+
+// Better: kills more; with as many, kills models nearer to the exit.
+bool Better(const TCell& a, const TCell& b) {
+  if (a.Ranks.size() != b.Ranks.size()) return a.Ranks.size() > b.Ranks.size();
+  return a.Ranks < b.Ranks;
+}
+
+std::vector<int> Cuts(const std::vector<TRect>& boxes, int TRect::*low, int TRect::*high, int end) {
+  std::vector<int> cuts = {0, end};
+  for (const TRect& box : boxes)
+    for (const int edge : {box.*low, box.*high}) cuts.push_back(std::clamp(edge, 0, end));
+  std::sort(cuts.begin(), cuts.end());
+  cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+  return cuts;
+}
+
+}  // namespace
+
+long DistanceToExit(const TRect& box, TPoint exit) {
+  const long dx = box.Left + box.Width() / 2 - exit.X, dy = box.Bottom - exit.Y;
+  return dx * dx + dy * dy;
+}
+
+std::uint64_t TAimError::Next() {
+  // SplitMix64: small, fast and the same everywhere.
+  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+double TAimError::Uniform() { return (static_cast<double>(Next() >> 11) + 0.5) * 0x1.0p-53; }
+
+TPoint TAimError::Draw(double sigma) {
+  // Box-Muller: two uniform numbers give two independent normal ones.
+  const double radius = std::sqrt(-2.0 * std::log(Uniform()));
+  const double angle = 2.0 * std::numbers::pi * Uniform();
+  return TPoint{static_cast<int>(std::nearbyint(sigma * radius * std::cos(angle))),
+                static_cast<int>(std::nearbyint(sigma * radius * std::sin(angle)))};
+}
+
+std::optional<TPoint> DecentAim(const TSeenField& seen, const TOpenGround& ground, TPoint exit,
+                                TAimError& error) {
+  const auto onField = [](const TSeenModel& m) { return m.OnField; };
+  for (const std::size_t i : NearestToExitFirst(seen, exit, onField)) {
+    const std::optional<TPoint> aim = ground.NearestOpen(seen[i].Box);
+    if (!aim) continue;  // wholly behind scenery: not seen at all
+    const TPoint off = error.Draw(kDecentAimSigma);
+    // The pointer cannot leave the game's picture.
+    return TPoint{std::clamp(aim->X + off.X, 0, kScreenRight - 1),
+                  std::clamp(aim->Y + off.Y, 0, kScreenBottom - 1)};
+  }
+  return std::nullopt;
+}
+
+std::optional<TPoint> PerfectAim(const TSeenField& now, const TOpenGround& ground, TPoint exit) {
+  const auto shootable = [](const TSeenModel& m) { return m.OnField && m.Shootable; };
+  const std::vector<std::size_t> order = NearestToExitFirst(now, exit, shootable);
+  if (order.empty()) return std::nullopt;
+  std::vector<TRect> boxes;
+  for (const std::size_t i : order) boxes.push_back(now[i].Box);
+  const std::vector<int> xs = Cuts(boxes, &TRect::Left, &TRect::Right, kScreenRight);
+  const std::vector<int> ys = Cuts(boxes, &TRect::Top, &TRect::Bottom, kScreenBottom);
+  std::vector<TCell> cells;
+  for (std::size_t b = 0; b + 1 < ys.size(); ++b) {
+    for (std::size_t a = 0; a + 1 < xs.size(); ++a) {
+      TCell cell{TRect{xs[a], ys[b], xs[a + 1], ys[b + 1]}, {}};
+      for (std::size_t rank = 0; rank < boxes.size(); ++rank)
+        if (boxes[rank].Contains(xs[a], ys[b])) cell.Ranks.push_back(rank);
+      if (!cell.Ranks.empty()) cells.push_back(std::move(cell));
+    }
+  }
+  std::stable_sort(cells.begin(), cells.end(), Better);
+  for (const TCell& cell : cells) {
+    if (auto point = ground.FirstOpen(cell.Area)) return point;
+  }
+  return std::nullopt;
+}
+
+}  // namespace sk::balance
