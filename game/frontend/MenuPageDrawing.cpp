@@ -124,7 +124,8 @@ void DrawScoresPage(Application& app, TTextCanvas& canvas) {
 // At the foot of the page, clear of the buttons above and of the version at the right.
 void DrawNotice(const std::string& notice, TTextCanvas& canvas) {
   const TRect box{40, 444, 590, 472};
-  SetColors(canvas, kMenuDarkRed, kMenuRed, kMenuRed);
+  // White on the red of the buttons, so it reads as news rather than as a button.
+  SetColors(canvas, kMenuDarkRed, kMenuRed, 0xFFFFFF);
   canvas.RoundRect(box.Left, box.Top, box.Right, box.Bottom, 16, 16);
   canvas.Brush.Style = TBrushStyle::Clear;
   const TRect r{box.Left + 8, box.Top, box.Right - 8, box.Bottom};

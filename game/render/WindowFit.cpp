@@ -37,10 +37,22 @@ std::optional<TPoint> AreaToPicture(const TRect& picture, int x, int y) {
                 static_cast<int>(ry * kScreenHeight / picture.Height())};
 }
 
+namespace {
+
+// The middle of the area pixels [lo, hi] that AreaToPicture turns into picture pixel `p` of
+// `count` across an extent of `size`: the first is at p * size / count rounded up.
+int MiddleOfPixel(int p, int size, int count) {
+  const long long lo = (static_cast<long long>(p) * size + count - 1) / count;
+  const long long hi =
+      std::max(lo, ((static_cast<long long>(p) + 1) * size + count - 1) / count - 1);
+  return static_cast<int>((lo + hi) / 2);
+}
+
+}  // namespace
+
 TPoint PictureToArea(const TRect& picture, TPoint point) {
-  return TPoint{
-      picture.Left + static_cast<int>((2LL * point.X + 1) * picture.Width() / (2 * kScreenWidth)),
-      picture.Top + static_cast<int>((2LL * point.Y + 1) * picture.Height() / (2 * kScreenHeight))};
+  return TPoint{picture.Left + MiddleOfPixel(point.X, picture.Width(), kScreenWidth),
+                picture.Top + MiddleOfPixel(point.Y, picture.Height(), kScreenHeight)};
 }
 
 TWindowSize ChooseWindowSize(TWindowSize kept, TWindowSize desktop) {
