@@ -3,7 +3,6 @@
 
 #include "MenuHarness.h"
 #include "game/frontend/SKMenu.h"
-#include "game/shell/SKInit.h"
 #include "render/RenderTestSupport.h"
 
 namespace sk::test {
@@ -52,13 +51,6 @@ TEST(MenuNotice, LeavingTheMenuForAMatchEndsAShownNoticeButNotAWaitingOne) {
   h.Frame();
   LeaveMenuNotice(h.Menu());
   EXPECT_EQ(h.Menu().Notice, "");
-}
-
-TEST(MenuNotice, ShortReasonKeepsTheSystemsWords) {
-  EXPECT_EQ(ShortReason("/h/.config/skarveth/Skarveth.ini: cannot make the folder /h/.config: "
-                        "Read-only file system"),
-            "Read-only file system");
-  EXPECT_EQ(ShortReason("the file is read-only"), "the file is read-only");
 }
 
 }  // namespace

@@ -60,14 +60,5 @@ TEST(CommandLine, WhatIsRefused) {
   EXPECT_EQ(Parse({"--play", "d.txt", "--record", "r.txt"}).Kind, TCommandLine::Mode::Normal);
 }
 
-TEST(CommandLine, TheHelpNamesEveryOptionAndTheProgram) {
-  const std::string help = CommandLineHelp("skarveth");
-  EXPECT_TRUE(help.starts_with(CommandLineUsage("skarveth")));
-  EXPECT_TRUE(help.starts_with("usage: skarveth [--test-map FILE] [--record FILE]\n"));
-  for (const char* option :
-       {"--test-map FILE", "--record FILE", "--play FILE", "-h, --help", "-v, --version"})
-    EXPECT_NE(help.find(option), std::string::npos) << option;
-}
-
 }  // namespace
 }  // namespace sk

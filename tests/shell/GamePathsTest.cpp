@@ -37,13 +37,10 @@ TEST(GamePaths, WithoutTheMarkerEverythingIsBesideTheProgram) {
   ASSERT_TRUE(paths);
   EXPECT_EQ(paths->Layout, TGameLayout::ReadyToPlay);
   EXPECT_EQ(paths->ArchiveFile(), t.Bin() + "Skarveth.dat");
-  EXPECT_EQ(paths->FontFile(), t.Bin() + "DejaVuSans-Bold.ttf");
-  EXPECT_EQ(paths->SettingsFile(), t.Bin() + "Skarveth.ini");
-  EXPECT_EQ(paths->ShippedSettingsFile(), t.Bin() + "Skarveth.ini");
+  EXPECT_EQ(SettingsFileToRead(*paths), t.Bin() + "Skarveth.ini");
   EXPECT_EQ(paths->OverrideFolder(), t.Bin() + "Data/");
   EXPECT_EQ(paths->MapFolders(), std::vector<std::string>{t.Bin() + "Maps/"});
   EXPECT_EQ(paths->ScoreFile("x.mapy.map"), t.Bin() + "Maps/x.mapy.sco");
-  EXPECT_EQ(SettingsFileToRead(*paths), t.Bin() + "Skarveth.ini");
 
   // A marker that is no regular file marks nothing.
   t.tree.Write("share/skarveth/install-marker/inside", "");
@@ -59,8 +56,6 @@ TEST(GamePaths, AnInstalledCopyKeepsThePlayersFilesInTheXdgFolders) {
   EXPECT_EQ(paths->Layout, TGameLayout::Installed);
   EXPECT_EQ(paths->ProgramDir, t.Bin());
   EXPECT_EQ(paths->ArchiveFile(), t.Data() + "Skarveth.dat");
-  EXPECT_EQ(paths->FontFile(), t.Data() + "DejaVuSans-Bold.ttf");
-  EXPECT_EQ(paths->ShippedSettingsFile(), t.Data() + "Skarveth.ini");
   EXPECT_EQ(paths->SettingsFile(), home + ".config/skarveth/Skarveth.ini");
   EXPECT_EQ(paths->OverrideFolder(), home + ".local/share/skarveth/Data/");
   EXPECT_EQ(paths->MapFolders(),
