@@ -77,58 +77,19 @@ TEST(PlayerFiles, ATestMapIsCheckedBeforeAnyWindowOpens) {
             dir.Path("none.map") + ": No such file or directory");
 }
 
-// An installed copy over the harness's folder: data in share/skarveth/, the player's files in
-// home/.config/skarveth/ and home/.local/share/skarveth/.
-class InstalledCopy : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const std::string root = h.desktop.programDir;
-    fs::create_directories(h.dir / "share/skarveth/Maps");
-    h.WriteFile("share/skarveth/Skarveth.ini", "[Skarveth Configuration]\nFullScreen=0\n");
-    fs::copy_file(h.dir / "Skarveth.dat", h.dir / "share/skarveth/Skarveth.dat");
-    fs::copy_file(kShippedMap, h.dir / "share/skarveth/Maps/Rustyard.map");
-    fs::copy_file(kShippedMap, h.dir / "share/skarveth/Maps/Second.map");
-    fs::remove(h.dir / "Skarveth.dat");
-    fs::remove(h.dir / "Skarveth.ini");
-    paths.Layout = TGameLayout::Installed;
-    paths.ProgramDir = root + "bin/";
-    paths.DataDir = root + "share/skarveth/";
-    paths.ConfigDir = root + "home/.config/skarveth/";
-    paths.UserDir = root + "home/.local/share/skarveth/";
-    h.desktop.paths = paths;
-  }
-
-  ShellHarness h{""};
-  TGamePaths paths;
-};
-
-TEST_F(InstalledCopy, SettingsAreSeededAndKeptInThePlayersFolders) {
-  fs::create_directories(h.dir / "home/.local/share/skarveth/Maps");
-  fs::copy_file(kShippedMap, h.dir / "home/.local/share/skarveth/Maps/Mine.map");
-  fs::copy_file(kShippedMap, h.dir / "home/.local/share/skarveth/Maps/rustyard.map");
-  h.Start();
-  ASSERT_TRUE(h.desktop.errorBoxes.empty()) << h.desktop.errorBoxes.front();
-  EXPECT_EQ(h.ReadFile("home/.config/skarveth/Skarveth.ini"),
-            "[Skarveth Configuration]\nFullScreen=0\n");
-  std::vector<std::string> listed;
-  for (const TMapListEntry& entry : h.app->MapList) listed.push_back(entry.File());
-  EXPECT_EQ(listed, (std::vector<std::string>{paths.UserDir + "Maps/Mine.map",
-                                              paths.UserDir + "Maps/rustyard.map",
-                                              paths.DataDir + "Maps/Second.map"}));
-  h.app->Settings.PlayerName = "^2Ann";
-  CloseNormally(h);
-  EXPECT_EQ(h.ReadFile("home/.config/skarveth/Skarveth.ini"),
-            "[Skarveth Configuration]\nFullScreen=0\nName=^2Ann\n");
-  // The shipped file is never written.
-  EXPECT_EQ(h.ReadFile("share/skarveth/Skarveth.ini"), "[Skarveth Configuration]\nFullScreen=0\n");
-  EXPECT_FALSE(fs::exists(h.dir / "Skarveth.ini"));
-}
-
-TEST_F(InstalledCopy, SettingsThatCannotBeKeptAreSaidOnceOnTheMenu) {
+// An installed copy over the harness's folder whose player has a file where the settings
+// folder should be: the shipped settings hold, and the menu says they cannot be kept.
+TEST(PlayerFiles, SettingsThatCannotBeKeptAreSaidOnceOnTheMenu) {
+  ShellHarness h("");
+  const std::string root = h.desktop.programDir;
+  fs::create_directories(h.dir / "share/skarveth");
+  fs::rename(h.dir / "Skarveth.dat", h.dir / "share/skarveth/Skarveth.dat");
   h.WriteFile("share/skarveth/Skarveth.ini",
               "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n");
-  fs::create_directories(h.dir / "home");
-  h.WriteFile("home/.config", "a file where the folder should be");
+  h.WriteFile("home", "a file where the folders should be");
+  TGamePaths paths{TGameLayout::Installed, root + "bin/", root + "share/skarveth/",
+                   root + "home/.config/skarveth/", root + "home/.local/share/skarveth/"};
+  h.desktop.paths = paths;
   testing::internal::CaptureStderr();
   h.Start();
   EXPECT_EQ(h.app->Menu.Notice, "Your settings and name cannot be saved: Not a directory.");
@@ -140,6 +101,8 @@ TEST_F(InstalledCopy, SettingsThatCannotBeKeptAreSaidOnceOnTheMenu) {
   EXPECT_NE(console.find("Cannot save the settings to " + paths.SettingsFile()), std::string::npos);
   // Said on the menu already: no box on the way out.
   EXPECT_TRUE(h.desktop.warningBoxes.empty());
+  EXPECT_EQ(h.ReadFile("share/skarveth/Skarveth.ini"),
+            "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n");
 }
 
 TEST(PlayerFiles, AFailedSaveOnTheWayOutIsSaidInABox) {
