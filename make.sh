@@ -14,7 +14,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libopenmpt-dev libvorbis-dev
   libjpeg-dev libfreetype-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  imagemagick xvfb
+  imagemagick xvfb x11-utils
   desktop-file-utils appstream groff-base dpkg-dev file
 )
 

@@ -25,7 +25,7 @@ struct HeaviestFrame : test::NullBackEnds {
 
   HeaviestFrame() {
     app = MakeApplication();
-    if (!app->Data.OpenArchive(SK_GAME_DIR "/")) return;
+    if (!app->Data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/")) return;
     app->Models = LoadModelDefinitions(app->Data);
     LoadGameImages(*app);
     if (!LoadMap(app->Map, app->DXImageList(), SK_GAME_DIR "/Maps/FrostDepot.map",

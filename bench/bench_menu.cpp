@@ -44,7 +44,7 @@ struct MenuScene : test::NullBackEnds {
     app->MousePos = at;
     for (int i = 0; i < 12; ++i) {
       app->MapList.push_back({"Reactor Core Service Tunnels " + std::to_string(i),
-                              "ReactorCoreServiceTunnels" + std::to_string(i) + ".map"});
+                              "ReactorCoreServiceTunnels" + std::to_string(i) + ".map", ""});
     }
     app->Menu.ListTop = 2;
     app->Menu.SelectedMap = 5;

@@ -169,6 +169,28 @@ bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes, std:
   return Replace(path, bytes, reason, true);
 }
 
+bool MakeFolders(const std::string& folder, std::string* reason) {
+  const auto fail = [&](const std::string& why) {
+    if (reason) *reason = why;
+    return false;
+  };
+  std::size_t end = folder.starts_with('/') ? 1 : 0;
+  while (end < folder.size()) {
+    std::size_t next = folder.find('/', end);
+    if (next == std::string::npos) next = folder.size();
+    const std::string prefix = folder.substr(0, next);
+    end = next + 1;
+    if (prefix.empty() || prefix.ends_with('/')) continue;
+    if (::mkdir(prefix.c_str(), 0700) == 0) continue;
+    const int error = errno;
+    struct stat st {};
+    if (::stat(prefix.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) continue;
+    return fail("cannot make the folder " + prefix + ": " +
+                std::strerror(error == EEXIST ? ENOTDIR : error));
+  }
+  return true;
+}
+
 std::string FolderOf(const std::string& path) {
   const auto cut = path.find_last_of("/\\");
   if (cut == std::string::npos) return ".";

@@ -36,6 +36,12 @@ bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t
 bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes,
               std::string* reason = nullptr);
 
+// Makes `folder` and every missing folder above it, each private to the user (0700), as the
+// player's own folders should be. True when it stands as a folder afterwards (an existing one
+// is left as it is); false, with `reason` when given, when something else is in the way or a
+// folder cannot be made.
+bool MakeFolders(const std::string& folder, std::string* reason = nullptr);
+
 // The folder part of a path ("." when there is none) and the name part. Both '/' and '\'
 // separate folders, so paths written on the desktop work here too.
 std::string FolderOf(const std::string& path);

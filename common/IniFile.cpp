@@ -215,6 +215,12 @@ std::string EditProfileText(std::string_view text, std::string_view section, std
 
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value, std::string* reason) {
+  return WriteProfileStrings(path, section, {{std::string(key), std::string(value)}}, reason);
+}
+
+bool WriteProfileStrings(const std::string& path, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values,
+                         std::string* reason) {
   std::string text;
   if (GetFileKind(path) != FileKind::Missing) {
     const auto bytes = ReadFileBytes(path, IniFile::kMaxFileSize);
@@ -224,7 +230,8 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
     }
     text.assign(bytes->begin(), bytes->end());
   }
-  const std::string edited = EditProfileText(text, section, key, value);
+  std::string edited = std::move(text);
+  for (const auto& [key, value] : values) edited = EditProfileText(edited, section, key, value);
   return SaveFile(
       path, std::span(reinterpret_cast<const std::uint8_t*>(edited.data()), edited.size()), reason);
 }

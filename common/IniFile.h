@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sk {
@@ -45,6 +46,12 @@ class IniFile {
 // is then unchanged, and `reason` (when given) says why.
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value, std::string* reason = nullptr);
+
+// The same for several keys of one section, written in one go: the file holds either all of
+// them or, after a failure, none.
+bool WriteProfileStrings(const std::string& path, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values,
+                         std::string* reason = nullptr);
 
 // The same edit on the file's text, for callers that hold it in memory.
 std::string EditProfileText(std::string_view text, std::string_view section, std::string_view key,

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::fclose(f);
   sk::SKData archive;
   try {
-    if (!archive.OpenArchive(dir)) return 0;
+    if (!archive.OpenArchive(dir + "Skarveth.dat", dir + "Data/")) return 0;
     sk::TMemoryStream stream;
     for (const auto& entry : archive.ArchiveDir()) archive.LoadMember(entry.name, stream);
   } catch (const sk::Error&) {

@@ -1,4 +1,5 @@
 // SKMAP: turns a map description (an INI file) into a map file the game can list and play.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <new>
@@ -8,6 +9,7 @@
 #include "common/FileIo.h"
 #include "common/IniFile.h"
 #include "common/MapFormat.h"
+#include "common/Version.h"
 #include "mapbuilder/MapDescription.h"
 #include "mapbuilder/MapWarnings.h"
 
@@ -20,7 +22,7 @@ void PrintLine(const std::string& text) { std::cout << text << '\n'; }
 
 void PrintBanner() {
   PrintLine("");
-  PrintLine("SKARVETH MAP BUILDER v1.2b");
+  PrintLine(std::string("SKARVETH MAP BUILDER v") + kMapBuilderVersion);
   PrintLine("");
   PrintLine("SKMAP builds map files for Codename: Skarveth.");
   PrintLine("Made by Vosk Game Works: code, pictures, sounds and maps.");
@@ -86,8 +88,11 @@ void BuildMap(const std::vector<std::string>& args) {
 
   // Assembled whole and swapped in at once: a failed build never leaves a broken map behind.
   const auto map = AssembleMapFile(d.Content, background, mask);
-  if (!map || !ReplaceFileAtomically(NormalizeSeparators(d.MapFileName), *map))
-    throw BuildFailure("Cannot create output file.");
+  if (!map) throw BuildFailure("Cannot create output file.");
+  const std::string map_file = NormalizeSeparators(d.MapFileName);
+  std::string reason;
+  if (!ReplaceFileAtomically(map_file, *map, &reason))
+    throw BuildFailure("Cannot create output file.", ExpandFileName(map_file) + ": " + reason);
 
   PrintSummary(d, map->size());
   PrintLine("");
@@ -95,14 +100,41 @@ void BuildMap(const std::vector<std::string>& args) {
   PrintWarnings(FindMapWarnings(d, background, mask), NormalizeSeparators(d.MapFileName));
 }
 
+void PrintHelp() {
+  PrintBanner();
+  PrintLine("Usage: SKMAP <Skarveth map ini file>");
+  PrintLine("       SKMAP --help | --version");
+  PrintLine("");
+  PrintLine("Builds the map file that a map description (an INI file) names, for the game to");
+  PrintLine("list and play. File paths in the description are relative to the folder SKMAP");
+  PrintLine("runs in. See how the game loads the result with SKVIEW.");
+}
+
+// The two options: a description file of either name is no plausible one.
+bool AnswerOption(const std::vector<std::string>& args) {
+  if (args.size() != 1) return false;
+  if (args[0] == "--help" || args[0] == "-h") {
+    PrintHelp();
+  } else if (args[0] == "--version" || args[0] == "-v") {
+    PrintLine(std::string("SKMAP ") + kMapBuilderVersion + ", the map builder of " + kGameTitle +
+              " " + kGameVersion);
+  } else {
+    return false;
+  }
+  std::cout.flush();
+  return true;
+}
+
 }  // namespace
 }  // namespace sk
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+  if (sk::AnswerOption(args)) return 0;
   sk::PrintBanner();
   int status = 0;
   try {
-    sk::BuildMap(std::vector<std::string>(argv + 1, argv + argc));
+    sk::BuildMap(args);
   } catch (const sk::BuildFailure& failure) {
     sk::PrintLine(std::string("ERROR: ") + failure.what());
     std::cout.flush();

@@ -17,7 +17,6 @@ namespace sk {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr const char* kArchiveName = "Skarveth.dat";
 constexpr const char* kSandboxTestMap = "TestMap.map";
 
 // A refusal of the player's files; the message names the file.
@@ -31,10 +30,10 @@ std::optional<TFileIdentity> IdentifyFile(const std::string& path) {
   return IdentifyBytes(*bytes);
 }
 
-std::vector<std::string> DataFileNames(const std::string& programDir) {
+std::vector<std::string> DataFileNames(const std::string& overrideFolder) {
   std::vector<std::string> names;
   std::error_code error;
-  for (fs::directory_iterator it(programDir + "Data", error), end; !error && it != end;
+  for (fs::directory_iterator it(overrideFolder, error), end; !error && it != end;
        it.increment(error)) {
     if (GetFileKind(it->path().string()) == FileKind::Regular)
       names.push_back(it->path().filename().string());
@@ -43,8 +42,8 @@ std::vector<std::string> DataFileNames(const std::string& programDir) {
   return names;
 }
 
-TDemoScore RecordScore(const std::string& programDir, const std::string& mapFile) {
-  const std::string path = ScoreFileName(programDir, mapFile);
+TDemoScore RecordScore(const TGamePaths& paths, const std::string& mapFile) {
+  const std::string path = paths.ScoreFile(mapFile);
   TDemoScore score;
   score.Name = NameOf(path);
   const TFileHead head = ReadFileHead(path, kScoreFileMaxSize);
@@ -97,6 +96,12 @@ std::string SandboxSettings(const TDemoSettings& s, const TSettings& look,
          "FullScreen=" +
          Flag(look.FullScreen) +
          "\n"
+         "WindowWidth=" +
+         std::to_string(look.WindowWidth) +
+         "\n"
+         "WindowHeight=" +
+         std::to_string(look.WindowHeight) +
+         "\n"
          "VSync=" +
          Flag(look.VSync) +
          "\n"
@@ -130,29 +135,30 @@ std::string SandboxSettings(const TDemoSettings& s, const TSettings& look,
          Flag(s.DisableChat) + "\n";
 }
 
-void CopyOverrides(const TDemo& demo, const std::string& playerDir, const std::string& dir) {
+void CopyOverrides(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox) {
   std::vector<std::string> recorded;
   for (const TDemoFile& file : demo.Overrides) {
     recorded.push_back(file.Name);
-    const auto bytes =
-        CheckedFile(playerDir + "Data/" + file.Name, "loose file Data/" + file.Name, file.Identity);
-    fs::create_directories(dir + "Data");
-    WriteBytes(dir + "Data/" + file.Name, bytes);
+    const auto bytes = CheckedFile(player.OverrideFolder() + file.Name,
+                                   "loose file Data/" + file.Name, file.Identity);
+    fs::create_directories(sandbox.OverrideFolder());
+    WriteBytes(sandbox.OverrideFolder() + file.Name, bytes);
   }
-  for (const std::string& name : DataFileNames(playerDir)) {
+  for (const std::string& name : DataFileNames(player.OverrideFolder())) {
     if (std::find(recorded.begin(), recorded.end(), name) == recorded.end()) {
       throw Mismatch{"The loose file Data/" + name + " was not there when this demo was recorded."};
     }
   }
 }
 
-void CopyMaps(const TDemo& demo, const std::string& playerDir, const std::string& dir) {
+void CopyMaps(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox) {
   for (const TDemoFile& map : demo.Maps) {
-    WriteBytes(dir + "Maps/" + map.Name,
-               CheckedFile(playerDir + "Maps/" + map.Name, "map Maps/" + map.Name, map.Identity));
+    const std::string file = FindMapFile(player.MapFolders(), map.Name);
+    WriteBytes(sandbox.PlayerMapFolder() + map.Name,
+               CheckedFile(file, "map Maps/" + map.Name, map.Identity));
   }
   for (const TDemoScore& score : demo.Scores) {
-    const std::string path = dir + "Maps/" + score.Name;
+    const std::string path = sandbox.PlayerMapFolder() + score.Name;
     if (score.Kind == TDemoScore::State::Present) WriteBytes(path, score.Bytes);
     // Something that is not a file: the game reads nothing from it and never replaces it.
     if (score.Kind == TDemoScore::State::Unreadable) fs::create_directory(path);
@@ -160,17 +166,19 @@ void CopyMaps(const TDemo& demo, const std::string& playerDir, const std::string
 }
 
 // The test map as the sandbox's settings name it.
-std::string CopyTestMap(const TDemo& demo, const std::string& playerDir, const std::string& dir) {
+std::string CopyTestMap(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox) {
   const std::string& configured = demo.Settings.TestMap;
   if (configured.empty()) return {};
   // A test map the recorded session could not read stays unreadable in the replay.
-  if (!demo.TestMapFile) return dir + "Maps/missing test map";
+  if (!demo.TestMapFile) return sandbox.PlayerMapFolder() + "missing test map";
   // The game finds a relative test map from the folder it starts in; a demo played from
-  // another folder finds it in the game's folder too.
+  // another folder finds it in the player's game folder too.
   std::string path = TestMapFile(configured);
-  if (GetFileKind(path) == FileKind::Missing && !path.starts_with('/')) path = playerDir + path;
-  WriteBytes(dir + kSandboxTestMap, CheckedFile(path, "test map " + configured, *demo.TestMapFile));
-  return dir + kSandboxTestMap;
+  if (GetFileKind(path) == FileKind::Missing && !path.starts_with('/'))
+    path = player.UserDir + path;
+  const std::string copy = sandbox.ProgramDir + kSandboxTestMap;
+  WriteBytes(copy, CheckedFile(path, "test map " + configured, *demo.TestMapFile));
+  return copy;
 }
 
 }  // namespace
@@ -179,10 +187,9 @@ TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes) {
   return TFileIdentity{bytes.size(), Sha256Hex(bytes)};
 }
 
-TDemo BeginDemo(const std::string& programDir, std::uint32_t seed) {
+TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed) {
   TDemo demo;
   demo.Seed = seed;
-  const TSettings settings = LoadConfig(programDir);
   TDemoSettings& s = demo.Settings;
   s.FrameDelay = settings.FrameDelay;
   s.SkipIntro = settings.SkipIntro;
@@ -192,21 +199,22 @@ TDemo BeginDemo(const std::string& programDir, std::uint32_t seed) {
   s.DisableMusic = settings.MusicOff;
   s.Name = settings.PlayerName;
   // A missing archive ends the session at once; the replay will end the same way.
-  demo.Archive = IdentifyFile(programDir + kArchiveName).value_or(IdentifyBytes({}));
-  for (const std::string& name : DataFileNames(programDir)) {
-    if (auto id = IdentifyFile(programDir + "Data/" + name)) demo.Overrides.push_back({name, *id});
+  demo.Archive = IdentifyFile(paths.ArchiveFile()).value_or(IdentifyBytes({}));
+  for (const std::string& name : DataFileNames(paths.OverrideFolder())) {
+    if (auto id = IdentifyFile(paths.OverrideFolder() + name))
+      demo.Overrides.push_back({name, *id});
   }
-  for (const TMapListEntry& entry : BuildMapList(programDir)) {
-    if (auto id = IdentifyFile(programDir + "Maps/" + entry.FileName)) {
+  for (const TMapListEntry& entry : BuildMapList(paths.MapFolders())) {
+    if (auto id = IdentifyFile(entry.File())) {
       demo.Maps.push_back({entry.FileName, *id});
-      demo.Scores.push_back(RecordScore(programDir, entry.FileName));
+      demo.Scores.push_back(RecordScore(paths, entry.FileName));
     }
   }
   if (settings.TestMode) demo.TestMapFile = IdentifyFile(TestMapFile(settings.TestMapPath));
   return demo;
 }
 
-std::unique_ptr<TDemoSandbox> TDemoSandbox::Create(const TDemo& demo, const std::string& playerDir,
+std::unique_ptr<TDemoSandbox> TDemoSandbox::Create(const TDemo& demo, const TGamePaths& player,
                                                    const TSettings& look, std::string& error) {
   std::string pattern = (fs::temp_directory_path() / "skarveth-demo.XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) {
@@ -216,15 +224,16 @@ std::unique_ptr<TDemoSandbox> TDemoSandbox::Create(const TDemo& demo, const std:
   std::unique_ptr<TDemoSandbox> sandbox(new TDemoSandbox(pattern + "/"));
   const std::string& dir = sandbox->dir_;
   try {
-    fs::create_directories(dir + "Maps");
-    WriteBytes(dir + kArchiveName,
-               CheckedFile(playerDir + kArchiveName, std::string("data archive ") + kArchiveName,
+    const TGamePaths folder = ReadyToPlayPaths(dir);
+    fs::create_directories(folder.PlayerMapFolder());
+    WriteBytes(folder.ArchiveFile(),
+               CheckedFile(player.ArchiveFile(), std::string("data archive ") + kArchiveFileName,
                            demo.Archive));
-    CopyOverrides(demo, playerDir, dir);
-    CopyMaps(demo, playerDir, dir);
-    const std::string testMap = CopyTestMap(demo, playerDir, dir);
+    CopyOverrides(demo, player, folder);
+    CopyMaps(demo, player, folder);
+    const std::string testMap = CopyTestMap(demo, player, folder);
     const std::string ini = SandboxSettings(demo.Settings, look, testMap);
-    WriteBytes(dir + "Skarveth.ini",
+    WriteBytes(folder.SettingsFile(),
                std::span(reinterpret_cast<const std::uint8_t*>(ini.data()), ini.size()));
   } catch (const Mismatch& mismatch) {
     error = mismatch.What;

@@ -6,26 +6,28 @@
 
 #include "game/demo/DemoFormat.h"
 #include "game/resources/SKConfig.h"
+#include "game/shell/GamePaths.h"
 
 namespace sk {
 
 TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes);
 
 // What a session about to be recorded starts from: the seed, the settings that change its
-// course, the identity of the archive, of the loose Data/ files, of every listed map and of
-// the test map, and the score files of the listed maps as they are now.
-TDemo BeginDemo(const std::string& programDir, std::uint32_t seed);
+// course (`settings`, as the game will start with them), the identity of the archive, of the
+// loose Data/ files, of every listed map and of the test map, and the score files of the listed
+// maps as they are now.
+TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed);
 
-// The program folder a demo plays in: a temporary folder holding the player's archive, Data/
-// files and maps — each checked against the recording — the recorded score files and a
-// Skarveth.ini made of the recorded settings. The player's own settings and scores are never
-// touched; the folder goes away with this object.
+// The program folder a demo plays in: a temporary ready-to-play folder holding the player's
+// archive, Data/ files and maps — each checked against the recording — the recorded score
+// files and a Skarveth.ini made of the recorded settings. The player's own settings and scores
+// are never touched; the folder goes away with this object.
 class TDemoSandbox {
  public:
-  // `playerDir` is the player's program folder; `look` supplies the settings that only change
-  // how the session is shown and heard. Nothing, and a message saying what differs, when the
-  // player's files are not the recorded ones.
-  static std::unique_ptr<TDemoSandbox> Create(const TDemo& demo, const std::string& playerDir,
+  // `player` says where the player's game files are; `look` supplies the settings that only
+  // change how the session is shown and heard. Nothing, and a message saying what differs, when
+  // the player's files are not the recorded ones.
+  static std::unique_ptr<TDemoSandbox> Create(const TDemo& demo, const TGamePaths& player,
                                               const TSettings& look, std::string& error);
   ~TDemoSandbox();
   TDemoSandbox(const TDemoSandbox&) = delete;

@@ -3,29 +3,15 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <string_view>
 
 #include "common/FileIo.h"
 #include "game/shell/Application.h"
+#include "game/shell/SKInit.h"
 
 namespace sk {
 
-TCommandLine ParseCommandLine(int argc, const char* const* argv) {
-  TCommandLine command;
-  const std::string_view option = argc > 1 ? argv[1] : "";
-  // Anything else on the command line is ignored, as it always was.
-  if (option != "--record" && option != "--play") return command;
-  if (argc != 3 || argv[2][0] == '\0') {
-    command.Error = std::string(option) + " needs one file name";
-    return command;
-  }
-  command.Kind = option == "--record" ? TCommandLine::Mode::Record : TCommandLine::Mode::Play;
-  command.File = argv[2];
-  return command;
-}
-
 bool TDemoSession::Prepare(Desktop& real, std::string& error) {
-  const std::string programDir = real.ProgramDir();
+  const TGamePaths paths = real.Paths();
   if (command_.Kind == TCommandLine::Mode::Record) {
     const std::string folder = FolderOf(command_.File);
     if (!std::filesystem::is_directory(folder)) {
@@ -33,8 +19,9 @@ bool TDemoSession::Prepare(Desktop& real, std::string& error) {
       return false;
     }
     const std::uint32_t seed = real.TimeOfDayMilliseconds();
-    recorder_ = std::make_unique<TDemoRecorder>(BeginDemo(programDir, seed));
-    desktop_ = std::make_unique<TDemoDesktop>(real, seed, programDir);
+    const TSettings settings = ReadStartSettings(paths, StartOptions(command_));
+    recorder_ = std::make_unique<TDemoRecorder>(BeginDemo(paths, settings, seed));
+    desktop_ = std::make_unique<TDemoDesktop>(real, seed, paths);
   } else if (command_.Kind == TCommandLine::Mode::Play) {
     TDemoReadResult read = ReadDemoFile(command_.File);
     if (!read.Demo) {
@@ -42,10 +29,11 @@ bool TDemoSession::Prepare(Desktop& real, std::string& error) {
       return false;
     }
     demo_ = std::move(read.Demo);
-    sandbox_ = TDemoSandbox::Create(*demo_, programDir, LoadConfig(programDir), error);
+    sandbox_ = TDemoSandbox::Create(*demo_, paths, LoadConfig(SettingsFileToRead(paths)), error);
     if (!sandbox_) return false;
     player_ = std::make_unique<TDemoPlayer>(*demo_, report_);
-    desktop_ = std::make_unique<TDemoDesktop>(real, demo_->Seed, sandbox_->ProgramDir());
+    desktop_ =
+        std::make_unique<TDemoDesktop>(real, demo_->Seed, ReadyToPlayPaths(sandbox_->ProgramDir()));
   }
   return true;
 }

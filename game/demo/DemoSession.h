@@ -9,42 +9,36 @@
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoPlayer.h"
 #include "game/demo/DemoRecorder.h"
+#include "game/shell/CommandLine.h"
 #include "game/shell/ShellPlatform.h"
 
 namespace sk {
 
 struct Application;
 
-// The desktop a demo session runs on: the seed and the program folder are the demo's, the
-// rest is the real desktop's.
+// The desktop a demo session runs on: the seed and the game's files are the demo's, the rest
+// is the real desktop's.
 class TDemoDesktop : public Desktop {
  public:
-  TDemoDesktop(Desktop& real, std::uint32_t seed, std::string programDir)
-      : real_(real), seed_(seed), programDir_(std::move(programDir)) {}
+  TDemoDesktop(Desktop& real, std::uint32_t seed, TGamePaths paths)
+      : real_(real), seed_(seed), paths_(std::move(paths)) {}
   void ShowMainWindow() override { real_.ShowMainWindow(); }
   void SetCursorVisible(bool visible) override { real_.SetCursorVisible(visible); }
   void ShowErrorBox(const std::string& title, const std::string& message,
                     const std::string& detail) override {
     real_.ShowErrorBox(title, message, detail);
   }
-  std::string ProgramDir() override { return programDir_; }
+  void ShowWarningBox(const std::string& title, const std::string& message) override {
+    real_.ShowWarningBox(title, message);
+  }
+  TGamePaths Paths() override { return paths_; }
   std::uint32_t TimeOfDayMilliseconds() override { return seed_; }
 
  private:
   Desktop& real_;
   std::uint32_t seed_;
-  std::string programDir_;
+  TGamePaths paths_;
 };
-
-// The game's command line: nothing, "--record FILE" or "--play FILE".
-struct TCommandLine {
-  enum class Mode : std::uint8_t { Normal, Record, Play };
-  Mode Kind = Mode::Normal;
-  std::string File;
-  std::string Error;  // what is wrong with the command line, if anything
-};
-inline constexpr const char* kCommandLineUsage = "usage: Skarveth [--record FILE | --play FILE]";
-TCommandLine ParseCommandLine(int argc, const char* const* argv);
 
 // A recording or a playback around the game's start-up and message loop. With no demo
 // option it stands aside and the game runs as ever.
@@ -54,7 +48,8 @@ class TDemoSession {
       : command_(std::move(command)), report_(std::move(report)) {}
 
   // Reads what the session needs; false and a message for a refused demo or an impossible
-  // recording. A playback takes the window and volume settings from the player's own file.
+  // recording. A playback takes the window and volume settings from the player's own file; a
+  // recording starts from the settings the game will start with.
   bool Prepare(Desktop& real, std::string& error);
   // The desktop to build the application on.
   Desktop& SessionDesktop(Desktop& real);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/Version.h"
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKMenu.h"
 #include "game/render/ColorText.h"
@@ -12,7 +13,7 @@
 namespace sk {
 namespace {
 
-constexpr const char* kVersionText = "v1.00";
+std::string VersionText() { return std::string("v") + kGameVersion; }
 constexpr int kNameLeft = 48;
 constexpr int kNameRight = 584;
 constexpr int kNameWidthLimit = 545;  // from this width on, the name's end stays in view
@@ -37,8 +38,9 @@ void RoundBox(TTextCanvas& canvas, const TRect& r) {
 void DrawMainPage(Application& app, TTextCanvas& canvas) {
   DrawButtons(canvas, MainButtons, app.MousePos);
   canvas.Font.Color = kMenuBlack;
+  const std::string version = VersionText();
   DrawText(canvas, TRect{0, 0, kScreenWidth, kScreenHeight}, 635,
-           475 - canvas.TextHeight(kVersionText) / 2, kVersionText, false, TextAlign::Right);
+           475 - canvas.TextHeight(version) / 2, version, false, TextAlign::Right);
 }
 
 void DrawExitPage(Application& app, TTextCanvas& canvas) {
@@ -119,6 +121,17 @@ void DrawScoresPage(Application& app, TTextCanvas& canvas) {
   }
 }
 
+// At the foot of the page, clear of the buttons above and of the version at the right.
+void DrawNotice(const std::string& notice, TTextCanvas& canvas) {
+  const TRect box{40, 444, 590, 472};
+  // White on the red of the buttons, so it reads as news rather than as a button.
+  SetColors(canvas, kMenuDarkRed, kMenuRed, 0xFFFFFF);
+  canvas.RoundRect(box.Left, box.Top, box.Right, box.Bottom, 16, 16);
+  canvas.Brush.Style = TBrushStyle::Clear;
+  const TRect r{box.Left + 8, box.Top, box.Right - 8, box.Bottom};
+  DrawText(canvas, r, RectCentreX(r), RectCentreY(r), notice, true, TextAlign::Centre);
+}
+
 }  // namespace
 
 void DrawMenuBackdrop(Application& app) {
@@ -180,6 +193,7 @@ void DrawMenuPage(Application& app) {
       DrawScoresPage(app, canvas);
       break;
   }
+  if (!app.Menu.Notice.empty()) DrawNotice(app.Menu.Notice, canvas);
 }
 
 }  // namespace sk

@@ -112,7 +112,7 @@ void ClickMaps(Application& app, int button) {
     case 2:
       if (const TMapListEntry* entry = SelectedMapEntry(app)) {
         Play(app, kMenuNext);
-        LoadScores(app.ScoreTable, ScoreFileName(app.ProgramDir, entry->FileName));
+        LoadScores(app.ScoreTable, app.Paths.ScoreFile(entry->FileName));
         menu.MenuPage = kMenuPageScores;
       } else {
         Play(app, kMenuDisabled);
@@ -149,7 +149,31 @@ const TMapListEntry* SelectedMapEntry(const Application& app) {
   return &app.MapList[static_cast<std::size_t>(selected)];
 }
 
+void ShowMenuNotice(TMenuState& menu, std::string text) {
+  menu.Notice = std::move(text);
+  menu.NoticePage = -1;
+}
+
+void LeaveMenuNotice(TMenuState& menu) {
+  if (menu.NoticePage >= 0) ShowMenuNotice(menu, "");
+}
+
+namespace {
+
+// A notice belongs to the first page it is drawn on.
+void FollowNotice(TMenuState& menu) {
+  if (menu.Notice.empty()) return;
+  if (menu.NoticePage < 0) {
+    menu.NoticePage = menu.MenuPage;
+  } else if (menu.NoticePage != menu.MenuPage) {
+    ShowMenuNotice(menu, "");
+  }
+}
+
+}  // namespace
+
 void MenuStep(Application& app) {
+  FollowNotice(app.Menu);
   if (!app.DXDraw->CanDraw()) return;
   DrawMenuBackdrop(app);
   DrawMenuPage(app);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace sk {
 
@@ -22,7 +23,16 @@ struct TMenuState {
   std::int32_t HoverButton = 0;            // button under the pointer at the last frame
   std::uint8_t HoverPage = kMenuPageMain;  // the page shown at the last frame
   std::int32_t BackgroundOffset = 0;       // scroll of the tiled background, 0 down to -tile
+  // What the player must learn about (a score or the settings that were not saved): shown at
+  // the foot of the next menu page, gone once the player leaves that page.
+  std::string Notice;
+  std::int32_t NoticePage = -1;  // the page it is shown on; -1 until it is first shown
 };
+
+// Puts a notice up for the next menu page shown (Windows-1252 text, one line).
+void ShowMenuNotice(TMenuState& menu, std::string text);
+// The menu is left for another screen: a notice already shown has been seen.
+void LeaveMenuNotice(TMenuState& menu);
 
 // The frame step: backdrop, page, cursor, flip, then the hover sound.
 void MenuStep(Application& app);

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/Cp1252.h"
+#include "common/FileIo.h"
 #include "game/maps/MapName.h"
 
 namespace sk {
@@ -33,19 +34,46 @@ bool ListedBefore(const std::string& a, const std::string& b) {
   return folded != 0 ? folded < 0 : a < b;
 }
 
+struct TListedFile {
+  std::string Name;
+  std::string Folder;
+};
+
+// The files of every folder, a later folder's hiding the earlier ones' of the same name.
+std::vector<TListedFile> ListMapFiles(const std::vector<std::string>& folders) {
+  std::vector<TListedFile> files;
+  for (const std::string& folder : folders) {
+    std::vector<std::string> names = ListMapFileNames(folder);
+    std::erase_if(files, [&](const TListedFile& earlier) {
+      return std::any_of(names.begin(), names.end(),
+                         [&](const std::string& name) { return SameText(name, earlier.Name); });
+    });
+    for (std::string& name : names) files.push_back(TListedFile{std::move(name), folder});
+  }
+  std::sort(files.begin(), files.end(), [](const TListedFile& a, const TListedFile& b) {
+    return ListedBefore(a.Name, b.Name);
+  });
+  return files;
+}
+
 }  // namespace
 
-TMapList BuildMapList(const std::string& program_dir) {
-  const std::string folder = program_dir + "Maps/";
-  std::vector<std::string> names = ListMapFileNames(folder);
-  std::sort(names.begin(), names.end(), ListedBefore);
+TMapList BuildMapList(const std::vector<std::string>& folders) {
   TMapList list;
-  for (std::string& name : names) {
-    if (std::optional<std::string> map_name = ReadMapName(folder + name)) {
-      list.push_back(TMapListEntry{std::move(*map_name), std::move(name)});
+  for (TListedFile& file : ListMapFiles(folders)) {
+    if (std::optional<std::string> map_name = ReadMapName(file.Folder + file.Name)) {
+      list.push_back(TMapListEntry{std::move(*map_name), std::move(file.Name), file.Folder});
     }
   }
   return list;
+}
+
+std::string FindMapFile(const std::vector<std::string>& folders, const std::string& fileName) {
+  for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
+    const std::string path = *folder + fileName;
+    if (GetFileKind(path) == FileKind::Regular) return path;
+  }
+  return {};
 }
 
 }  // namespace sk

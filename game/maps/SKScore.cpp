@@ -13,11 +13,11 @@ namespace sk {
 
 void ClearScores(TScoreTable& table) { table.Entries.fill(TScoreEntry{}); }
 
-std::string ScoreFileName(const std::string& program_dir, const std::string& map_file_name) {
+std::string ScoreFileName(const std::string& folder, const std::string& map_file_name) {
   const std::size_t dot = map_file_name.rfind('.');
   const std::string stem =
       dot == std::string::npos ? map_file_name : map_file_name.substr(0, dot);
-  return program_dir + "Maps/" + stem + ".sco";
+  return folder + stem + ".sco";
 }
 
 TScoreTable ParseScoreFile(std::span<const std::uint8_t> bytes) {
@@ -65,16 +65,19 @@ ScoreFileState LoadScores(TScoreTable& table, const std::string& path) {
   return ScoreFileState::Loaded;
 }
 
-bool SaveScores(const TScoreTable& table, const std::string& path) {
+bool SaveScores(const TScoreTable& table, const std::string& path, std::string* problem) {
   std::string reason;
-  if (SaveFile(path, AssembleScoreFile(table), &reason)) return true;
+  // The player's score folder is made with the first score it keeps.
+  if (MakeFolders(FolderOf(path), &reason) && SaveFile(path, AssembleScoreFile(table), &reason))
+    return true;
   // The game goes on without the new score on disk; whoever looks at the console learns why.
   std::fprintf(stderr, "Cannot save the scores to %s: %s\n", path.c_str(), reason.c_str());
+  if (problem) *problem = reason;
   return false;
 }
 
 int AddScore(TScoreTable& table, const std::string& path, long long score,
-             const std::string& player_name) {
+             const std::string& player_name, std::string* problem) {
   const ScoreFileState state = LoadScores(table, path);
   if (score <= 0) return 0;
   const auto clamped = static_cast<std::uint16_t>(std::min<long long>(score, kMaxScore));
@@ -84,7 +87,13 @@ int AddScore(TScoreTable& table, const std::string& path, long long score,
   if (place == entries.end()) return 0;
   std::move_backward(place, entries.end() - 1, entries.end());
   *place = TScoreEntry{clamped, player_name};
-  if (state != ScoreFileState::Unreadable) SaveScores(table, path);
+  if (state != ScoreFileState::Unreadable) {
+    SaveScores(table, path, problem);
+  } else {
+    std::fprintf(stderr, "Cannot save the scores to %s: the file there cannot be read\n",
+                 path.c_str());
+    if (problem) *problem = "the score file cannot be read";
+  }
   return static_cast<int>(place - entries.begin()) + 1;
 }
 

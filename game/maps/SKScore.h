@@ -54,17 +54,19 @@ enum class ScoreFileState {
 
 // Clears the table, then reads the score file at `path` into it.
 ScoreFileState LoadScores(TScoreTable& table, const std::string& path);
-// Replaces the score file atomically (in place when only its folder refuses new files); false,
-// the old file untouched and one line on standard error naming the file and the reason, when
+// Replaces the score file atomically (in place when only its folder refuses new files),
+// making its folder first when it is missing; false, the old file untouched, one line on
+// standard error naming the file and the reason, and the reason in `problem` (when given), when
 // that fails.
-bool SaveScores(const TScoreTable& table, const std::string& path);
+bool SaveScores(const TScoreTable& table, const std::string& path, std::string* problem = nullptr);
 
 // Refreshes the table from the file, inserts `score` under `player_name` below every entry
 // that is at least as high, and writes the file. Returns the rank won, 1 to 8, or 0 when the
 // score is 0 or less or too low for the table (the file is then not written). Scores above
 // 65535 count as 65535. When the file exists but cannot be read, the new entry is kept in
-// memory only, so the unknown scores in the file are never lost.
+// memory only, so the unknown scores in the file are never lost. Whenever a score that won a
+// place is not on disk afterwards, `problem` (when given) says why; it is left alone otherwise.
 int AddScore(TScoreTable& table, const std::string& path, long long score,
-             const std::string& player_name);
+             const std::string& player_name, std::string* problem = nullptr);
 
 }  // namespace sk

@@ -108,7 +108,7 @@ bool StepModel(Application& app, std::size_t i) {
 std::string CurrentScoreFile(const Application& app) {
   const std::int32_t selected = app.Menu.SelectedMap;
   if (selected < 0 || static_cast<std::size_t>(selected) >= app.MapList.size()) return {};
-  return ScoreFileName(app.ProgramDir, app.MapList[static_cast<std::size_t>(selected)].FileName);
+  return app.Paths.ScoreFile(app.MapList[static_cast<std::size_t>(selected)].FileName);
 }
 
 void EndMatch(Application& app) {
@@ -116,8 +116,13 @@ void EndMatch(Application& app) {
   game.Health = 0;
   const std::string file = CurrentScoreFile(app);
   // Without a selected map there is no table to enter the frags into.
+  std::string problem;
   game.ScoreRank =
-      file.empty() ? 0 : AddScore(app.ScoreTable, file, game.Frags, app.Settings.PlayerName);
+      file.empty() ? 0
+                   : AddScore(app.ScoreTable, file, game.Frags, app.Settings.PlayerName, &problem);
+  // The end message still shows the place won; the menu then says it was not kept.
+  if (!problem.empty())
+    ShowMenuNotice(app.Menu, "Your score was not saved: " + ShortReason(problem) + ".");
   game.MatchState = TMatchState::MatchOver;
   Play(app, kDeath);
 }

@@ -5,12 +5,17 @@
 #include "game/render/Geometry.h"
 #include "game/render/ImageList.h"
 #include "game/render/Surface.h"
+#include "game/render/WindowFit.h"
 
 namespace sk {
 
 struct TDisplayOptions {
   bool FullScreen = false;
   bool WaitVBlank = true;
+  // The window's size when it is first made; 0 x 0 (or a size that does not fit the desktop)
+  // lets the display choose.
+  TWindowSize Window;
+  bool Maximized = false;  // the window is first made maximised
   friend bool operator==(const TDisplayOptions&, const TDisplayOptions&) = default;
 };
 
@@ -61,6 +66,11 @@ class IDisplay {
   virtual std::optional<TPoint> CursorPosition() const = 0;
   // Moves the system pointer to a point of the drawing area.
   virtual void WarpCursor(TPoint point) = 0;
+  // The window's size in window mode when the player has made it differ from the size it was
+  // first shown at (by resizing or maximising it); nothing otherwise.
+  virtual std::optional<TWindowSize> ResizedWindow() const { return std::nullopt; }
+  // Whether the window is maximised (in full screen: whether it was before).
+  virtual bool WindowMaximized() const { return DisplayOptions().Maximized; }
 
   // Whether the screens draw their cursor: the system pointer is over the drawing area. A
   // demo being played sets the answer from the recording instead.

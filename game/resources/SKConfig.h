@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace sk {
@@ -7,10 +8,14 @@ namespace sk {
 inline constexpr const char* kConfigSection = "Skarveth Configuration";
 inline constexpr const char* kDefaultPlayerName = "Unknown ^1Skarveth^7er";
 
-// Every setting of Skarveth.ini. The first three are handed to the display and the frame
-// timer at start and not kept; the rest stay for the whole run.
+// Every setting of Skarveth.ini. The window's settings, VSync and FrameDelay are handed to the
+// display and the frame timer at start; the rest stay for the whole run.
 struct TSettings {
   bool FullScreen = true;
+  // The window's inner size in window mode, kept from the last run; 0 lets the game choose.
+  std::int32_t WindowWidth = 0;
+  std::int32_t WindowHeight = 0;
+  bool WindowMaximized = false;
   bool VSync = true;
   std::int32_t FrameDelay = 16;
   bool DrawFPS = false;
@@ -25,15 +30,30 @@ struct TSettings {
   bool ChatDisabled = false;
 };
 
-// Reads ProgramDir + "Skarveth.ini" (never creates it). A file over 1 MB, missing file, section or
-// key and malformed numbers give the defaults; no value is clamped. A test map forces test mode and
+// Reads the settings file (never creates it). A file over 1 MB, missing file, section or key
+// and malformed numbers give the defaults; no value is clamped. A test map forces test mode and
 // turns chat off.
-TSettings LoadConfig(const std::string& program_dir);
+TSettings LoadConfig(const std::string& settings_file);
 
-// Writes the player's name back into the settings file, keeping every other line and value
-// (the name goes into the section the settings were read from). A failed write leaves the file
-// exactly as it was and prints one line on standard error naming the file and the reason; the
-// close goes on.
-void SaveName(const std::string& program_dir, const std::string& player_name);
+// Plays `test_map` in test mode, as a TestMap setting would.
+void UseTestMap(TSettings& settings, const std::string& test_map);
+
+// What a normal close writes back: the player's name, and the window's settings when this run
+// changed them.
+struct TClosingSettings {
+  TClosingSettings(std::string player_name) : PlayerName(std::move(player_name)) {}
+  std::string PlayerName;
+  std::optional<bool> FullScreen;
+  std::optional<std::int32_t> WindowWidth;
+  std::optional<std::int32_t> WindowHeight;
+  std::optional<bool> WindowMaximized;
+};
+
+// Writes them into the settings file in one go, keeping every other line and value (they go
+// into the section the settings were read from), and makes the file's folder when it is
+// missing. A failed write leaves the file exactly as it was, prints one line on standard error
+// naming the file and the reason, and returns false with the reason in `problem` (when given).
+bool SaveSettings(const std::string& settings_file, const TClosingSettings& values,
+                  std::string* problem = nullptr);
 
 }  // namespace sk

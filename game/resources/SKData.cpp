@@ -46,10 +46,10 @@ std::optional<std::string> FindFileNoCase(const std::string& folder, std::string
 
 }  // namespace
 
-bool SKData::OpenArchive(const std::string& program_dir) {
+bool SKData::OpenArchive(const std::string& archive_file, const std::string& override_folder) {
   CloseArchive();
-  program_dir_ = program_dir;
-  const int fd = ::open((program_dir + "Skarveth.dat").c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  override_folder_ = override_folder;
+  const int fd = ::open(archive_file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat st {};
   std::uint8_t header[kArchiveHeaderSize];
@@ -105,7 +105,7 @@ void SKData::LoadMember(std::string_view name, TMemoryStream& stream) const {
 }
 
 bool SKData::LoadOverride(std::string_view name, TMemoryStream& stream) const {
-  const std::string folder = program_dir_ + "Data/";
+  const std::string& folder = override_folder_;
   std::string path = folder + std::string(name);
   const FileKind kind = GetFileKind(path);
   if (kind == FileKind::Other) return false;  // a folder, pipe or device is never data

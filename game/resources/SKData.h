@@ -8,8 +8,8 @@
 
 namespace sk {
 
-// The data archive beside the program, Skarveth.dat, and the Data folder whose loose files
-// override its members. The archive stays open from OpenArchive to CloseArchive.
+// The data archive, Skarveth.dat, and the Data folder whose loose files override its members.
+// The archive stays open from OpenArchive to CloseArchive.
 class SKData {
  public:
   SKData() = default;
@@ -17,9 +17,10 @@ class SKData {
   SKData(const SKData&) = delete;
   SKData& operator=(const SKData&) = delete;
 
-  // Opens ProgramDir + "Skarveth.dat". False (nothing left open) for a missing file, fewer
-  // than 14 bytes or a wrong magic; a truncated directory throws "Stream read error".
-  bool OpenArchive(const std::string& program_dir);
+  // Opens the archive file; members are then looked for in `override_folder` (ending in '/')
+  // first. False (nothing left open) for a missing file, fewer than 14 bytes or a wrong magic;
+  // a truncated directory throws "Stream read error".
+  bool OpenArchive(const std::string& archive_file, const std::string& override_folder);
   void CloseArchive();
   bool IsOpen() const { return archive_file_ >= 0; }
 
@@ -38,7 +39,7 @@ class SKData {
   bool LoadOverride(std::string_view name, TMemoryStream& stream) const;
   void ReadArchiveBytes(const TFileEntry& entry, TMemoryStream& stream) const;
 
-  std::string program_dir_;
+  std::string override_folder_;
   std::vector<TFileEntry> archive_dir_;
   int archive_file_ = -1;
   std::int64_t archive_size_ = 0;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "common/Version.h"
 #include "game/audio/AudioEngine.h"
 #include "game/audio/SKSound.h"
 #include "game/frontend/SKCredits.h"
@@ -19,15 +20,17 @@
 #include "game/render/Graphics.h"
 #include "game/resources/SKConfig.h"
 #include "game/resources/SKData.h"
+#include "game/shell/CommandLine.h"
 #include "game/shell/DemoTap.h"
 #include "game/shell/FrameTimer.h"
+#include "game/shell/GamePaths.h"
 #include "game/shell/Random.h"
 #include "game/shell/ScreenTable.h"
 #include "game/shell/ShellPlatform.h"
 
 namespace sk {
 
-inline constexpr const char* kApplicationTitle = "Codename: Skarveth";
+inline constexpr const char* kApplicationTitle = kGameTitle;
 
 using DisplayFactory = std::function<std::unique_ptr<IDisplay>(TSurface&, TImageList&)>;
 
@@ -59,7 +62,9 @@ struct Application {
   // SKMain and SKInit.
   TPoint MousePos;
   std::uint8_t ScreenState = kScreenNone;
-  std::string ProgramDir;
+  TGamePaths Paths;     // where every file lives; Paths.ProgramDir is the program's folder
+  TStartOptions Start;  // what the command line asks of this run
+  bool SettingsProblemShown = false;  // the player was told the settings cannot be saved
   Random Rng;
   bool Terminated = false;  // the message loop ends
   bool Failed = false;      // ... because of an unexpected error

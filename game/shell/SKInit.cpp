@@ -1,5 +1,6 @@
 #include "game/shell/SKInit.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "common/Error.h"
@@ -12,7 +13,9 @@ namespace {
 
 void ApplySettings(Application& app) {
   const TSettings& settings = app.Settings;
-  app.DXDraw->SetDisplayOptions({settings.FullScreen, settings.VSync});
+  app.DXDraw->SetDisplayOptions({settings.FullScreen, settings.VSync,
+                                 TWindowSize{settings.WindowWidth, settings.WindowHeight},
+                                 settings.WindowMaximized});
   SetTimerInterval(app.DXTimer, settings.FrameDelay);
   app.Sound.SoundOff = settings.SoundOff;
   app.Sound.MusicOff = settings.MusicOff;
@@ -36,7 +39,7 @@ std::string MatchMapFile(const Application& app) {
   if (app.Settings.TestMode) return TestMapFile(app.Settings.TestMapPath);
   const auto index = static_cast<std::size_t>(app.Menu.SelectedMap);
   if (app.Menu.SelectedMap < 0 || index >= app.MapList.size()) return "";
-  return app.ProgramDir + "Maps/" + app.MapList[index].FileName;
+  return app.MapList[index].File();
 }
 
 MapLoadResult LoadMatchMap(Application& app, const std::string& file) {
@@ -65,7 +68,68 @@ std::string ArchiveProblem(const std::string& file) {
   return FileProblem(file, problem.empty() ? "not a data archive of this game" : problem);
 }
 
+// An installed copy's first start makes the player's settings file; when that fails, the
+// player learns on the menu that nothing of this run will be kept.
+void SeedSettings(Application& app) {
+  if (app.Start.KeepSettingsFile) return;
+  std::string problem;
+  if (SeedSettingsFile(app.Paths, problem)) return;
+  std::fprintf(stderr, "Cannot make the settings file %s\n", problem.c_str());
+  ShowMenuNotice(app.Menu, "Your settings and name cannot be saved: " + ShortReason(problem) + ".");
+  app.SettingsProblemShown = true;
+}
+
+// What a normal close writes: the name, and the window's settings where this run changed them.
+TClosingSettings ClosingSettings(const Application& app) {
+  TClosingSettings values(app.Settings.PlayerName);
+  const TSettings& start = app.Settings;
+  const IDisplay& display = *app.DXDraw;
+  if (display.DisplayOptions().FullScreen != start.FullScreen)
+    values.FullScreen = display.DisplayOptions().FullScreen;
+  if (const auto window = display.ResizedWindow()) {
+    values.WindowWidth = window->Width;
+    values.WindowHeight = window->Height;
+  }
+  if (display.WindowMaximized() != start.WindowMaximized)
+    values.WindowMaximized = display.WindowMaximized();
+  return values;
+}
+
+void SaveClosingSettings(Application& app) {
+  if (app.Start.KeepSettingsFile) return;
+  std::string problem;
+  if (SaveSettings(app.Paths.SettingsFile(), ClosingSettings(app), &problem)) return;
+  // The window is about to go: a box is the last chance to tell the player, unless the menu
+  // has said it already.
+  if (app.SettingsProblemShown) return;
+  app.SettingsProblemShown = true;
+  app.Platform.desktop.ShowWarningBox(
+      kApplicationTitle, "Your name and settings were not saved: " + ShortReason(problem) + ".");
+}
+
 }  // namespace
+
+std::string ShortReason(const std::string& problem) {
+  const std::size_t cut = problem.rfind(": ");
+  return cut == std::string::npos ? problem : problem.substr(cut + 2);
+}
+
+std::optional<std::string> TestMapProblem(const std::string& configuredPath) {
+  const std::string file = TestMapFile(configuredPath);
+  TMapState map;
+  TImageList images;
+  AddImage(images, kMapBackgroundImage, TPicture{}, false, 0x000000, false);
+  AddImage(images, kMapMaskImage, TPicture{}, true, 0xFF00FF, false);
+  const MapLoadResult loaded = LoadMapFile(map, images, file, [](std::size_t) {});
+  if (loaded == MapLoadResult::Loaded) return std::nullopt;
+  return MapProblem(file, loaded);
+}
+
+TSettings ReadStartSettings(const TGamePaths& paths, const TStartOptions& start) {
+  TSettings settings = LoadConfig(SettingsFileToRead(paths));
+  if (!start.TestMap.empty()) UseTestMap(settings, start.TestMap);
+  return settings;
+}
 
 std::string TestMapFile(const std::string& configuredPath) {
   return NormalizeSeparators(configuredPath);
@@ -73,14 +137,15 @@ std::string TestMapFile(const std::string& configuredPath) {
 
 void InitAll(Application& app) {
   app.Rng.SetSeed(app.Platform.desktop.TimeOfDayMilliseconds());
-  app.ProgramDir = app.Platform.desktop.ProgramDir();
-  app.Settings = LoadConfig(app.ProgramDir);
+  app.Paths = app.Platform.desktop.Paths();
+  SeedSettings(app);
+  app.Settings = ReadStartSettings(app.Paths, app.Start);
   ApplySettings(app);
-  if (!app.Data.OpenArchive(app.ProgramDir)) {
-    throw Error(kDataFileError, ArchiveProblem(app.ProgramDir + "Skarveth.dat"));
+  if (!app.Data.OpenArchive(app.Paths.ArchiveFile(), app.Paths.OverrideFolder())) {
+    throw Error(kDataFileError, ArchiveProblem(app.Paths.ArchiveFile()));
   }
   app.Models = LoadModelDefinitions(app.Data);
-  app.MapList = BuildMapList(app.ProgramDir);
+  app.MapList = BuildMapList(app.Paths.MapFolders());
   EnterFirstScreen(app);
   InitSound(app.SoundModule());
   LoadSounds(app);
@@ -93,7 +158,7 @@ void InitAll(Application& app) {
 }
 
 void CloseAll(Application& app) {
-  SaveName(app.ProgramDir, app.Settings.PlayerName);
+  SaveClosingSettings(app);
   app.Platform.clock.Sleep(100);
   FreeAll(app);
 }
@@ -108,6 +173,7 @@ void FreeAll(Application& app) {
 
 void EnterGame(Application& app) {
   StopSamples(app.SoundModule());
+  LeaveMenuNotice(app.Menu);
   LoadGameImages(app);
   const std::string file = MatchMapFile(app);
   const MapLoadResult loaded = LoadMatchMap(app, file);
@@ -143,6 +209,7 @@ void EnterIntro(Application& app) {
 
 void EnterCredits(Application& app) {
   StopSamples(app.SoundModule());
+  LeaveMenuNotice(app.Menu);
   app.Credits.CreditsCounter = kCreditsStart;
   app.ScreenState = kScreenCredits;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/render/Geometry.h"
@@ -7,6 +8,9 @@
 namespace sk {
 
 struct Application;
+struct TGamePaths;
+struct TSettings;
+struct TStartOptions;
 
 inline constexpr const char* kDataFileError = "Cannot load data file.";
 
@@ -28,6 +32,18 @@ void EnterCredits(Application& app);
 // platform reports the move only later, and the next frame must already see it.
 void MoveCursor(Application& app, TPoint point);
 void CenterCursor(Application& app);
+
+// The settings a run starts with: the settings file (an installed copy's shipped one while the
+// player has none), with a test map named on the command line in place of the file's.
+TSettings ReadStartSettings(const TGamePaths& paths, const TStartOptions& start);
+
+// The system's words at the end of a problem ("…: No space left on device"), short enough for
+// one line on the screen.
+std::string ShortReason(const std::string& problem);
+
+// Whether the test map would load as the match loads it: nothing when it does, else the full
+// path and the reason. Lets the command line refuse a map before any window opens.
+std::optional<std::string> TestMapProblem(const std::string& configuredPath);
 
 // The test map's path as the platform opens it: settings written on the desktop may
 // separate folders with '\'.

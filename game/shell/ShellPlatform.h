@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/shell/GamePaths.h"
 #include "game/shell/InputEvent.h"
 
 namespace sk {
@@ -39,8 +40,11 @@ class Desktop {
   // (the path tried, the reason; may be empty) goes only to the console, beside the message.
   virtual void ShowErrorBox(const std::string& title, const std::string& message,
                             const std::string& detail) = 0;
-  // The folder of the program's file, ending in '/'.
-  virtual std::string ProgramDir() = 0;
+  // A short message box with a warning icon and an OK button, for a problem the player must
+  // learn about on the way out (the console has had its own line already).
+  virtual void ShowWarningBox(const std::string& title, const std::string& message) = 0;
+  // Where the game's files live: its program folder and layout (see GamePaths.h).
+  virtual TGamePaths Paths() = 0;
   // Milliseconds since midnight of the current UTC day: the seed of a new run.
   virtual std::uint32_t TimeOfDayMilliseconds() = 0;
 };

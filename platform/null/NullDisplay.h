@@ -23,6 +23,8 @@ class TNullDisplay : public IDisplay {
   bool RefuseFullScreen = false;      // InitializeDisplay in full screen then fails
   bool RestoreFails = false;          // a lost display cannot come back yet
   std::optional<TPoint> SystemCursor;  // pointer position in the window, if over it
+  std::optional<TWindowSize> PlayerResized;  // the window size the player chose, if any
+  std::optional<bool> PlayerMaximized;       // the player (un)maximised the window
   void LoseSurfaces() { lost_ = true; }
 
   std::uint16_t FramePixel(int x, int y) const {
@@ -34,6 +36,10 @@ class TNullDisplay : public IDisplay {
   std::optional<TPoint> MapToDrawingArea(int windowX, int windowY) const override;
   std::optional<TPoint> CursorPosition() const override;
   void WarpCursor(TPoint point) override;
+  std::optional<TWindowSize> ResizedWindow() const override { return PlayerResized; }
+  bool WindowMaximized() const override {
+    return PlayerMaximized ? *PlayerMaximized : IDisplay::WindowMaximized();
+  }
 
   int PlacementSaves = 0;
   int PlacementRestores = 0;

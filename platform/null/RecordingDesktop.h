@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ class RecordingDesktop : public Desktop {
   explicit RecordingDesktop(CallLog& log) : log_(log) {}
 
   std::string programDir = "./";
+  // The layout the game is told about; the ready-to-play folder `programDir` unless set.
+  std::optional<TGamePaths> paths;
+  std::vector<std::string> warningBoxes;  // "title|message"
   std::uint32_t timeOfDay = 0;
   std::vector<std::string> errorBoxes;  // "title|message"
   std::vector<std::string> errorDetails;  // the console's extra text of each box
@@ -30,7 +34,11 @@ class RecordingDesktop : public Desktop {
     errorDetails.push_back(detail);
     log_.Add("ErrorBox " + message);
   }
-  std::string ProgramDir() override { return programDir; }
+  void ShowWarningBox(const std::string& title, const std::string& message) override {
+    warningBoxes.push_back(title + "|" + message);
+    log_.Add("WarningBox " + message);
+  }
+  TGamePaths Paths() override { return paths ? *paths : ReadyToPlayPaths(programDir); }
   std::uint32_t TimeOfDayMilliseconds() override { return timeOfDay; }
 
  private:

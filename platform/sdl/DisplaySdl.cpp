@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 
-#include <cmath>
 #include <cstring>
 
 #include "common/Error.h"
@@ -10,13 +9,6 @@
 
 namespace sk {
 namespace {
-
-// The platform may drop the renderer's device (driver reset, GPU switch); note it so the next
-// CanDraw rebuilds the renderer before anything is presented again.
-int WatchDeviceReset(void* userdata, SDL_Event* event) {
-  if (event->type == SDL_RENDER_DEVICE_RESET) *static_cast<bool*>(userdata) = true;
-  return 0;
-}
 
 // True when the "accelerated" renderer is OpenGL drawn by the processor (a machine without a
 // graphics driver, a virtual display). Such a stack burns several times the CPU of SDL's own
@@ -42,30 +34,73 @@ SDL_Renderer* CreateSoftwareRenderer(SDL_Window* window, Uint32 vsync) {
   return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | vsync);
 }
 
+// The part of the first screen that windows may take (without the desktop's panels).
+TWindowSize UsableDesktop() {
+  SDL_Rect area{};
+  if (SDL_GetDisplayUsableBounds(0, &area) == 0 && area.w > 0 && area.h > 0)
+    return TWindowSize{area.w, area.h};
+  SDL_DisplayMode mode{};
+  if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > 0 && mode.h > 0)
+    return TWindowSize{mode.w, mode.h};
+  return TWindowSize{kScreenWidth, kScreenHeight};
+}
+
 }  // namespace
 
 TSdlDisplay::TSdlDisplay(TSurface& backSurface, TImageList& images)
     : IDisplay(backSurface, images) {
-  SDL_AddEventWatch(WatchDeviceReset, &deviceLost_);
+  SDL_AddEventWatch(WatchEvents, this);
 }
 
 TSdlDisplay::~TSdlDisplay() {
-  SDL_DelEventWatch(WatchDeviceReset, &deviceLost_);
+  SDL_DelEventWatch(WatchEvents, this);
   DropRenderer();
   if (window_) SDL_DestroyWindow(window_);
   if (ownsVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void TSdlDisplay::MakeWindow() {
+int TSdlDisplay::WatchEvents(void* display, SDL_Event* event) {
+  auto& self = *static_cast<TSdlDisplay*>(display);
+  // The platform may drop the renderer's device (driver reset, GPU switch); note it so the next
+  // CanDraw rebuilds the renderer before anything is presented again.
+  if (event->type == SDL_RENDER_DEVICE_RESET) self.deviceLost_ = true;
+  // The size to keep for the next start is the one the player gave the window itself; a
+  // maximised or full-screen window keeps the size it will return to.
+  if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED &&
+      self.window_ && event->window.windowID == SDL_GetWindowID(self.window_) &&
+      !self.fullScreen_ && !self.MaximizedNow() &&
+      (SDL_GetWindowFlags(self.window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+    self.normalSize_ = TWindowSize{event->window.data1, event->window.data2};
+  }
+  return 0;
+}
+
+void TSdlDisplay::MakeWindow(const TDisplayOptions& options) {
   if (window_) return;
   if (!SDL_WasInit(SDL_INIT_VIDEO)) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Error("Primary Surface cannot be made");
     ownsVideo_ = true;
   }
+  firstSize_ = ChooseWindowSize(options.Window, UsableDesktop());
+  normalSize_ = firstSize_;
+  Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
+  if (options.Maximized) flags |= SDL_WINDOW_MAXIMIZED;
   window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
+                             firstSize_.Width, firstSize_.Height, flags);
   if (!window_) throw Error("Primary Surface cannot be made");
   SetWindowIcon(window_);
+  SDL_SetWindowMinimumSize(window_, kMinWindowSize.Width, kMinWindowSize.Height);
+  maximizedBeforeFullScreen_ = options.Maximized;
+}
+
+TWindowSize TSdlDisplay::WindowSize() const {
+  TWindowSize size;
+  if (window_) SDL_GetWindowSize(window_, &size.Width, &size.Height);
+  return size;
+}
+
+bool TSdlDisplay::MaximizedNow() const {
+  return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) != 0;
 }
 
 void TSdlDisplay::MakeRenderer(bool waitVBlank) {
@@ -96,13 +131,12 @@ void TSdlDisplay::DropRenderer() {
 }
 
 void TSdlDisplay::PlatformInitialize(const TDisplayOptions& options) {
-  MakeWindow();
+  MakeWindow(options);
   if (options.FullScreen) {
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
       throw Error("Display mode cannot be changed (640x480 16bit)");
   } else {
     SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowSize(window_, kScreenWidth, kScreenHeight);
   }
   fullScreen_ = options.FullScreen;
   try {
@@ -118,8 +152,15 @@ void TSdlDisplay::PlatformInitialize(const TDisplayOptions& options) {
 void TSdlDisplay::PlatformFinalize() {
   DropRenderer();
   if (fullScreen_) {
+    // Back to the window the player had before full screen.
     SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowSize(window_, kScreenWidth, kScreenHeight);
+    if (maximizedBeforeFullScreen_) {
+      SDL_MaximizeWindow(window_);
+    } else {
+      SDL_SetWindowSize(window_, normalSize_.Width, normalSize_.Height);
+    }
+  } else {
+    maximizedBeforeFullScreen_ = MaximizedNow();
   }
   fullScreen_ = false;
 }
@@ -144,34 +185,19 @@ void TSdlDisplay::PlatformPresent(const TSurface& backSurface, bool waitVBlank) 
                     backSurface.Width * static_cast<int>(sizeof(std::uint16_t)));
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
-  const TViewport v = Viewport();
-  const SDL_Rect dst{v.X, v.Y, v.W, v.H};
+  const TRect v = Viewport();
+  const SDL_Rect dst{v.Left, v.Top, v.Width(), v.Height()};
   SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
   SDL_RenderPresent(renderer_);
 }
 
-TSdlDisplay::TViewport TSdlDisplay::Viewport() const {
-  if (!fullScreen_ || !window_) return TViewport{0, 0, kScreenWidth, kScreenHeight};
-  int outW = 0, outH = 0;
-  SDL_GetWindowSize(window_, &outW, &outH);
-  if (outW <= 0 || outH <= 0) return TViewport{0, 0, kScreenWidth, kScreenHeight};
-  // Fill the screen's height at 4:3; a screen narrower than 4:3 fills its width instead.
-  int w = static_cast<int>(std::lround(outH * 4.0 / 3.0));
-  int h = outH;
-  if (w > outW) {
-    w = outW;
-    h = static_cast<int>(std::lround(outW * 3.0 / 4.0));
-  }
-  return TViewport{(outW - w) / 2, (outH - h) / 2, w, h};
+TRect TSdlDisplay::Viewport() const {
+  if (!window_) return PictureArea(TWindowSize{});
+  return PictureArea(WindowSize());
 }
 
 std::optional<TPoint> TSdlDisplay::MapToDrawingArea(int windowX, int windowY) const {
-  const TViewport v = Viewport();
-  const long long rx = static_cast<long long>(windowX) - v.X;
-  const long long ry = static_cast<long long>(windowY) - v.Y;
-  if (rx < 0 || ry < 0 || rx >= v.W || ry >= v.H) return std::nullopt;
-  return TPoint{static_cast<int>(rx * kScreenWidth / v.W),
-                static_cast<int>(ry * kScreenHeight / v.H)};
+  return AreaToPicture(Viewport(), windowX, windowY);
 }
 
 std::optional<TPoint> TSdlDisplay::CursorPosition() const {
@@ -183,11 +209,18 @@ std::optional<TPoint> TSdlDisplay::CursorPosition() const {
 
 void TSdlDisplay::WarpCursor(TPoint point) {
   if (!window_) return;
-  const TViewport v = Viewport();
   // Aim at the middle of the screen pixels that show this drawing-area pixel.
-  const int wx = v.X + static_cast<int>((2LL * point.X + 1) * v.W / (2 * kScreenWidth));
-  const int wy = v.Y + static_cast<int>((2LL * point.Y + 1) * v.H / (2 * kScreenHeight));
-  SDL_WarpMouseInWindow(window_, wx, wy);
+  const TPoint at = PictureToArea(Viewport(), point);
+  SDL_WarpMouseInWindow(window_, at.X, at.Y);
+}
+
+std::optional<TWindowSize> TSdlDisplay::ResizedWindow() const {
+  if (!window_ || normalSize_ == firstSize_) return std::nullopt;
+  return normalSize_;
+}
+
+bool TSdlDisplay::WindowMaximized() const {
+  return fullScreen_ ? maximizedBeforeFullScreen_ : MaximizedNow();
 }
 
 void TSdlDisplay::SaveWindowPlacement() {

@@ -6,14 +6,16 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+union SDL_Event;
 
 namespace sk {
 
 inline constexpr const char* kWindowTitle = "Codename: Skarveth";
 
-// The game's window on SDL2: 640 x 480, fixed size. In a window the picture is shown
-// unscaled; full screen is borderless desktop full screen with the picture scaled to the
-// screen height at 4:3 and bars left and right (or above and below).
+// The game's window on SDL2. The window can be resized and maximised; full screen is
+// borderless desktop full screen. Either way the 640 x 480 picture is scaled to fit at 4:3 with
+// black bars left and right (or above and below), and the mouse is mapped through the same
+// transform. A new window is as large as the desktop comfortably holds (see ChooseWindowSize).
 class TSdlDisplay : public IDisplay {
  public:
   TSdlDisplay(TSurface& backSurface, TImageList& images);
@@ -28,6 +30,8 @@ class TSdlDisplay : public IDisplay {
   std::optional<TPoint> MapToDrawingArea(int windowX, int windowY) const override;
   std::optional<TPoint> CursorPosition() const override;
   void WarpCursor(TPoint point) override;
+  std::optional<TWindowSize> ResizedWindow() const override;
+  bool WindowMaximized() const override;
 
  protected:
   void PlatformInitialize(const TDisplayOptions& options) override;
@@ -50,15 +54,19 @@ class TSdlDisplay : public IDisplay {
   bool deviceLost_ = false;
   bool ownsVideo_ = false;
   TPlacement placement_;
+  TWindowSize firstSize_;   // the window's size when it was made
+  TWindowSize normalSize_;  // its last size in window mode, neither maximised nor full screen
+  bool maximizedBeforeFullScreen_ = false;
 
-  void MakeWindow();
+  // Follows the device resets and the sizes the player gives the window.
+  static int WatchEvents(void* display, SDL_Event* event);
+  void MakeWindow(const TDisplayOptions& options);
+  TWindowSize WindowSize() const;
+  bool MaximizedNow() const;
   void MakeRenderer(bool waitVBlank);
   void DropRenderer();
   // Where the 640 x 480 picture lies in the window's coordinates.
-  struct TViewport {
-    int X, Y, W, H;
-  };
-  TViewport Viewport() const;
+  TRect Viewport() const;
 };
 
 }  // namespace sk

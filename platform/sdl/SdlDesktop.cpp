@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "common/Cp1252.h"
-#include "game/shell/ProgramDir.h"
 #include "game/shell/Random.h"
 #include "platform/sdl/DisplaySdl.h"
+#include "platform/sdl/StartChecks.h"
 
 namespace sk {
 
@@ -34,11 +34,20 @@ void SdlDesktop::ShowErrorBox(const std::string& title, const std::string& messa
     std::fprintf(stderr, "%s: %s (%s)\n", title.c_str(), text.c_str(), detail.c_str());
   }
   std::fflush(stderr);
-  SDL_ShowCursor(SDL_ENABLE);
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), Window());
+  ShowBox(SDL_MESSAGEBOX_ERROR, title, text);
 }
 
-std::string SdlDesktop::ProgramDir() { return FindProgramDir(); }
+void SdlDesktop::ShowWarningBox(const std::string& title, const std::string& message) {
+  ShowBox(SDL_MESSAGEBOX_WARNING, title, Cp1252ToUtf8(message));
+}
+
+void SdlDesktop::ShowBox(std::uint32_t flags, const std::string& title, const std::string& text) {
+  // A box is shown only on the way out; while it waits for its OK, Ctrl+C or a kill must
+  // still end the game.
+  EndOnSignalsFromNowOn();
+  SDL_ShowCursor(SDL_ENABLE);
+  SDL_ShowSimpleMessageBox(flags, title.c_str(), text.c_str(), Window());
+}
 
 std::uint32_t SdlDesktop::TimeOfDayMilliseconds() { return MillisecondsSinceUtcMidnight(); }
 

@@ -11,6 +11,8 @@ class TSdlDisplay;
 // a player without a screen still learns why the game ended).
 class SdlDesktop : public Desktop {
  public:
+  explicit SdlDesktop(TGamePaths paths) : paths_(std::move(paths)) {}
+
   // The display that owns the main window; set as soon as it exists.
   void SetDisplay(const TSdlDisplay* display) { display_ = display; }
 
@@ -18,11 +20,14 @@ class SdlDesktop : public Desktop {
   void SetCursorVisible(bool visible) override;
   void ShowErrorBox(const std::string& title, const std::string& message,
                     const std::string& detail) override;
-  std::string ProgramDir() override;
+  void ShowWarningBox(const std::string& title, const std::string& message) override;
+  TGamePaths Paths() override { return paths_; }
   std::uint32_t TimeOfDayMilliseconds() override;
 
  private:
   SDL_Window* Window() const;
+  void ShowBox(std::uint32_t flags, const std::string& title, const std::string& text);
+  TGamePaths paths_;
   const TSdlDisplay* display_ = nullptr;
 };
 

@@ -1,6 +1,8 @@
 #include "platform/sdl/StartChecks.h"
 
 #include <SDL.h>
+#include <pthread.h>
+#include <sys/prctl.h>
 
 #include <csignal>
 #include <initializer_list>
@@ -24,6 +26,13 @@ bool DriverAskedFor() {
 }  // namespace
 
 void CloseOnInterrupt() { std::signal(SIGINT, SIG_DFL); }
+
+void EndOnSignalsFromNowOn() {
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
+  // The child dies with us instead of leaving its box on the screen.
+  ::pthread_atfork(nullptr, nullptr, [] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
 
 bool StartVideo() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;

@@ -7,6 +7,11 @@ namespace sk {
 // from a script or in the background inherits it ignored.
 void CloseOnInterrupt();
 
+// From now on SIGINT and SIGTERM end the program at once, and so does any child process it
+// starts (the X11 message box is drawn by one). For the time a message box is open: it waits in
+// a loop of its own, where the quit event SDL makes of a signal is never read.
+void EndOnSignalsFromNowOn();
+
 // Starts SDL's video. False, with nothing started, when there is no display to show the game
 // on: SDL would otherwise fall back to a driver that draws nowhere and run unseen for ever.
 // Those drivers stay usable when asked for by name (SDL_VIDEODRIVER), as tests do.

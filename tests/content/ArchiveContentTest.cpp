@@ -26,7 +26,9 @@ constexpr std::array<const char*, 27> kMembers = {
 
 class ArchiveContent : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(data_.OpenArchive(GameDir())) << GameDir(); }
+  void SetUp() override {
+    ASSERT_TRUE(data_.OpenArchive(GameDir() + "Skarveth.dat", GameDir() + "Data/")) << GameDir();
+  }
   TPicture Picture(const char* name) { return DecodeBmp(Member(data_, name)); }
   SKData data_;
 };

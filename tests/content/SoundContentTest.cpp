@@ -81,7 +81,7 @@ std::vector<double> EffectLoudness(SKData& data) {
 
 TEST(SoundContent, EffectsAreShortLevelledAndClickFree) {
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(GameDir()));
+  ASSERT_TRUE(data.OpenArchive(GameDir() + "Skarveth.dat", GameDir() + "Data/"));
   const float ceiling = std::pow(10.0f, -0.3f / 20);  // -0.3 dBFS: no clipping after decoding
   double quietest = 0, loudest = -200;
   for (const char* name : kEffects) {
@@ -108,7 +108,7 @@ TEST(SoundContent, EffectsAreShortLevelledAndClickFree) {
 
 TEST(SoundContent, TheSongIsAModuleOfOneToTwoMinutes) {
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(GameDir()));
+  ASSERT_TRUE(data.OpenArchive(GameDir() + "Skarveth.dat", GameDir() + "Data/"));
   const std::vector<std::uint8_t> song = Member(data, "Green_Shine.s3m");
   openmpt_module* module = openmpt_module_create_from_memory2(
       song.data(), song.size(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);

@@ -60,7 +60,7 @@ Playback Play(const TDemo& demo, const std::string& playerDir,
               const std::vector<std::pair<std::uint32_t, TInputEvent>>& real = {}) {
   Playback result;
   std::string error;
-  const auto sandbox = TDemoSandbox::Create(demo, playerDir, TSettings{}, error);
+  const auto sandbox = TDemoSandbox::Create(demo, ReadyToPlayPaths(playerDir), TSettings{}, error);
   EXPECT_TRUE(sandbox) << error;
   if (!sandbox) return result;
   NullGame game(sandbox->ProgramDir(), demo.Seed);
@@ -113,7 +113,7 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
   script.push_back({TickTime(1450), NullGame::Event(K::KeyDown, 0, 0, 27)});
   script.push_back({TickTime(1500), NullGame::Event(K::Close)});
   for (const auto& [time, event] : script) game.events.At(time, event);
-  TDemoRecorder recorder(BeginDemo(player.Root(), kSeed));
+  TDemoRecorder recorder(BeginDemoIn(player.Root(), kSeed));
   WatchedRecorder watched(recorder);
   game.app->Demo = &watched;
   RunApplication(*game.app);
@@ -149,7 +149,7 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
 TEST(DemoPlaybackTest, EventsArriveBeforeTheTickTheyAreStampedWith) {
   TempDir player;
   MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\n");
-  const TDemo recorded = BeginDemo(player.Root(), kSeed);
+  const TDemo recorded = BeginDemoIn(player.Root(), kSeed);
   const TDemo demo = Parse(FormatDemoHead(recorded) +
                            "0 key A\n"
                            "2 move 5 6\n2 click 7 8\n2 pointer out\n"
@@ -171,7 +171,7 @@ TEST(DemoPlaybackTest, EventsArriveBeforeTheTickTheyAreStampedWith) {
 TEST(DemoPlaybackTest, AWindowThatCannotDrawHoldsThePlayback) {
   TempDir player;
   MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\n");
-  const TDemo demo = Parse(FormatDemoHead(BeginDemo(player.Root(), kSeed)) +
+  const TDemo demo = Parse(FormatDemoHead(BeginDemoIn(player.Root(), kSeed)) +
                            "2 move 320 217\n3 click 320 217\n6 char x\nend 9\n");
   const Playback calm = Play(demo, player.Root());
 
@@ -197,7 +197,8 @@ TEST(DemoPlaybackTest, AWindowThatCannotDrawHoldsThePlayback) {
     int calls_ = 0;
   };
   std::string error;
-  const auto sandbox = TDemoSandbox::Create(demo, player.Root(), TSettings{}, error);
+  const auto sandbox =
+      TDemoSandbox::Create(demo, ReadyToPlayPaths(player.Root()), TSettings{}, error);
   ASSERT_TRUE(sandbox) << error;
   NullGame game(sandbox->ProgramDir(), demo.Seed);
   std::vector<std::string> lines;
@@ -214,7 +215,8 @@ TEST(DemoPlaybackTest, AWindowThatCannotDrawHoldsThePlayback) {
 TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
   TempDir player;
   MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\nName=Ann\n");
-  const TDemo demo = Parse(FormatDemoHead(BeginDemo(player.Root(), kSeed)) + "1 key B\nend 100\n");
+  const TDemo demo =
+      Parse(FormatDemoHead(BeginDemoIn(player.Root(), kSeed)) + "1 key B\nend 100\n");
   using K = TInputKind;
   const Playback stopped = Play(demo, player.Root(),
                                 {{TickTime(2) + 1, NullGame::Event(K::KeyDown, 0, 0, 65)},

@@ -24,7 +24,7 @@ class DemoSandboxTest : public ::testing::Test {
     player.Write("Maps/Rustyard.sco", scoreBytes);
     fs::create_directories(player.Path("Maps/CanyonRelay.sco"));  // something unreadable
     player.Write("Data/Cursor.bmp", "not really a picture");
-    demo = BeginDemo(player.Root(), 99);
+    demo = BeginDemoIn(player.Root(), 99);
   }
 
   // The recording's entry of the map `name`, or its removal, as if it had not been there.
@@ -40,7 +40,7 @@ class DemoSandboxTest : public ::testing::Test {
 
   std::unique_ptr<TDemoSandbox> Create() {
     error.clear();
-    return TDemoSandbox::Create(demo, player.Root(), TSettings{}, error);
+    return TDemoSandbox::Create(demo, ReadyToPlayPaths(player.Root()), TSettings{}, error);
   }
 
   TempDir player;
@@ -86,14 +86,14 @@ TEST_F(DemoSandboxTest, ThePlaybackFolderHoldsTheRecordedStateAndGoesAwayAfterwa
     EXPECT_EQ(GetFileKind(dir + "Maps/CanyonRelay.sco"), FileKind::Other);
     EXPECT_EQ(GetFileKind(dir + "Maps/ReactorCore.sco"), FileKind::Missing);
     EXPECT_EQ(GetFileKind(dir + "Data/Cursor.bmp"), FileKind::Regular);
-    const TSettings settings = LoadConfig(dir);
+    const TSettings settings = LoadConfig(dir + "Skarveth.ini");
     EXPECT_EQ(settings.PlayerName, "Bob");
     EXPECT_EQ(settings.FrameDelay, 20);
     EXPECT_FALSE(settings.DrawFPS);
     // What a session writes: the name at its close, a score at a match's end.
-    SaveName(dir, "Carl");
+    SaveSettings(dir + "Skarveth.ini", {"Carl"});
     TScoreTable table;
-    EXPECT_EQ(AddScore(table, ScoreFileName(dir, "Rustyard.map"), 50, "Carl"), 1);
+    EXPECT_EQ(AddScore(table, ScoreFileName(dir + "Maps/", "Rustyard.map"), 50, "Carl"), 1);
   }
   EXPECT_FALSE(fs::exists(dir));
   EXPECT_EQ(Snapshot(player.Path()), before);
@@ -108,7 +108,7 @@ TEST_F(DemoSandboxTest, NamesTravelExactlyThroughTheDemoAndThePlaybackSettings) 
   EXPECT_EQ(read.Demo->Settings.Name, demo.Settings.Name);
   const auto sandbox = Create();
   ASSERT_TRUE(sandbox) << error;
-  EXPECT_EQ(LoadConfig(sandbox->ProgramDir()).PlayerName, demo.Settings.Name);
+  EXPECT_EQ(LoadConfig(sandbox->ProgramDir() + "Skarveth.ini").PlayerName, demo.Settings.Name);
 }
 
 TEST_F(DemoSandboxTest, RefusesAnotherArchiveNamingBothIdentities) {
@@ -152,13 +152,13 @@ TEST_F(DemoSandboxTest, RefusesMissingOrChangedMapsAndLooseFiles) {
 TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
   player.Write("Skarveth.ini",
                "[Skarveth Configuration]\nTestMap=" + player.Path("Maps/Rustyard.map") + "\n");
-  demo = BeginDemo(player.Root(), 5);
+  demo = BeginDemoIn(player.Root(), 5);
   ASSERT_TRUE(demo.TestMapFile);
   EXPECT_EQ(*demo.TestMapFile, Recorded("Rustyard.map").Identity);
   {
     const auto sandbox = Create();
     ASSERT_TRUE(sandbox) << error;
-    const TSettings settings = LoadConfig(sandbox->ProgramDir());
+    const TSettings settings = LoadConfig(sandbox->ProgramDir() + "Skarveth.ini");
     EXPECT_TRUE(settings.TestMode);
     EXPECT_EQ(ReadFileBytes(settings.TestMapPath), ReadFileBytes(player.Path("Maps/Rustyard.map")));
   }

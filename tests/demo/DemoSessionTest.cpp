@@ -9,25 +9,6 @@
 namespace sk::test {
 namespace {
 
-TCommandLine Parse(std::vector<const char*> args) {
-  args.insert(args.begin(), "Skarveth");
-  return ParseCommandLine(static_cast<int>(args.size()), args.data());
-}
-
-TEST(DemoSessionTest, CommandLine) {
-  EXPECT_EQ(Parse({}).Kind, TCommandLine::Mode::Normal);
-  // Other arguments are ignored, as the game always did.
-  EXPECT_EQ(Parse({"--fullscreen", "x"}).Kind, TCommandLine::Mode::Normal);
-  EXPECT_EQ(Parse({"--fullscreen"}).Error, "");
-  const TCommandLine play = Parse({"--play", "a b.txt"});
-  EXPECT_EQ(play.Kind, TCommandLine::Mode::Play);
-  EXPECT_EQ(play.File, "a b.txt");
-  EXPECT_EQ(Parse({"--record", "r.txt"}).Kind, TCommandLine::Mode::Record);
-  EXPECT_EQ(Parse({"--play"}).Error, "--play needs one file name");
-  EXPECT_EQ(Parse({"--record", ""}).Error, "--record needs one file name");
-  EXPECT_EQ(Parse({"--record", "a", "b"}).Error, "--record needs one file name");
-}
-
 // A recording that cannot be written where asked is not lost: it goes to the temporary
 // folder, and the player is told where.
 TEST(DemoSessionTest, ARecordingThatCannotBeWrittenIsSavedElsewhere) {
@@ -38,13 +19,18 @@ TEST(DemoSessionTest, ARecordingThatCannotBeWrittenIsSavedElsewhere) {
   desktop.programDir = dir.Root();
   std::string message;
 
-  TDemoSession nowhere({TCommandLine::Mode::Record, dir.Path("no/such/demo.txt"), ""}, nullptr);
+  TCommandLine nowhereCommand;
+  nowhereCommand.Kind = TCommandLine::Mode::Record;
+  nowhereCommand.File = dir.Path("no/such/demo.txt");
+  TDemoSession nowhere(nowhereCommand, nullptr);
   EXPECT_FALSE(nowhere.Prepare(desktop, message));
   EXPECT_EQ(message, "Cannot record into " + dir.Path("no/such/demo.txt") + ": the folder " +
                          dir.Path("no/such") + " does not exist.");
 
   dir.Write("later/keep.txt", "");
-  TDemoSession session({TCommandLine::Mode::Record, dir.Path("later/demo.txt"), ""}, nullptr);
+  TCommandLine command = nowhereCommand;
+  command.File = dir.Path("later/demo.txt");
+  TDemoSession session(command, nullptr);
   message.clear();
   ASSERT_TRUE(session.Prepare(desktop, message)) << message;
   // The folder turns into a file while the game runs: no root privilege writes through that.

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "common/Sha256.h"
+#include "game/demo/DemoFiles.h"
 #include "game/shell/Application.h"
+#include "game/shell/SKInit.h"
 #include "game/shell/ScreenTable.h"
 #include "support/NullBackEnds.h"
 #include "support/TempDir.h"
@@ -24,6 +26,12 @@ inline void MakePlayerFolder(const TempDir& dir, const std::string& ini) {
       fs::copy_file(entry.path(), dir.Path("Maps/" + entry.path().filename().string()));
   }
   dir.Write("Skarveth.ini", ini);
+}
+
+// What a recording started in the ready-to-play folder `dir` begins with.
+inline TDemo BeginDemoIn(const std::string& dir, std::uint32_t seed) {
+  const TGamePaths paths = ReadyToPlayPaths(dir);
+  return BeginDemo(paths, ReadStartSettings(paths, {}), seed);
 }
 
 // Every file below `root` with the SHA-256 of its content, to see that nothing changed.

@@ -14,7 +14,7 @@ std::string Skdemo(const std::string& arguments) {
 
 // A short demo on the built game folder, the way SKDEMO finds it beside itself.
 std::string ShortDemo(const std::string& events) {
-  TDemo demo = BeginDemo(GameDir(), 1234);
+  TDemo demo = BeginDemoIn(GameDir(), 1234);
   demo.Settings = TDemoSettings{};
   demo.Settings.SkipIntro = true;
   return FormatDemoHead(demo) + events;

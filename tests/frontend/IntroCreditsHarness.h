@@ -79,8 +79,9 @@ class IntroCreditsHarness : public NullBackEnds {
   // Builds the application on what Data/ holds now.
   void Start() {
     app = MakeApplication();
-    app->ProgramDir = dir.Root();
-    app->Data.OpenArchive(app->ProgramDir);  // no archive: members come from Data/ alone
+    app->Paths = ReadyToPlayPaths(dir.Root());
+    // No archive: members come from Data/ alone.
+    app->Data.OpenArchive(app->Paths.ArchiveFile(), app->Paths.OverrideFolder());
     app->Models = LoadModelDefinitions(app->Data);
     InitSound(app->SoundModule());
     app->DXDraw->InitializeDisplay();

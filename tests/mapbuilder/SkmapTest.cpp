@@ -338,6 +338,29 @@ TEST_F(Skmap, NamesTheFileItCannotReadOnStandardError) {
   r = Start("missing.ini");
   ExpectFailure(r, "Ini file not found.");
   EXPECT_EQ(r.error, "SKMAP: " + root + "missing.ini: No such file or directory\n");
+
+  // The output's folder runs through a regular file, which stops root too.
+  d = Description{};
+  d.keys["MapFileName"] = "test.jpg/Test.map";
+  r = Build(d);
+  ExpectFailure(r, "Cannot create output file.");
+  EXPECT_EQ(r.error, "SKMAP: " + root + "test.jpg/Test.map: Not a directory\n");
+}
+
+TEST_F(Skmap, AnswersHelpAndVersion) {
+  for (const char* option : {"--help", "-h"}) {
+    const ProcessResult r = Start(option);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.output.starts_with("Usage: SKMAP <Skarveth map ini file>\n")) << r.output;
+    EXPECT_EQ(r.error, "");
+  }
+  for (const char* option : {"--version", "-v"}) {
+    const ProcessResult r =
+        RunProcess("'" SK_GAME_DIR "/SKMAP' " + std::string(option), StandardError::Separate);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.output, "SKMAP 1.2b, the map builder of Codename: Skarveth 1.00\n");
+  }
+  EXPECT_FALSE(dir_.Exists("Maps/Test.map"));
 }
 
 }  // namespace

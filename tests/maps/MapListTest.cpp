@@ -59,20 +59,20 @@ TEST(MapList, SortedWithoutRegardToCaseBadFilesLeftOut) {
   WriteBytes(maps + "\xC4rger.map", Header("Umlaut"));
   WriteBytes(maps + "zebra.map", Header("Zebra"));
 
-  const TMapList list = BuildMapList(folder.Path());
+  const TMapList list = BuildMapList({maps});
   const TMapList expected = {
-      {"First", "A.map"},         {"Second too", "B.map"}, {"Second", "b.map"},
-      {"Same name", "bb.map"},    {"Same name", "bc.map"}, {"Third", "c.MAP"},
-      {"Zebra", "zebra.map"},     {"Umlaut", "\xC4rger.map"},
+      {"First", "A.map", maps},      {"Second too", "B.map", maps},    {"Second", "b.map", maps},
+      {"Same name", "bb.map", maps}, {"Same name", "bc.map", maps},    {"Third", "c.MAP", maps},
+      {"Zebra", "zebra.map", maps},  {"Umlaut", "\xC4rger.map", maps},
   };
   EXPECT_EQ(list, expected);
 }
 
 TEST(MapList, MissingOrEmptyFolderGivesAnEmptyList) {
   TempFolder folder;
-  EXPECT_TRUE(BuildMapList(folder.Path()).empty());
+  EXPECT_TRUE(BuildMapList({folder.Path() + "Maps/"}).empty());
   std::filesystem::create_directory(folder.Path() + "Maps");
-  EXPECT_TRUE(BuildMapList(folder.Path()).empty());
+  EXPECT_TRUE(BuildMapList({folder.Path() + "Maps/"}).empty());
 }
 
 }  // namespace

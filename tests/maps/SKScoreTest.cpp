@@ -28,10 +28,10 @@ std::vector<int> Scores(const TScoreTable& table) {
 }
 
 TEST(ScoreFileName, ReplacesOnlyTheExtension) {
-  EXPECT_EQ(ScoreFileName("/g/", "Test.map"), "/g/Maps/Test.sco");
-  EXPECT_EQ(ScoreFileName("/g/", "x.mapy.map"), "/g/Maps/x.mapy.sco");
-  EXPECT_EQ(ScoreFileName("/g/", "c.MAP"), "/g/Maps/c.sco");
-  EXPECT_EQ(ScoreFileName("/g/", "plain"), "/g/Maps/plain.sco");
+  EXPECT_EQ(ScoreFileName("/g/Maps/", "Test.map"), "/g/Maps/Test.sco");
+  EXPECT_EQ(ScoreFileName("/g/Maps/", "x.mapy.map"), "/g/Maps/x.mapy.sco");
+  EXPECT_EQ(ScoreFileName("/g/Maps/", "c.MAP"), "/g/Maps/c.sco");
+  EXPECT_EQ(ScoreFileName("/g/Maps/", "plain"), "/g/Maps/plain.sco");
 }
 
 class AddScoreTest : public ::testing::Test {
@@ -142,20 +142,39 @@ TEST_F(AddScoreTest, FilesThatCannotBeReadOrWrittenStayAsTheyWere) {
   EXPECT_EQ(Scores(table_), (std::vector<int>{9, 7, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(ReadBytes(path_), old);
 
-  // A folder that cannot exist: nothing is written, nothing is thrown.
+  // A folder that cannot exist: nothing is written, nothing is thrown, and the caller
+  // learns that the score was not kept.
   const std::string through_file = path_ + "/Test.sco";
   EXPECT_EQ(LoadScores(table_, through_file), ScoreFileState::Unreadable);
-  EXPECT_EQ(AddScore(table_, through_file, 3, "x"), 1);
-  EXPECT_FALSE(SaveScores(table_, folder_.Path() + "no/such/folder.sco"));
+  std::string problem;
+  EXPECT_EQ(AddScore(table_, through_file, 3, "x", &problem), 1);
+  EXPECT_EQ(problem, "the score file cannot be read");
+}
+
+// The player's score folder is made, private to the player, with the first score it keeps.
+TEST_F(AddScoreTest, AMissingScoreFolderIsMadeWithTheFirstScore) {
+  const std::string file = folder_.Path() + "share/skarveth/Maps/Test.sco";
+  std::string problem;
+  EXPECT_EQ(AddScore(table_, file, 5, "Ann", &problem), 1);
+  EXPECT_EQ(problem, "");
+  TScoreTable read;
+  EXPECT_EQ(LoadScores(read, file), ScoreFileState::Loaded);
+  EXPECT_EQ(Scores(read), (std::vector<int>{5, 0, 0, 0, 0, 0, 0, 0}));
+  struct stat st {};
+  ASSERT_EQ(::stat((folder_.Path() + "share/skarveth/Maps").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
 TEST_F(AddScoreTest, FailedSaveSaysWhichFileAndWhy) {
   WriteBytes(path_, {});
   const std::string through_file = path_ + "/Test.sco";
   testing::internal::CaptureStderr();
-  EXPECT_FALSE(SaveScores(table_, through_file));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Cannot save the scores to " + through_file + ": Not a directory\n");
+  std::string problem;
+  EXPECT_FALSE(SaveScores(table_, through_file, &problem));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Cannot save the scores to " + through_file +
+                                                        ": cannot make the folder " + path_ +
+                                                        ": Not a directory\n");
+  EXPECT_EQ(problem, "cannot make the folder " + path_ + ": Not a directory");
 }
 
 // A folder that takes no new files must not cost the player the score: the file itself is

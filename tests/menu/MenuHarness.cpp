@@ -40,7 +40,8 @@ void MenuHarness::Type(std::uint8_t ch) { DispatchEvent(App(), ShellHarness::Cha
 void MenuHarness::SetMaps(int count) {
   App().MapList.clear();
   for (int i = 0; i < count; ++i) {
-    App().MapList.push_back({"Map " + std::to_string(i), "m" + std::to_string(i) + ".map"});
+    App().MapList.push_back({"Map " + std::to_string(i), "m" + std::to_string(i) + ".map",
+                             App().Paths.PlayerMapFolder()});
   }
 }
 

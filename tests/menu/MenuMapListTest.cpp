@@ -162,7 +162,8 @@ TEST(MenuMapList, FightStartsAMatchOnTheSelectedMap) {
   MenuHarness h;
   WriteMap(h, "b.map", "Bee");
   OnMapPage(h, 0);
-  h.App().MapList = {{"Broken", "a.map"}, {"Bee", "b.map"}};
+  const std::string maps = h.App().Paths.PlayerMapFolder();
+  h.App().MapList = {{"Broken", "a.map", maps}, {"Bee", "b.map", maps}};
   h.ClickAt(kRowX, RowY(1));
   h.TakeSounds();
   h.ClickButton(MapButtons, 3);
@@ -189,7 +190,7 @@ TEST(MenuMapList, AThousandLongNamesScrollToTheEndAndDraw) {
     std::string name;
     while (name.size() < 255) name += "^" + std::to_string(i % 10) + "W";
     name.resize(255);
-    h.App().MapList.push_back({name, std::string(250, 'f') + ".map"});
+    h.App().MapList.push_back({name, std::string(250, 'f') + ".map", ""});
   }
   h.Frame();
   for (int i = 0; i < 992; ++i) h.ClickButton(MapButtons, 5);

@@ -323,6 +323,31 @@ TEST(GameRules, FragsAtTheEndEnterTheMapsScoreTableUnderThePlayersName) {
   EXPECT_EQ(saved.Entries[2], (TScoreEntry{3, "Third"}));
 }
 
+// The end message still shows the place; the next menu page says the score was not kept.
+TEST(GameRules, AScoreThatCannotBeSavedIsSaidOnTheNextMenuPage) {
+  GameHarness h("DisableChat=1\n", {{"Short.map", ShortMap()}});
+  h.dir.Write("Maps/Short.sco/inside", "");  // something the game cannot read or replace
+  h.Play("Short.map");
+  h.SkipCountdown();
+  h.Game().Frags = 7;
+  PlayToTheEnd(h);
+  EXPECT_EQ(h.Game().ScoreRank, 1);
+  EXPECT_EQ(h.app->Menu.Notice, "Your score was not saved: the score file cannot be read.");
+  h.Key('A');
+  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+  h.Steps();
+  EXPECT_EQ(h.app->Menu.NoticePage, kMenuPageMaps);
+  EXPECT_TRUE(h.dir.Exists("Maps/Short.sco/inside"));
+
+  // A saved score says nothing.
+  GameHarness g("DisableChat=1\n", {{"Short.map", ShortMap()}});
+  g.Play("Short.map");
+  g.SkipCountdown();
+  g.Game().Frags = 7;
+  PlayToTheEnd(g);
+  EXPECT_EQ(g.app->Menu.Notice, "");
+}
+
 TEST_F(WalkingMatch, ClicksDuringTheReloadAreIgnoredAndTheNextOneFires) {
   h.MoveTo(500, 100);
   h.Click();

@@ -48,7 +48,7 @@ TEST_F(DisplayFixture, FlipPresentsTheBackSurface) {
   EXPECT_EQ(display.FramePixel(15, 15), 0xF800);
   EXPECT_EQ(display.FramePixel(5, 5), 0);
   EXPECT_EQ(display.VBlankWaits, 1);
-  display.SetDisplayOptions(TDisplayOptions{false, false});
+  display.SetDisplayOptions(TDisplayOptions{false, false, {}, false});
   display.Flip();
   EXPECT_EQ(display.VBlankWaits, 1);
 }
@@ -73,7 +73,7 @@ TEST_F(DisplayFixture, LostSurfacesComeBackOnTheNextCanDraw) {
 
 TEST_F(DisplayFixture, RefusedFullScreenLeavesTheDisplayFinalized) {
   display.InitializeDisplay();
-  display.SetDisplayOptions(TDisplayOptions{true, true});
+  display.SetDisplayOptions(TDisplayOptions{true, true, {}, false});
   display.RefuseFullScreen = true;
   try {
     display.InitializeDisplay();

@@ -8,12 +8,12 @@ namespace {
 
 TSettings LoadWith(const TempDir& dir, const std::string& body) {
   dir.Write("Skarveth.ini", "[Skarveth Configuration]\n" + body);
-  return LoadConfig(dir.Root());
+  return LoadConfig(dir.Path("Skarveth.ini"));
 }
 
 TEST(SKConfig, NoFileGivesEveryDefault) {
   TempDir dir;
-  const TSettings s = LoadConfig(dir.Root());
+  const TSettings s = LoadConfig(dir.Path("Skarveth.ini"));
   EXPECT_TRUE(s.FullScreen);
   EXPECT_TRUE(s.VSync);
   EXPECT_EQ(s.FrameDelay, 16);
@@ -26,6 +26,9 @@ TEST(SKConfig, NoFileGivesEveryDefault) {
   EXPECT_FALSE(s.SkipIntro);
   EXPECT_FALSE(s.TestMode);
   EXPECT_FALSE(s.ChatDisabled);
+  EXPECT_EQ(s.WindowWidth, 0);  // the game chooses
+  EXPECT_EQ(s.WindowHeight, 0);
+  EXPECT_FALSE(s.WindowMaximized);
   EXPECT_FALSE(dir.Exists("Skarveth.ini"));  // reading never creates it
 }
 
@@ -57,26 +60,26 @@ TEST(SKConfig, LongNamesAreCut) {
             std::string(2047, 'x'));
 }
 
-TEST(SKConfig, SaveNameWritesOnlyTheName) {
+TEST(SKConfig, SaveSettingsWritesOnlyTheNameByDefault) {
   TempDir dir;
-  SaveName(dir.Root(), "Unknown ^1Skarveth^7er");
+  SaveSettings(dir.Path("Skarveth.ini"), {"Unknown ^1Skarveth^7er"});
   EXPECT_EQ(dir.Read("Skarveth.ini"), "[Skarveth Configuration]\nName=Unknown ^1Skarveth^7er\n");
 
   dir.Write("Skarveth.ini", "; my settings\n[Skarveth Configuration]\nFullScreen=0 ; window\nname=Old\nVSync=0\n");
-  SaveName(dir.Root(), "^2Neo");
+  SaveSettings(dir.Path("Skarveth.ini"), {"^2Neo"});
   EXPECT_EQ(dir.Read("Skarveth.ini"),
             "; my settings\n[Skarveth Configuration]\nFullScreen=0 ; window\nName=^2Neo\nVSync=0\n");
-  EXPECT_EQ(LoadConfig(dir.Root()).PlayerName, "^2Neo");
+  EXPECT_EQ(LoadConfig(dir.Path("Skarveth.ini")).PlayerName, "^2Neo");
 }
 
-TEST(SKConfig, SaveNameIgnoresFailures) {
+TEST(SKConfig, FailedSaveLeavesTheFileAsItWas) {
   TempDir dir;
   dir.Write("Skarveth.ini/inside", "");  // a folder where the file should be
-  SaveName(dir.Root(), "x");
+  SaveSettings(dir.Path("Skarveth.ini"), {"x"});
   EXPECT_TRUE(dir.Exists("Skarveth.ini/inside"));
   TempDir file_dir;
   file_dir.Write("plain", "");
-  SaveName(file_dir.Path("plain/"), "x");  // a path through a regular file
+  SaveSettings(file_dir.Path("plain/Skarveth.ini"), {"x"});  // a path through a regular file
   EXPECT_EQ(file_dir.Read("plain"), "");
 }
 
@@ -100,7 +103,7 @@ void ExpectEverySettingKept(const TSettings& s) {
   EXPECT_TRUE(s.ChatDisabled);
 }
 
-TEST(SKConfig, SaveNameKeepsEverySettingWhenTheHeaderComesTwice) {
+TEST(SKConfig, SaveSettingsKeepsEverySettingWhenTheHeaderComesTwice) {
   TempDir dir;
   for (const bool crlf : {false, true}) {
     std::string text =
@@ -110,14 +113,14 @@ TEST(SKConfig, SaveNameKeepsEverySettingWhenTheHeaderComesTwice) {
         text.insert(at, "\r");
     }
     dir.Write("Skarveth.ini", text);
-    ExpectEverySettingKept(LoadConfig(dir.Root()));
-    SaveName(dir.Root(), "^3New");
-    const TSettings after = LoadConfig(dir.Root());
+    ExpectEverySettingKept(LoadConfig(dir.Path("Skarveth.ini")));
+    SaveSettings(dir.Path("Skarveth.ini"), {"^3New"});
+    const TSettings after = LoadConfig(dir.Path("Skarveth.ini"));
     ExpectEverySettingKept(after);
     EXPECT_EQ(after.PlayerName, "^3New");
-    SaveName(dir.Root(), "Again");  // a second quit loses nothing either
-    ExpectEverySettingKept(LoadConfig(dir.Root()));
-    EXPECT_EQ(LoadConfig(dir.Root()).PlayerName, "Again");
+    SaveSettings(dir.Path("Skarveth.ini"), {"Again"});  // a second quit loses nothing either
+    ExpectEverySettingKept(LoadConfig(dir.Path("Skarveth.ini")));
+    EXPECT_EQ(LoadConfig(dir.Path("Skarveth.ini")).PlayerName, "Again");
   }
 }
 
@@ -126,11 +129,11 @@ TEST(SKConfig, OverLargeFileIsIgnoredAndKept) {
   const std::string big =
       std::string("[Skarveth Configuration]\n") + kEverySetting + std::string(1024 * 1024, '\n');
   dir.Write("Skarveth.ini", big);
-  const TSettings s = LoadConfig(dir.Root());
+  const TSettings s = LoadConfig(dir.Path("Skarveth.ini"));
   EXPECT_TRUE(s.FullScreen);
   EXPECT_EQ(s.PlayerName, kDefaultPlayerName);
   testing::internal::CaptureStderr();
-  SaveName(dir.Root(), "x");
+  SaveSettings(dir.Path("Skarveth.ini"), {"x"});
   EXPECT_NE(testing::internal::GetCapturedStderr().find(dir.Path("Skarveth.ini")),
             std::string::npos);
   EXPECT_EQ(dir.Read("Skarveth.ini"), big);
@@ -140,9 +143,38 @@ TEST(SKConfig, FailedSaveSaysWhichFileAndWhy) {
   TempDir dir;
   dir.Write("plain", "");
   testing::internal::CaptureStderr();
-  SaveName(dir.Path("plain/"), "x");  // a path through a regular file
+  std::string problem;
+  // A path through a regular file stops root too.
+  EXPECT_FALSE(SaveSettings(dir.Path("plain/Skarveth.ini"), {"x"}, &problem));
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Cannot save the name to " + dir.Path("plain/Skarveth.ini") + ": Not a directory\n");
+            "Cannot save the settings to " + dir.Path("plain/Skarveth.ini") +
+                ": cannot make the folder " + dir.Path("plain") + ": Not a directory\n");
+  EXPECT_EQ(problem, "cannot make the folder " + dir.Path("plain") + ": Not a directory");
+}
+
+// The window's settings go into the same single write as the name, only when this run changed
+// them; a missing folder is made for the file.
+TEST(SKConfig, WindowSettingsAreWrittenWithTheName) {
+  TempDir dir;
+  dir.Write("Skarveth.ini", "; mine\n[Skarveth Configuration]\nFullScreen=1 ; note\nVSync=0\n");
+  TClosingSettings values("Ann");
+  values.FullScreen = false;
+  values.WindowWidth = 1000;
+  values.WindowHeight = 750;
+  values.WindowMaximized = true;
+  EXPECT_TRUE(SaveSettings(dir.Path("Skarveth.ini"), values));
+  EXPECT_EQ(dir.Read("Skarveth.ini"),
+            "; mine\n[Skarveth Configuration]\nFullScreen=0\nVSync=0\nName=Ann\n"
+            "WindowWidth=1000\nWindowHeight=750\nWindowMaximized=1\n");
+  const TSettings s = LoadConfig(dir.Path("Skarveth.ini"));
+  EXPECT_FALSE(s.FullScreen);
+  EXPECT_EQ(s.WindowWidth, 1000);
+  EXPECT_EQ(s.WindowHeight, 750);
+  EXPECT_TRUE(s.WindowMaximized);
+  EXPECT_FALSE(s.VSync);
+
+  EXPECT_TRUE(SaveSettings(dir.Path("new/skarveth/Skarveth.ini"), {"Bo"}));
+  EXPECT_EQ(dir.Read("new/skarveth/Skarveth.ini"), "[Skarveth Configuration]\nName=Bo\n");
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST(Skpack, PacksAFolderThatTheGameReadsBackByteForByte) {
   EXPECT_NE(run.output.find("4 members"), std::string::npos) << run.output;
 
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(dir.Root()));
+  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
   ASSERT_EQ(data.ArchiveDir().size(), 4u);
   EXPECT_EQ(data.ArchiveDir()[0].name, "a.txt");  // folders pack in name order
   EXPECT_EQ(data.ArchiveDir()[3].name, "extra.def");

@@ -21,7 +21,10 @@ std::vector<Row> Rows(const TImageList& list) {
 
 class AssetSets : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(h.app->Data.OpenArchive(h.desktop.programDir)); }
+  void SetUp() override {
+    ASSERT_TRUE(h.app->Data.OpenArchive(h.desktop.programDir + "Skarveth.dat",
+                                        h.desktop.programDir + "Data/"));
+  }
   ShellHarness h;
 };
 
@@ -66,7 +69,8 @@ TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
   auto members = FullMemberSet();
   members.erase(members.begin() + 8);  // Menu_Background.bmp
   h.WriteFile("Skarveth.dat", MakeArchive(members));
-  ASSERT_TRUE(h.app->Data.OpenArchive(h.desktop.programDir));
+  ASSERT_TRUE(h.app->Data.OpenArchive(h.desktop.programDir + "Skarveth.dat",
+                                      h.desktop.programDir + "Data/"));
   LoadIntroImages(*h.app);
   EXPECT_EQ(FindImage(h.app->DXImageList(), "Menu_Logo.bmp").PatternHeight, 3);
   EXPECT_EQ(FindImage(h.app->DXImageList(), "Menu_Background.bmp").Picture.Width, 0);

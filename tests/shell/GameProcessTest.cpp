@@ -44,7 +44,7 @@ class GameFolder {
       const std::string entry = *e;
       bool drop = false;
       for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=",
-                               "SDL_AUDIODRIVER=", "XDG_RUNTIME_DIR="})
+                               "SDL_AUDIODRIVER=", "XDG_RUNTIME_DIR=", "HOME="})
         drop |= entry.starts_with(name);
       if (!drop) env.push_back(entry);
     }
@@ -117,8 +117,10 @@ TEST(GameProcess, WithoutADisplayItSaysSoAndEnds) {
 
 TEST(GameProcess, InterruptClosesNormallyAndASecondCopySaysWhyItLeaves) {
   GameFolder folder(kIni);
+  TempDir home;
   // Asked for by name, the driver that draws nowhere is fine.
-  const std::vector<std::string> headless = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"};
+  const std::vector<std::string> headless = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy",
+                                             "HOME=" + home.Path()};
   const pid_t game = folder.Start(headless, "first.txt");
   ASSERT_TRUE(WaitUntilCatchingInterrupts(game));
 
@@ -128,8 +130,10 @@ TEST(GameProcess, InterruptClosesNormallyAndASecondCopySaysWhyItLeaves) {
 
   ::kill(game, SIGINT);
   EXPECT_EQ(WaitForExit(game), 0);
-  // The normal close wrote the name back: the default one, since the file had none.
+  // The normal close wrote the name back: the default one, since the file had none. The
+  // ready-to-play folder keeps it beside the program and leaves the player's home alone.
   EXPECT_EQ(folder.Read("Skarveth.ini"), kIni + "Name=Unknown ^1Skarveth^7er\n");
+  EXPECT_EQ(home.Count(), 0);
 }
 
 }  // namespace

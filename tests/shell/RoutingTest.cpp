@@ -130,7 +130,7 @@ TEST_F(ScreenExits, CreditsLeaveOnEscapeOrClickOnlyAndKeepTheMenuPictures) {
 
 TEST_F(ScreenExits, AMapThatCannotBeLoadedReturnsSilentlyToTheMapPage) {
   h.WriteFile("Maps/Broken.map", std::string("SKARVETH_MAP"));
-  h.app->MapList = {{"Broken", "Broken.map"}};
+  h.app->MapList = {{"Broken", "Broken.map", h.desktop.programDir + "Maps/"}};
   EnterGame(*h.app);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);

@@ -11,6 +11,7 @@
 #include "common/FileIo.h"
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoRecorder.h"
+#include "game/shell/SKInit.h"
 #include "platform/null/CallLog.h"
 #include "platform/null/FakeClock.h"
 #include "platform/null/NullDisplay.h"
@@ -158,7 +159,8 @@ bool Record(const std::string& gameDir, const std::string& outDir, DemoCase demo
       audio,
       [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
       gameDir + "DejaVuSans-Bold.ttf"};
-  TDemoRecorder recorder(BeginDemo(dir, demoCase.seed));
+  const TGamePaths paths = ReadyToPlayPaths(dir);
+  TDemoRecorder recorder(BeginDemo(paths, ReadStartSettings(paths, {}), demoCase.seed));
   std::vector<std::string> checkpoints;
   {
     Application app(std::move(services));

@@ -14,6 +14,7 @@
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoPlayer.h"
 #include "game/shell/Application.h"
+#include "game/shell/GamePaths.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/ProgramDir.h"
 #include "platform/null/CallLog.h"
@@ -30,8 +31,9 @@ constexpr const char* kUsage =
     "usage: SKDEMO [--frames N,M,... --out DIR] [--game DIR] DEMO\n"
     "  plays DEMO headless and prints its checkpoints;\n"
     "  --frames writes the frames of those ticks as DIR/tick-NNNNNNN.png;\n"
-    "  --game names the game folder whose archive and maps the demo needs\n"
-    "  (default: the folder SKDEMO is in)";
+    "  --game names the folder of the game whose archive and maps the demo needs\n"
+    "  (default: the folder SKDEMO is in; an installed game's folder also means\n"
+    "  the player's own maps, scores and Data files)";
 
 struct Options {
   std::string Demo;
@@ -102,11 +104,15 @@ int main(int argc, char** argv) {
   if (!read.Demo) return Refuse(options.Demo + ": " + read.Error);
   const sk::TDemo& demo = *read.Demo;
 
+  std::string refusal;
+  // The game's files are found as the game in that folder finds them.
+  const auto paths = sk::FindGamePaths(options.GameDir, sk::ProcessUserEnvironment(),
+                                       sk::InstalledDataFromProgram(), refusal);
+  if (!paths) return Refuse(refusal);
   sk::TSettings look;
   look.FullScreen = false;
   look.VSync = false;
-  std::string refusal;
-  const auto sandbox = sk::TDemoSandbox::Create(demo, options.GameDir, look, refusal);
+  const auto sandbox = sk::TDemoSandbox::Create(demo, *paths, look, refusal);
   if (!sandbox) return Refuse(refusal);
 
   sk::CallLog log;
@@ -123,7 +129,7 @@ int main(int argc, char** argv) {
                              [](sk::TSurface& surface, sk::TImageList& images) {
                                return std::make_unique<sk::TNullDisplay>(surface, images);
                              },
-                             options.GameDir + "DejaVuSans-Bold.ttf"};
+                             paths->FontFile()};
 
   sk::TDemoPlayer player(demo, Print);
   sk::TFramePictures pictures(options.Frames, options.OutDir);

@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     AddImage(g.Images, "Trail.bmp", TPicture(12, 64, TRgb{60, 120, 255}), true, 0, true);
     {
       TSdlDisplay display(g.BackSurface, g.Images);
-      display.SetDisplayOptions(TDisplayOptions{fullScreen, true});
+      display.SetDisplayOptions(TDisplayOptions{fullScreen, true, {}, false});
       display.InitializeDisplay();
       const Uint64 end = SDL_GetTicks64() + static_cast<Uint64>(seconds * 1000);
       for (int tick = 0; SDL_GetTicks64() < end; ++tick) {

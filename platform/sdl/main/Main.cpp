@@ -1,13 +1,19 @@
-// The game's program entry: one copy at a time, the SDL back-ends, the main window's loop.
+// The game's program entry: the command line, one copy at a time, the SDL back-ends, the main
+// window's loop.
 #include <SDL.h>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
+#include "common/FileIo.h"
 #include "game/demo/DemoSession.h"
 #include "game/shell/Application.h"
+#include "game/shell/CommandLine.h"
+#include "game/shell/GamePaths.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/ProgramDir.h"
+#include "game/shell/SKInit.h"
 #include "platform/sdl/DisplaySdl.h"
 #include "platform/sdl/SdlAudioEngine.h"
 #include "platform/sdl/SdlClock.h"
@@ -17,16 +23,57 @@
 #include "platform/sdl/StartChecks.h"
 
 namespace {
-// Shipped beside the program, so no system font lookup happens at run time.
-constexpr const char* kFontFile = "DejaVuSans-Bold.ttf";
+
+// Says why the game does not start, on standard error only: no window has been opened.
+int Refuse(const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", sk::kApplicationTitle, message.c_str());
+  return 1;
+}
+
+// Answers --help and --version, and refuses a wrong command line; nothing when the game is to
+// run.
+std::optional<int> AnswerCommandLine(const sk::TCommandLine& command, const std::string& program,
+                                     const std::optional<sk::TGamePaths>& paths) {
+  if (!command.Error.empty()) {
+    std::fprintf(stderr, "%s: %s\n%s", program.c_str(), command.Error.c_str(),
+                 sk::CommandLineUsage(program).c_str());
+    return 2;
+  }
+  if (command.Help) {
+    std::fputs(sk::CommandLineHelp(program).c_str(), stdout);
+    if (paths) std::fputs(sk::FilesHelp(*paths).c_str(), stdout);
+    return 0;
+  }
+  if (command.Version) {
+    std::printf("%s\n", sk::VersionLine().c_str());
+    return 0;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string program = argc > 0 ? sk::NameOf(argv[0]) : "skarveth";
   const sk::TCommandLine command = sk::ParseCommandLine(argc, argv);
-  if (!command.Error.empty()) {
-    std::fprintf(stderr, "%s\n%s\n", command.Error.c_str(), sk::kCommandLineUsage);
-    return 2;
+  std::string problem;
+  const auto paths = sk::FindGamePaths(sk::FindProgramDir(), sk::ProcessUserEnvironment(),
+                                       sk::InstalledDataFromProgram(), problem);
+  if (const auto status = AnswerCommandLine(command, program, paths)) return *status;
+  if (!paths) return Refuse("Cannot start: " + problem + ".");
+  if (!command.TestMap.empty()) {
+    if (const auto mapProblem = sk::TestMapProblem(command.TestMap))
+      return Refuse("Cannot load test map: \"" + command.TestMap + "\" (" + *mapProblem + ")");
   }
+  sk::SdlDesktop desktop(*paths);
+  // A playback prints its checkpoints, the same lines SKDEMO prints.
+  sk::TDemoSession demo(command, [](const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+  });
+  std::string message;
+  if (!demo.Prepare(desktop, message)) return Refuse(message);
+
   sk::SingleInstanceLock lock;
   if (!lock.Acquire()) {  // another copy runs: leave as before, but say why
     std::fprintf(stderr, "%s is already running.\n", sk::kApplicationTitle);
@@ -45,30 +92,21 @@ int main(int argc, char** argv) {
 
   sk::SdlClock clock;
   sk::SdlEventSource events(clock);
-  sk::SdlDesktop desktop;
   sk::SdlAudioEngine audio;
-  // A playback prints its checkpoints, the same lines SKDEMO prints.
-  sk::TDemoSession demo(command, [](const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-  });
-  std::string message;
-  if (!demo.Prepare(desktop, message)) {
-    desktop.ShowErrorBox(sk::kApplicationTitle, message, "");
-    SDL_Quit();
-    return 1;
-  }
-  sk::ShellServices services{
-      clock, events, demo.SessionDesktop(desktop), audio,
-      [&desktop](sk::TSurface& surface, sk::TImageList& images) {
-        auto display = std::make_unique<sk::TSdlDisplay>(surface, images);
-        desktop.SetDisplay(display.get());
-        return display;
-      },
-      sk::FindProgramDir() + kFontFile};
+  sk::ShellServices services{clock,
+                             events,
+                             demo.SessionDesktop(desktop),
+                             audio,
+                             [&desktop](sk::TSurface& surface, sk::TImageList& images) {
+                               auto display = std::make_unique<sk::TSdlDisplay>(surface, images);
+                               desktop.SetDisplay(display.get());
+                               return display;
+                             },
+                             paths->FontFile()};
   int status = 0;
   {
     sk::Application app(std::move(services));
+    app.Start = sk::StartOptions(command);
     demo.Attach(app);
     status = sk::RunApplication(app);
     desktop.SetDisplay(nullptr);

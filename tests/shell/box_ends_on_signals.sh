@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# While the game's error box waits for its OK, Ctrl+C (SIGINT) and a kill (SIGTERM) must still
+# end the game, and the box (drawn by a child process on X11) must go with it.
+#   box_ends_on_signals.sh GAME_DIR
+# Exit status 77 (skipped) when Xvfb or xwininfo is not installed.
+set -euo pipefail
+game_dir=$1
+command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
+command -v xwininfo >/dev/null || { echo "xwininfo (x11-utils) is not installed"; exit 77; }
+
+work=$(mktemp -d /tmp/skbox.XXXXXX)
+xvfb_pid=
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A game folder without its archive: the start ends in the "Cannot load data file." box.
+mkdir -p "$work/game" "$work/run"
+cp "$game_dir/Skarveth" "$game_dir/DejaVuSans-Bold.ttf" "$work/game/"
+printf '[Skarveth Configuration]\nFullScreen=0\n' > "$work/game/Skarveth.ini"
+chmod 700 "$work/run"
+
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+boxes() { xwininfo -root -tree | grep -c '"Codename: Skarveth"' || true; }
+
+for signal in INT TERM; do
+  (cd "$work/game" && XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy exec ./Skarveth) \
+    > "$work/out.txt" 2>&1 &
+  game_pid=$!
+  for _ in $(seq 300); do [ "$(boxes)" -gt 0 ] && break; sleep 0.1; done
+  [ "$(boxes)" -gt 0 ] || { echo "no error box appeared:"; cat "$work/out.txt"; exit 1; }
+  kill -"$signal" "$game_pid"
+  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$game_pid" 2>/dev/null; then
+    echo "SIG$signal did not end the game while its box was open"
+    exit 1
+  fi
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=
+  for _ in $(seq 50); do [ "$(boxes)" -eq 0 ] && break; sleep 0.1; done
+  [ "$(boxes)" -eq 0 ] || { echo "the box outlived the game after SIG$signal"; exit 1; }
+  echo "SIG$signal ended the game and its box"
+done
