@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "common/FileIo.h"
 #include "common/IniFile.h"
@@ -69,7 +70,10 @@ std::string InstalledDataFromProgram() { return SK_INSTALL_DATA_FROM_BIN; }
 std::optional<TGamePaths> FindGamePaths(const std::string& programDir, const TUserEnvironment& env,
                                         const std::string& dataFromProgram, std::string& problem) {
   const std::string program = WithSlash(programDir);
-  const std::string data = WithSlash(program + dataFromProgram);
+  // The program's folder comes from /proc/self/exe with every link resolved, so dropping the
+  // "bin/.." lexically names the same folder, and the player sees a plain path in messages.
+  const std::string data =
+      WithSlash(std::filesystem::path(program + dataFromProgram).lexically_normal().string());
   if (GetFileKind(data + kInstallMarkerName) != FileKind::Regular) return ReadyToPlayPaths(program);
   if (!env.Home.starts_with('/') &&
       (!env.XdgConfigHome.starts_with('/') || !env.XdgDataHome.starts_with('/'))) {

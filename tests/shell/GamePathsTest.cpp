@@ -20,7 +20,7 @@ class InstallTree {
     if (marker) tree.Write("share/skarveth/install-marker", "installed\n");
   }
   std::string Bin() const { return tree.Path("bin/"); }
-  std::string Data() const { return tree.Path("bin/../share/skarveth/"); }
+  std::string Data() const { return tree.Path("share/skarveth/"); }
 
   TempDir tree;
   TempDir home;
