@@ -50,6 +50,12 @@ TEST_F(Intro, ProgressRoundsHalvesToEven) {
   EXPECT_EQ(IntroProgress(At(0, 124), 62), 62);
   EXPECT_EQ(IntroProgress(At(22, 46), 208 - 40), 168);
   EXPECT_EQ(IntroProgress(At(18, 1), 640), 21);  // 20.6
+  // Exact halves that 80-bit floating point, divided first, misses (97.49999...): 130 x 93 /
+  // 124 = 97.5, and the logo's rise for a logo half 5 or 15 high at step 22, tick 23.
+  EXPECT_EQ(IntroProgress(At(3, 93), 130), 98);
+  EXPECT_EQ(IntroProgress(At(3, 93), -130), -98);
+  EXPECT_EQ(IntroProgress(At(22, 23), 208 - 5), 102);  // 101.5
+  EXPECT_EQ(IntroProgress(At(22, 23), 208 - 15), 96);  // 96.5
 }
 
 TEST_F(Intro, TheFirstModelHopsAcrossInThreeHopsLeaningIntoThem) {
