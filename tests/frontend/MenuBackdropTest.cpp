@@ -37,8 +37,8 @@ TEST(MenuBackdrop, TheLogoStandsCentredAt32OnTheMainPageOnly) {
   h.Start();
   EnterMenu(*h.app, kMenuPageMain);
   const std::uint16_t upper = Px(kUpperHalfColor), lower = Px(kLowerHalfColor);
-  for (std::uint8_t page : {kMenuPageMain, kMenuPageExit, kMenuPageName, kMenuPageMaps,
-                            kMenuPageScores}) {
+  for (std::uint8_t page :
+       {kMenuPageMain, kMenuPageExit, kMenuPageName, kMenuPageMaps, kMenuPageScores}) {
     h.app->Menu.MenuPage = page;
     MenuStep(*h.app);
     // The whole 300 x 80 picture at ((640 - 300) div 2, 32).
