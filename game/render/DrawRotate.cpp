@@ -10,7 +10,6 @@ namespace sk {
 namespace {
 
 using draw::Axis;
-using draw::RunInside;
 using draw::TAxis;
 using draw::ToFixed;
 using draw::TSpan;
@@ -118,6 +117,7 @@ void ForEachRotatedRun(Run run, int fw, int fh, TSurface& surface, const TRotati
   const TAxis across = Axis(run.StepU, fw);
   const TAxis down = Axis(run.StepV, fh);
   const std::int64_t width = r.X1 - r.X0 + 1;
+  draw::TRowRuns runs(across, down, width, r.Sin * r.ScaleU * 65536.0);
   const double rx = r.X0 + 0.5 - r.X;
   // Rows are worked out in blocks, first where every row starts and its run, then the runs:
   // the rows' sums do not wait for each other, nor for the pixels.
@@ -131,7 +131,7 @@ void ForEachRotatedRun(Run run, int fw, int fh, TSurface& surface, const TRotati
       u0[i] = ToFixed((rx * r.Cos + ry * r.Sin + r.PivotU) * r.ScaleU);
       v0[i] = ToFixed((-rx * r.Sin + ry * r.Cos + r.PivotV) * r.ScaleV);
     }
-    for (int i = 0; i < rows; ++i) spans[i] = RunInside(u0[i], v0[i], across, down, width);
+    for (int i = 0; i < rows; ++i) spans[i] = runs.Next(u0[i], v0[i]);
     for (int i = 0; i < rows; ++i) {
       // The row after next is fetched while this one is drawn: a slanted run's rows lie in
       // different cache lines, which the processor cannot guess.

@@ -50,20 +50,74 @@ bool Inside(std::int64_t start, const TAxis& axis, std::int64_t k) {
   return at >= 0 && at < axis.Limit;
 }
 
+// Whether pixel k lies at or past where the position on `axis` of a row starting at `start`
+// crosses into the frame (`entering`) or out of it. Moving along the row in the step's
+// direction, the position crosses 0 and then Limit; turned round, both are a lower bound.
+bool Reached(std::int64_t start, const TAxis& axis, std::int64_t k, bool entering) {
+  const std::int64_t position = start + k * axis.Step;
+  if (axis.Step > 0) return position >= (entering ? 0 : axis.Limit);
+  return position < (entering ? axis.Limit : 0);
+}
+
+// Pixel k is the first one reached: the one before it was not (k = 0 and k = n stand for the
+// row's ends).
+bool IsBoundary(std::int64_t start, const TAxis& axis, std::int64_t k, std::int64_t n,
+                bool entering) {
+  const bool before = k > 0 && Reached(start, axis, k - 1, entering);
+  const bool at = k == n || Reached(start, axis, k, entering);
+  return !before & at;
+}
+
+constexpr double kOne32 = 4294967296.0;                // 1.0 in 32.32
+constexpr double kTrackLimit = 1073741824.0 * kOne32;  // 2^30 pixels in 32.32
+
+std::int64_t Ceil32(std::int64_t x) { return (x + (std::int64_t{1} << 32) - 1) >> 32; }
+
 }  // namespace
+
+TRowRuns::TRowRuns(const TAxis& across, const TAxis& down, std::int64_t n, double rowStep)
+    : across_(across), down_(down), n_(n) {
+  const double slope = across.Step == 0 ? 0.0 : -rowStep * across.Inverse * kOne32;
+  canTrack_ = across.Step != 0 && slope > -kTrackLimit && slope < kTrackLimit;
+  if (canTrack_) slope_ = static_cast<std::int64_t>(slope);
+}
+
+void TRowRuns::Track(std::int64_t u0) {
+  const double atZero = static_cast<double>(-u0) * across_.Inverse * kOne32;
+  const double atLimit = static_cast<double>(across_.Limit - u0) * across_.Inverse * kOne32;
+  const double entering = across_.Step > 0 ? atZero : atLimit;
+  const double leaving = across_.Step > 0 ? atLimit : atZero;
+  tracking_ = canTrack_ && entering > -kTrackLimit && entering < kTrackLimit &&
+              leaving > -kTrackLimit && leaving < kTrackLimit;
+  if (!tracking_) return;
+  first_ = static_cast<std::int64_t>(entering);
+  end_ = static_cast<std::int64_t>(leaving);
+}
+
+[[gnu::always_inline]] inline bool TRowRuns::Guess(std::int64_t u0, TSpan& span) {
+  first_ += slope_;
+  end_ += slope_;
+  span = {std::clamp<std::int64_t>(Ceil32(first_), 0, n_),
+          std::clamp<std::int64_t>(Ceil32(end_), 0, n_)};
+  return IsBoundary(u0, across_, span.First, n_, true) &
+         IsBoundary(u0, across_, span.End, n_, false);
+}
+
+TSpan TRowRuns::Next(std::int64_t u0, std::int64_t v0) {
+  TSpan u;
+  if (!tracking_ || !Guess(u0, u)) {
+    u = SpanInside(u0, across_, n_);
+    Track(u0);
+  }
+  if (u.First >= u.End) return u;
+  // Positions move in a straight line: inside at both ends means inside all along.
+  if (Inside(v0, down_, u.First) && Inside(v0, down_, u.End - 1)) return u;
+  const TSpan v = SpanInside(v0, down_, n_);
+  return {std::max(u.First, v.First), std::min(u.End, v.End)};
+}
 
 TAxis Axis(std::int64_t step, int pixels) {
   return {step, std::int64_t{pixels} << 16, step == 0 ? 0.0 : 1.0 / static_cast<double>(step)};
-}
-
-TSpan RunInside(std::int64_t u0, std::int64_t v0, const TAxis& across, const TAxis& down,
-                std::int64_t n) {
-  const TSpan u = SpanInside(u0, across, n);
-  if (u.First >= u.End) return u;
-  // Positions move in a straight line: inside at both ends means inside all along.
-  if (Inside(v0, down, u.First) && Inside(v0, down, u.End - 1)) return u;
-  const TSpan v = SpanInside(v0, down, n);
-  return {std::max(u.First, v.First), std::min(u.End, v.End)};
 }
 
 }  // namespace sk::draw
