@@ -1,146 +1,16 @@
 #include "mapbuilder/MapWarnings.h"
 
-#include <climits>
-
 #include "common/FileIo.h"
 
 namespace sk {
-namespace {
-
-constexpr std::int32_t kScreenWidth = 640;
-constexpr std::int32_t kScreenHeight = 480;
-
-std::uint32_t BigEndian16(std::span<const std::uint8_t> b, std::size_t at) {
-  return (std::uint32_t{b[at]} << 8) | b[at + 1];
-}
-
-std::int32_t LittleEndian32(std::span<const std::uint8_t> b, std::size_t at) {
-  return static_cast<std::int32_t>(std::uint32_t{b[at]} | (std::uint32_t{b[at + 1]} << 8) |
-                                   (std::uint32_t{b[at + 2]} << 16) |
-                                   (std::uint32_t{b[at + 3]} << 24));
-}
-
-// Start-of-frame markers: C0..CF except DHT (C4), JPG (C8) and DAC (CC).
-bool IsFrameMarker(std::uint8_t marker) {
-  return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-}
-
-// Markers that stand alone, without a length: TEM and the restart markers.
-bool IsStandalone(std::uint8_t marker) {
-  return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
-}
-
-std::string SizeText(const TPictureSize& s) {
-  return std::to_string(s.Width) + " x " + std::to_string(s.Height);
-}
-
-bool FitsScreen(const TPictureSize& s) {
-  return s.Width == kScreenWidth && s.Height == kScreenHeight;
-}
-
-bool OnScreen(std::int32_t x, std::int32_t y) {
-  return x >= 0 && x < kScreenWidth && y >= 0 && y < kScreenHeight;
-}
-
-std::string PointText(std::int32_t x, std::int32_t y) {
-  return std::to_string(x) + "," + std::to_string(y);
-}
-
-void CheckBackground(const std::string& file, std::span<const std::uint8_t> bytes,
-                     std::vector<std::string>& warnings) {
-  const bool jpeg_start =
-      bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
-  if (!jpeg_start) {
-    warnings.push_back(file + ": the background is not a JPEG file");
-    return;
-  }
-  const auto size = JpegFrameSize(bytes);
-  if (!size) {
-    warnings.push_back(file + ": the background's JPEG frame size cannot be found");
-  } else if (!FitsScreen(*size)) {
-    warnings.push_back(file + ": the background is " + SizeText(*size) +
-                       " pixels; the game needs 640 x 480");
-  }
-}
-
-void CheckMask(const std::string& file, std::span<const std::uint8_t> bytes,
-               std::vector<std::string>& warnings) {
-  if (bytes.empty()) {
-    warnings.push_back(file + ": the mask file is empty; the game plays the map without a mask");
-    return;
-  }
-  const auto size = BmpSize(bytes);
-  if (!size) {
-    warnings.push_back(file + ": the mask is not a BMP file");
-  } else if (!FitsScreen(*size)) {
-    warnings.push_back(file + ": the mask is " + SizeText(*size) +
-                       " pixels; the game needs 640 x 480");
-  }
-}
-
-void CheckWaypoints(const TMapDescription& d, std::vector<std::string>& warnings) {
-  const std::string off = " lies off the 640 x 480 screen";
-  for (std::size_t i = 0; i < d.Content.Paths.size(); ++i) {
-    const auto& path = d.Content.Paths[i];
-    for (std::size_t j = 0; j < path.size(); ++j) {
-      if (OnScreen(path[j].X, path[j].Y)) continue;
-      warnings.push_back("[Path " + std::to_string(i + 1) + " Waypoint " + std::to_string(j + 1) +
-                         "] " + PointText(path[j].X, path[j].Y) + off);
-    }
-  }
-  if (!OnScreen(d.Content.FinalX, d.Content.FinalY))
-    warnings.push_back("FinalWaypoint " + PointText(d.Content.FinalX, d.Content.FinalY) + off);
-}
-
-}  // namespace
-
-std::optional<TPictureSize> JpegFrameSize(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8) return std::nullopt;
-  std::size_t at = 2;
-  for (;;) {
-    // A marker is 0xFF (any number of fill bytes 0xFF) and a code.
-    if (at >= bytes.size() || bytes[at] != 0xFF) return std::nullopt;
-    while (at < bytes.size() && bytes[at] == 0xFF) ++at;
-    if (at >= bytes.size()) return std::nullopt;
-    const std::uint8_t marker = bytes[at++];
-    if (IsStandalone(marker)) continue;
-    // The end of the picture or its scan data, before any frame header: no frame at all.
-    if (marker == 0xD9 || marker == 0xDA || at + 2 > bytes.size()) return std::nullopt;
-    const std::size_t length = BigEndian16(bytes, at);
-    if (length < 2 || length > bytes.size() - at) return std::nullopt;
-    if (IsFrameMarker(marker)) {
-      // Precision, then the height and the width, both big-endian.
-      if (length < 7) return std::nullopt;
-      return TPictureSize{static_cast<std::int32_t>(BigEndian16(bytes, at + 5)),
-                          static_cast<std::int32_t>(BigEndian16(bytes, at + 3))};
-    }
-    at += length;
-  }
-}
-
-std::optional<TPictureSize> BmpSize(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < 18 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
-  const std::int32_t header = LittleEndian32(bytes, 14);
-  if (header == 12) {  // the old core header: 16-bit width and height
-    if (bytes.size() < 22) return std::nullopt;
-    return TPictureSize{static_cast<std::int32_t>(bytes[18] | (bytes[19] << 8)),
-                        static_cast<std::int32_t>(bytes[20] | (bytes[21] << 8))};
-  }
-  if (header < 40 || bytes.size() < 26) return std::nullopt;
-  const std::int32_t height = LittleEndian32(bytes, 22);
-  // A negative height is a picture stored top row first; INT32_MIN has no positive twin.
-  if (height == INT32_MIN) return std::nullopt;
-  return TPictureSize{LittleEndian32(bytes, 18), height < 0 ? -height : height};
-}
 
 std::vector<std::string> FindMapWarnings(const TMapDescription& d,
                                          std::span<const std::uint8_t> background,
                                          std::span<const std::uint8_t> mask) {
-  std::vector<std::string> warnings;
-  CheckBackground(NormalizeSeparators(d.BackgroundJPEG), background, warnings);
-  if (!d.MaskBMP.empty()) CheckMask(NormalizeSeparators(d.MaskBMP), mask, warnings);
-  CheckWaypoints(d, warnings);
-  return warnings;
+  std::optional<TMapPicture> maskPicture;
+  if (!d.MaskBMP.empty()) maskPicture = TMapPicture{NormalizeSeparators(d.MaskBMP), mask};
+  return FindMapWarnings(d.Content, TMapPicture{NormalizeSeparators(d.BackgroundJPEG), background},
+                         maskPicture);
 }
 
 }  // namespace sk

@@ -61,7 +61,10 @@ void TCheckpointWatch::ObserveMatch(const Application& app, std::uint32_t tick,
   for (std::size_t i = 0; i < count; ++i) {
     const TWalkingModel& before = models_[i];
     const TWalkingModel& now = game.WalkingModels[i];
-    if (!before.Active || now.Active) continue;
+    // A model waiting with no delay left enters in the next running step; if it is gone
+    // after it, with a new delay, it was shot or arrived in that same step.
+    const bool spawned = !before.Active && before.Delay == 0 && (now.Active || now.Delay != 0);
+    if (!(before.Active || spawned) || now.Active) continue;
     // A kill starts the death display; an arrival leaves it alone.
     const char* what = now.Dying > before.Dying ? "kill" : "arrival";
     lines.push_back(at + what + " entry " + std::to_string(i) + " model " +

@@ -24,10 +24,19 @@ int RoundToEven(long double v) { return static_cast<int>(std::nearbyint(v)); }
 }  // namespace
 
 int IntroProgress(const TIntroState& intro, int n) {
-  // Divided first, then multiplied, in extended precision: exact halves such as
-  // 510 x 93 / 124 = 382.5 stay on the half and round to even, where doubles land beside them.
-  const long double perTick = static_cast<long double>(n) / StepDuration(intro.IntroStep);
-  return RoundToEven(perTick * intro.IntroTick);
+  // n x tick / duration exactly, in integers, so that every machine draws the same frames:
+  // halves such as 510 x 93 / 124 = 382.5 round to even, which floating point (divided
+  // first, then multiplied) gets right only where its precision happens to suffice.
+  const std::int64_t duration = StepDuration(intro.IntroStep);
+  const std::int64_t product = std::int64_t{n} * intro.IntroTick;
+  std::int64_t quotient = product / duration;
+  std::int64_t rest = product % duration;
+  if (rest < 0) {  // the floor, for a negative n
+    --quotient;
+    rest += duration;
+  }
+  if (2 * rest > duration || (2 * rest == duration && quotient % 2 != 0)) ++quotient;
+  return static_cast<int>(quotient);
 }
 
 TIntroHop IntroModelHop(const TIntroState& intro) {

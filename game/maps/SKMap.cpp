@@ -75,6 +75,13 @@ MapLoadResult LoadParsedMap(TMapState& map, TImageList& images,
   }
 }
 
+// After a failed load no map is loaded: no paths, no scenery and no walking models, so that
+// nothing can read a path table through a model sized for another map.
+void ForgetMap(TMapState& map, const SizeWalkingModels& size_walking_models) {
+  map = TMapState{};
+  size_walking_models(0);
+}
+
 }  // namespace
 
 const char* DescribeMapLoadResult(MapLoadResult result) {
@@ -107,10 +114,14 @@ MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
                                std::span<const std::uint8_t> bytes,
                                const SizeWalkingModels& size_walking_models) {
   map.Paths = {};
-  if (!IsMapFile(bytes)) return MapLoadResult::NotAMap;
-  const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
-  if (!info) return MapLoadResult::Truncated;
-  return LoadParsedMap(map, images, bytes, *info, size_walking_models);
+  MapLoadResult result = MapLoadResult::NotAMap;
+  if (IsMapFile(bytes)) {
+    const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
+    result = info ? LoadParsedMap(map, images, bytes, *info, size_walking_models)
+                  : MapLoadResult::Truncated;
+  }
+  if (result != MapLoadResult::Loaded) ForgetMap(map, size_walking_models);
+  return result;
 }
 
 std::optional<std::vector<std::uint8_t>> ReadMapFileBytes(const std::string& file_name) {
@@ -134,7 +145,10 @@ MapLoadResult LoadMapFile(TMapState& map, TImageList& images, const std::string&
                           const SizeWalkingModels& size_walking_models) {
   map.Paths = {};
   const auto bytes = ReadMapFileBytes(file_name);
-  if (!bytes) return MapLoadResult::Unreadable;
+  if (!bytes) {
+    ForgetMap(map, size_walking_models);
+    return MapLoadResult::Unreadable;
+  }
   return LoadMapFromBytes(map, images, *bytes, size_walking_models);
 }
 

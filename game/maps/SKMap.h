@@ -54,15 +54,15 @@ enum class MapLoadResult {
 // One line for a map author saying why the game refuses the map.
 const char* DescribeMapLoadResult(MapLoadResult result);
 
-// Called with the map's path count once its paths are known: sizes WalkingModels to it and
-// puts every model back to the start of its path.
+// Called with the map's path count once its paths are known, and with 0 when the load
+// fails: sizes WalkingModels to it and puts every model back to the start of its path.
 using SizeWalkingModels = std::function<void(std::size_t path_count)>;
 
 // Loads the map held by `bytes` into `map`, the images "Map_Background.jpg" and
 // "Map_Mask.bmp" of `images` (which must exist) and, through `size_walking_models`, the
-// walking models. A failure leaves what was done before it: Paths is emptied first,
-// a bad background comes after the paths and walking models are set, a bad mask after the
-// background image and MapHasMask are set.
+// walking models. A failure leaves no map: no paths, MapHasMask false and the walking models
+// sized to 0; the images keep what was decoded before it (a bad mask comes after the
+// background).
 MapLoadResult LoadMapFromBytes(TMapState& map, TImageList& images,
                                std::span<const std::uint8_t> bytes,
                                const SizeWalkingModels& size_walking_models);

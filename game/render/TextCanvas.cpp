@@ -3,33 +3,10 @@
 #include <algorithm>
 
 #include "common/Cp1252.h"
+#include "game/render/GlyphBlit.h"
 #include "game/render/GlyphCache.h"
 
 namespace sk {
-namespace {
-
-// Mixes a colour into a pixel by a glyph's coverage (0 keeps the pixel, 255 replaces it).
-std::uint16_t Cover(std::uint16_t d, TColor c, int coverage) {
-  const auto mix = [coverage](int dst, int src) { return dst + ((src - dst) * coverage + 127) / 255; };
-  return Pack565(mix(Red8(d), ColorRed(c)), mix(Green8(d), ColorGreen(c)),
-                 mix(Blue8(d), ColorBlue(c)));
-}
-
-void BlitGlyph(TSurface& s, const TRect& clip, const TGlyph& g, int left, int top, TColor c) {
-  for (int gy = 0; gy < g.Rows; ++gy) {
-    const int y = top + gy;
-    if (y < clip.Top || y >= clip.Bottom) continue;
-    const std::uint8_t* cov = g.Coverage.data() + static_cast<std::size_t>(gy) * g.Width;
-    std::uint16_t* row = s.Row(y);
-    for (int gx = 0; gx < g.Width; ++gx) {
-      const int x = left + gx;
-      if (cov[gx] == 0 || x < clip.Left || x >= clip.Right) continue;
-      row[x] = cov[gx] == 255 ? MatchColor(c) : Cover(row[x], c, cov[gx]);
-    }
-  }
-}
-
-}  // namespace
 
 TTextCanvas::TTextCanvas(std::string fontPath) : fontPath_(std::move(fontPath)) {}
 TTextCanvas::~TTextCanvas() = default;
@@ -54,10 +31,11 @@ void TTextCanvas::TextRect(const TRect& clip, int x, int y, std::string_view tex
   if (Brush.Style == TBrushStyle::Solid) {
     const long long right = static_cast<long long>(x) + TextWidth(text);
     const long long bottom = static_cast<long long>(y) + TextHeight(text);
-    FillSurfaceRect(*surface_,
-                    IntersectRect(area, TRect{x, y, static_cast<int>(std::min<long long>(right, area.Right)),
-                                              static_cast<int>(std::min<long long>(bottom, area.Bottom))}),
-                    MatchColor(Brush.Color));
+    FillSurfaceRect(
+        *surface_,
+        IntersectRect(area, TRect{x, y, static_cast<int>(std::min<long long>(right, area.Right)),
+                                  static_cast<int>(std::min<long long>(bottom, area.Bottom))}),
+        MatchColor(Brush.Color));
   }
   const TFontMetrics metrics = Glyphs().Metrics(Font.Size);
   long long penX = x;

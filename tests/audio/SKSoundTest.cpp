@@ -34,6 +34,9 @@ TEST(SKSound, PanFollowsTheScreenColumnRoundedToEven) {
   EXPECT_EQ(PanAtX(639), 255);
   EXPECT_EQ(PanAtX(1), 1);      // 0.797
   EXPECT_EQ(PanAtX(159), 64);   // 63.75
+  // Halves that rounding up would take the other way.
+  EXPECT_EQ(PanAtX(191), 76);   // 76.5
+  EXPECT_EQ(PanAtX(447), 178);  // 178.5
 }
 
 TEST(SKSound, StartingReservesTheGameChannelsAndPlaysOnThem) {

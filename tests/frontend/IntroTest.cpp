@@ -50,6 +50,12 @@ TEST_F(Intro, ProgressRoundsHalvesToEven) {
   EXPECT_EQ(IntroProgress(At(0, 124), 62), 62);
   EXPECT_EQ(IntroProgress(At(22, 46), 208 - 40), 168);
   EXPECT_EQ(IntroProgress(At(18, 1), 640), 21);  // 20.6
+  // Exact halves that 80-bit floating point, divided first, misses (97.49999...): 130 x 93 /
+  // 124 = 97.5, and the logo's rise for a logo half 5 or 15 high at step 22, tick 23.
+  EXPECT_EQ(IntroProgress(At(3, 93), 130), 98);
+  EXPECT_EQ(IntroProgress(At(3, 93), -130), -98);
+  EXPECT_EQ(IntroProgress(At(22, 23), 208 - 5), 102);  // 101.5
+  EXPECT_EQ(IntroProgress(At(22, 23), 208 - 15), 96);  // 96.5
 }
 
 TEST_F(Intro, TheFirstModelHopsAcrossInThreeHopsLeaningIntoThem) {
@@ -121,11 +127,24 @@ TEST_F(Intro, TheLogoHalvesSlideInCloseAndRiseToWhereTheMenuShowsIt) {
   // The 300 x 80 logo in halves of 40 rows, x = 320 - 150 = 170.
   const std::uint16_t upper = Px(kUpperHalfColor);
   const std::uint16_t lower = Px(kLowerHalfColor);
+  const std::uint16_t grey = Px(RgbColor(89, 89, 89));
+  // Halfway through step 18 (640 x 16 / 31 = 330): the upper half still 310 pixels to the
+  // right of its place, the lower half as far to the left.
+  h.DrawIntroTick(18, 16);
+  EXPECT_EQ(h.Pixel(479, 0), grey);
+  EXPECT_EQ(h.Pixel(480, 0), upper);
+  EXPECT_EQ(h.Pixel(159, 440), lower);
+  EXPECT_EQ(h.Pixel(160, 440), grey);
   h.DrawIntroTick(18, 31);  // in place: upper at the top, lower at the bottom
   EXPECT_EQ(h.Pixel(170, 0), upper);
   EXPECT_EQ(h.Pixel(469, 39), upper);
   EXPECT_EQ(h.Pixel(170, 440), lower);
   EXPECT_EQ(h.Pixel(169, 440), Px(RgbColor(89, 89, 89)));
+  h.DrawIntroTick(20, 8);  // halfway down and up: 200 x 8 / 15 = 106.7
+  EXPECT_EQ(h.Pixel(170, 106), grey);
+  EXPECT_EQ(h.Pixel(170, 107), upper);
+  EXPECT_EQ(h.Pixel(170, 372), lower);
+  EXPECT_EQ(h.Pixel(170, 373), grey);
   h.DrawIntroTick(20, 15);  // closed on the middle line
   EXPECT_EQ(h.Pixel(170, 200), upper);
   EXPECT_EQ(h.Pixel(170, 239), upper);
@@ -136,6 +155,11 @@ TEST_F(Intro, TheLogoHalvesSlideInCloseAndRiseToWhereTheMenuShowsIt) {
   EXPECT_EQ(h.Pixel(170, 200), upper);
   EXPECT_EQ(h.app->Menu.BackgroundOffset, 0);
 
+  h.DrawIntroTick(22, 23);  // halfway up: 168 x 23 / 46 = 84, the middle line at 156
+  EXPECT_EQ(h.Pixel(170, 115), Px(kTileColor));
+  EXPECT_EQ(h.Pixel(170, 116), upper);
+  EXPECT_EQ(h.Pixel(170, 195), lower);
+  EXPECT_EQ(h.Pixel(170, 196), Px(kTileColor));
   h.DrawIntroTick(22, 46);
   EXPECT_EQ(h.Pixel(170, 31), Px(kTileColor));
   EXPECT_EQ(h.Pixel(170, 32), upper);

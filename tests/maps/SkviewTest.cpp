@@ -79,6 +79,28 @@ TEST_F(SkviewTest, ReportSaysWhetherTheGameAcceptsTheMap) {
             std::string::npos);
 }
 
+TEST_F(SkviewTest, WarnsUnderItsVerdictAsSkmapDidWhenBuildingTheMap) {
+  test::WriteBytes(folder_.Path() + "big.jpg", test::EncodeJpeg(TPicture(800, 600, TRgb{9, 9, 9})));
+  test::WriteBytes(folder_.Path() + "small.bmp", test::EncodeBmp(TPicture(320, 240)));
+  std::ofstream(folder_.Path() + "big.ini") << "[Skarveth Map]\nMapName=Big\nMapFileName=big.map\n"
+                                               "BackgroundJPEG=big.jpg\nMaskBMP=small.bmp\n"
+                                               "FinalWaypoint=600,400\n[Path1]\n1=700,300,5\n";
+  const TRun built = RunTool("SKMAP", "big.ini", folder_);
+  const std::string warnings =
+      "the background is 800 x 600 pixels; the game needs 640 x 480\n"
+      "WARNING: small.bmp: the mask is 320 x 240 pixels; the game needs 640 x 480\n"
+      "WARNING: [Path 1 Waypoint 1] 700,300 lies off the 640 x 480 screen\n";
+  EXPECT_NE(built.Err.find("WARNING: big.jpg: " + warnings), std::string::npos) << built.Err;
+  const TRun viewed = RunTool("SKVIEW", "big.map", folder_);
+  EXPECT_EQ(viewed.Status, 0);
+  EXPECT_TRUE(
+      viewed.Out.ends_with("The game accepts this map.\n"
+                           "WARNING: the background is 800 x 600 pixels; the game needs 640 x 480\n"
+                           "WARNING: the mask is 320 x 240 pixels; the game needs 640 x 480\n"
+                           "WARNING: [Path 1 Waypoint 1] 700,300 lies off the 640 x 480 screen\n"))
+      << viewed.Out;
+}
+
 TEST_F(SkviewTest, PngPreviewAndErrors) {
   const TRun run = RunTool("SKVIEW", "--png out.png ex.map", folder_);
   ASSERT_EQ(run.Status, 0) << run.Err;

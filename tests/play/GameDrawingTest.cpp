@@ -149,6 +149,22 @@ TEST(GameDrawing, TheTrailIsAddedFromTheGunToTheShotAndTheBarRefills) {
   EXPECT_EQ(h.FramePixel(320, 300), ground);
 }
 
+TEST(GameDrawing, TheTrailLeansTowardsAShotToTheUpperLeftOrTheUpperRight) {
+  for (const int shotX : {80, 560}) {
+    GameHarness h("DisableChat=1\n", {{"Walk.map", WalkMap()}});
+    h.Play("Walk.map");
+    h.SkipCountdown();
+    h.MoveTo(shotX, 240);  // 45 degrees off the vertical, up and to one side
+    h.Click();
+    h.Steps();
+    const std::uint16_t ground = h.FramePixel(20, 100);
+    // Halfway from the gun at (320, 480) to the shot: the trail; mirrored: nothing.
+    const int halfway = (320 + shotX) / 2, mirrored = 640 - halfway;
+    EXPECT_GT(Blue8(h.FramePixel(halfway, 360)), Blue8(ground)) << shotX;
+    EXPECT_EQ(h.FramePixel(mirrored, 360), ground) << shotX;
+  }
+}
+
 TEST(GameDrawing, TheLaterOfTwoModelsUnderThePointerIsNamedAndDyingOnesNever) {
   GameHarness h("DisableChat=1\n", {{"Walk.map", WalkMap(3)}});
   h.Play("Walk.map");

@@ -199,6 +199,34 @@ Step PlayMatch(MatchPlan plan) {
   };
 }
 
+Step ShootAModelAsItEnters() {
+  auto target = std::make_shared<std::optional<std::size_t>>();
+  return [target](Application& app, Bot& bot) {
+    if (app.ScreenState != kScreenGame || app.Game.MatchState == TMatchState::MatchOver) {
+      return true;
+    }
+    const auto& models = app.Game.WalkingModels;
+    if (*target) {
+      // Fired: the next step spawns the model and tests the shot against it.
+      const TWalkingModel& model = models[**target];
+      if (model.Active) target->reset();  // it walks on: missed, try again
+      return !model.Active && model.Dying > 0;
+    }
+    if (app.Game.MatchState != TMatchState::Running || app.Game.ReloadTime != 0) return false;
+    for (std::size_t i = 0; i < models.size(); ++i) {
+      if (models[i].Active || models[i].Delay != 0) continue;
+      // Where the model will stand in its first step: the first point of its path.
+      const TPathPoint p = PathPoint(app.Map, i, 0);
+      if (auto shot = OpenPointIn(app, Box{p.X - 25, p.Y - 80, p.X + 25, p.Y})) {
+        bot.ClickAt(shot->X, shot->Y);
+        *target = i;
+        return false;
+      }
+    }
+    return false;
+  };
+}
+
 void RunScript(Application& app, std::vector<Step> script, std::uint32_t maxTicks,
                std::vector<std::string>& checkpoints) {
   Bot bot;

@@ -43,6 +43,9 @@ struct MatchPlan {
   int testTicks = 1200;
 };
 Step PlayMatch(MatchPlan plan);
+// Once the match runs, shoots a model at the start of its path in the very step it enters,
+// and is done when that kill has happened (or the match is over).
+Step ShootAModelAsItEnters();
 
 // Runs the game from start-up with the bot's script until the program ends or `maxTicks`
 // ticks have run; what happened is reported through the checkpoint lines.

@@ -112,6 +112,22 @@ std::vector<Step> Match(int row) {
   return s;
 }
 
+// A model shot in the step it enters, then Escape out of the running match.
+std::vector<Step> SpawnKill() {
+  std::vector<Step> s = {Wait(30)};
+  Append(s, Press(kPlay));
+  Append(s, Press(kNext));
+  Append(s, Row(2));
+  Append(s, Press(kFight));
+  s.push_back(ShootAModelAsItEnters());
+  s.push_back(Wait(40));
+  s.push_back(Do([](Bot& bot) { bot.Key(kVkEscape); }));
+  s.push_back(Until([](const Application& app) { return OnMenuPage(app, kMenuPageMaps); }));
+  s.push_back(Wait(60));
+  Append(s, QuitFromMenu());
+  return s;
+}
+
 std::vector<Step> TestSession() {
   MatchPlan plan;
   plan.testMode = true;
@@ -199,6 +215,7 @@ int main(int argc, char** argv) {
     cases.push_back(
         {names[row], "SkipIntro=1\n", 2001 + static_cast<std::uint32_t>(row), Match(row)});
   }
+  cases.push_back({"spawn_kill", "SkipIntro=1\n", 2004, SpawnKill()});
   cases.push_back({"test_mode", "TestMap=Maps/ReactorCore.map\n", 3001, TestSession()});
   bool ok = true;
   for (DemoCase& c : cases) ok = Record(gameDir, outDir, std::move(c)) && ok;

@@ -5,6 +5,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/MapFormat.h"
+#include "common/MapWarnings.h"
 #include "game/maps/PathTable.h"
 #include "game/maps/SKMap.h"
 #include "game/render/Bmp.h"
@@ -53,6 +54,21 @@ void PrintPictures(std::span<const std::uint8_t> bytes, const TMapFileInfo& info
   }
 }
 
+// What SKMAP said when it built the map, from the pictures in the file: a picture missing
+// from the file is the verdict's business.
+void PrintWarnings(std::span<const std::uint8_t> bytes, const TMapFileInfo& info, std::FILE* out) {
+  const auto background = MapBackgroundData(bytes, info);
+  if (!background) return;
+  std::optional<TMapPicture> mask;
+  if (const auto data = MapMaskData(bytes, info); data && !data->empty()) {
+    mask = TMapPicture{"", *data};
+  }
+  for (const std::string& warning :
+       FindMapWarnings(info.Content, TMapPicture{"", *background}, mask)) {
+    std::fprintf(out, "WARNING: %s\n", warning.c_str());
+  }
+}
+
 }  // namespace
 
 int PrintMapReport(const std::string& file_name, std::span<const std::uint8_t> bytes,
@@ -71,10 +87,11 @@ int PrintMapReport(const std::string& file_name, std::span<const std::uint8_t> b
   PrintPictures(bytes, *info, images, result, out);
   if (result == MapLoadResult::Loaded) {
     std::fputs("The game accepts this map.\n", out);
-    return 0;
+  } else {
+    std::fprintf(out, "The game refuses this map: %s.\n", DescribeMapLoadResult(result));
   }
-  std::fprintf(out, "The game refuses this map: %s.\n", DescribeMapLoadResult(result));
-  return 1;
+  PrintWarnings(bytes, *info, out);
+  return result == MapLoadResult::Loaded ? 0 : 1;
 }
 
 }  // namespace sk

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/FileIo.h"
-#include "common/Sha256.h"
+#include "game/demo/DemoEscapes.h"
 #include "game/demo/DemoKeys.h"
 #include "game/render/Surface.h"
 #include "game/shell/InputEvent.h"
@@ -21,29 +21,6 @@ struct LineFault {
 };
 
 [[noreturn]] void Fail(std::string what) { throw LineFault{std::move(what)}; }
-
-std::string Bool(bool b) { return b ? "1" : "0"; }
-
-std::string Identity(const TFileIdentity& id) { return std::to_string(id.Size) + " " + id.Sha256; }
-
-std::string Modifiers(std::uint8_t modifiers) {
-  std::string out;
-  const auto add = [&](std::uint8_t bit, const char* name) {
-    if ((modifiers & bit) == 0) return;
-    if (!out.empty()) out += "+";
-    out += name;
-  };
-  add(kShift, "shift");
-  add(kCtrl, "ctrl");
-  add(kAlt, "alt");
-  return out;
-}
-
-std::string CharacterText(std::uint8_t ch) {
-  if (ch > ' ' && ch < 0x7F) return std::string(1, static_cast<char>(ch));
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  return std::string("\\x") + kDigits[ch >> 4] + kDigits[ch & 15];
-}
 
 // The words of one line, read left to right.
 class Words {
@@ -73,13 +50,6 @@ class Words {
   }
   std::string_view rest_;
 };
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 std::string Words::Quoted(const char* what) {
   if (AtEnd() || rest_.front() != '"') Fail(std::string("missing ") + what + " in double quotes");
@@ -344,107 +314,6 @@ std::string Line(std::size_t number, const std::string& what) {
 }
 
 }  // namespace
-
-std::string QuoteDemoText(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      out += CharacterText(byte);
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
-std::string FormatDemoHead(const TDemo& demo) {
-  const TDemoSettings& s = demo.Settings;
-  std::ostringstream out;
-  out << kDemoMagic << ' ' << kDemoVersion << '\n';
-  out << "seed " << demo.Seed << '\n';
-  out << "setting FrameDelay " << s.FrameDelay << '\n';
-  out << "setting SkipIntro " << Bool(s.SkipIntro) << '\n';
-  out << "setting TestMap " << QuoteDemoText(s.TestMap) << '\n';
-  out << "setting DisableChat " << Bool(s.DisableChat) << '\n';
-  out << "setting DisableSound " << Bool(s.DisableSound) << '\n';
-  out << "setting DisableMusic " << Bool(s.DisableMusic) << '\n';
-  out << "setting Name " << QuoteDemoText(s.Name) << '\n';
-  out << "archive " << Identity(demo.Archive) << '\n';
-  for (const TDemoFile& f : demo.Overrides) {
-    out << "override " << QuoteDemoText(f.Name) << ' ' << Identity(f.Identity) << '\n';
-  }
-  for (const TDemoFile& f : demo.Maps) {
-    out << "map " << QuoteDemoText(f.Name) << ' ' << Identity(f.Identity) << '\n';
-  }
-  if (demo.TestMapFile) out << "testmap " << Identity(*demo.TestMapFile) << '\n';
-  for (const TDemoScore& score : demo.Scores) {
-    out << "score " << QuoteDemoText(score.Name) << ' ';
-    switch (score.Kind) {
-      case TDemoScore::State::Missing:
-        out << "missing";
-        break;
-      case TDemoScore::State::Unreadable:
-        out << "unreadable";
-        break;
-      case TDemoScore::State::Present:
-        out << HexDigits(score.Bytes);
-        break;
-    }
-    out << '\n';
-  }
-  return out.str();
-}
-
-std::string FormatDemoEvent(const TDemoEvent& e) {
-  std::string out = std::to_string(e.Tick) + " ";
-  const auto xy = [&] { return std::to_string(e.X) + " " + std::to_string(e.Y); };
-  switch (e.Kind) {
-    case TDemoEventKind::Key:
-      out += "key " + DemoKeyName(e.Key);
-      if (e.Modifiers != 0) out += " " + Modifiers(e.Modifiers);
-      break;
-    case TDemoEventKind::Char:
-      out += "char " + CharacterText(e.Character);
-      break;
-    case TDemoEventKind::Move:
-      out += "move " + xy();
-      break;
-    case TDemoEventKind::Click:
-      out += "click " + xy();
-      break;
-    case TDemoEventKind::FocusIn:
-      out += "focus in";
-      break;
-    case TDemoEventKind::FocusOut:
-      out += "focus out";
-      break;
-    case TDemoEventKind::PointerIn:
-      out += "pointer in";
-      break;
-    case TDemoEventKind::PointerOut:
-      out += "pointer out";
-      break;
-    case TDemoEventKind::NoDraw:
-      out += "nodraw";
-      break;
-    case TDemoEventKind::Close:
-      out += "close";
-      break;
-  }
-  return out + "\n";
-}
-
-std::string FormatDemoEnd(std::uint32_t endTick) { return "end " + std::to_string(endTick) + "\n"; }
-
-std::string FormatDemo(const TDemo& demo) {
-  std::string out = FormatDemoHead(demo);
-  for (const TDemoEvent& e : demo.Events) out += FormatDemoEvent(e);
-  return out + FormatDemoEnd(demo.EndTick);
-}
 
 TDemoReadResult ParseDemo(std::istream& in) {
   TDemo demo;

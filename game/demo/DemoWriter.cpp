@@ -1,0 +1,117 @@
+#include "game/demo/DemoFormat.h"
+
+#include <sstream>
+
+#include "common/Sha256.h"
+#include "game/demo/DemoEscapes.h"
+#include "game/demo/DemoKeys.h"
+#include "game/shell/InputEvent.h"
+
+namespace sk {
+namespace {
+
+std::string Bool(bool b) { return b ? "1" : "0"; }
+
+std::string Identity(const TFileIdentity& id) { return std::to_string(id.Size) + " " + id.Sha256; }
+
+std::string Modifiers(std::uint8_t modifiers) {
+  std::string out;
+  const auto add = [&](std::uint8_t bit, const char* name) {
+    if ((modifiers & bit) == 0) return;
+    if (!out.empty()) out += "+";
+    out += name;
+  };
+  add(kShift, "shift");
+  add(kCtrl, "ctrl");
+  add(kAlt, "alt");
+  return out;
+}
+
+}  // namespace
+
+std::string FormatDemoHead(const TDemo& demo) {
+  const TDemoSettings& s = demo.Settings;
+  std::ostringstream out;
+  out << kDemoMagic << ' ' << kDemoVersion << '\n';
+  out << "seed " << demo.Seed << '\n';
+  out << "setting FrameDelay " << s.FrameDelay << '\n';
+  out << "setting SkipIntro " << Bool(s.SkipIntro) << '\n';
+  out << "setting TestMap " << QuoteDemoText(s.TestMap) << '\n';
+  out << "setting DisableChat " << Bool(s.DisableChat) << '\n';
+  out << "setting DisableSound " << Bool(s.DisableSound) << '\n';
+  out << "setting DisableMusic " << Bool(s.DisableMusic) << '\n';
+  out << "setting Name " << QuoteDemoText(s.Name) << '\n';
+  out << "archive " << Identity(demo.Archive) << '\n';
+  for (const TDemoFile& f : demo.Overrides) {
+    out << "override " << QuoteDemoText(f.Name) << ' ' << Identity(f.Identity) << '\n';
+  }
+  for (const TDemoFile& f : demo.Maps) {
+    out << "map " << QuoteDemoText(f.Name) << ' ' << Identity(f.Identity) << '\n';
+  }
+  if (demo.TestMapFile) out << "testmap " << Identity(*demo.TestMapFile) << '\n';
+  for (const TDemoScore& score : demo.Scores) {
+    out << "score " << QuoteDemoText(score.Name) << ' ';
+    switch (score.Kind) {
+      case TDemoScore::State::Missing:
+        out << "missing";
+        break;
+      case TDemoScore::State::Unreadable:
+        out << "unreadable";
+        break;
+      case TDemoScore::State::Present:
+        out << HexDigits(score.Bytes);
+        break;
+    }
+    out << '\n';
+  }
+  return out.str();
+}
+
+std::string FormatDemoEvent(const TDemoEvent& e) {
+  std::string out = std::to_string(e.Tick) + " ";
+  const auto xy = [&] { return std::to_string(e.X) + " " + std::to_string(e.Y); };
+  switch (e.Kind) {
+    case TDemoEventKind::Key:
+      out += "key " + DemoKeyName(e.Key);
+      if (e.Modifiers != 0) out += " " + Modifiers(e.Modifiers);
+      break;
+    case TDemoEventKind::Char:
+      out += "char " + CharacterText(e.Character);
+      break;
+    case TDemoEventKind::Move:
+      out += "move " + xy();
+      break;
+    case TDemoEventKind::Click:
+      out += "click " + xy();
+      break;
+    case TDemoEventKind::FocusIn:
+      out += "focus in";
+      break;
+    case TDemoEventKind::FocusOut:
+      out += "focus out";
+      break;
+    case TDemoEventKind::PointerIn:
+      out += "pointer in";
+      break;
+    case TDemoEventKind::PointerOut:
+      out += "pointer out";
+      break;
+    case TDemoEventKind::NoDraw:
+      out += "nodraw";
+      break;
+    case TDemoEventKind::Close:
+      out += "close";
+      break;
+  }
+  return out + "\n";
+}
+
+std::string FormatDemoEnd(std::uint32_t endTick) { return "end " + std::to_string(endTick) + "\n"; }
+
+std::string FormatDemo(const TDemo& demo) {
+  std::string out = FormatDemoHead(demo);
+  for (const TDemoEvent& e : demo.Events) out += FormatDemoEvent(e);
+  return out + FormatDemoEnd(demo.EndTick);
+}
+
+}  // namespace sk
