@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/Cp1252.h"
+#include "common/Printable.h"
 #include "game/shell/ProgramDir.h"
 #include "game/shell/Random.h"
 #include "platform/sdl/DisplaySdl.h"
@@ -27,11 +28,13 @@ void SdlDesktop::SetCursorVisible(bool visible) {
 
 void SdlDesktop::ShowErrorBox(const std::string& title, const std::string& message,
                               const std::string& detail) {
-  const std::string text = Cp1252ToUtf8(message);
+  // Messages may quote files (a demo, a map's path): control bytes are shown, never sent.
+  const std::string text = PrintableText(Cp1252ToUtf8(message), true);
   if (detail.empty()) {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
   } else {
-    std::fprintf(stderr, "%s: %s (%s)\n", title.c_str(), text.c_str(), detail.c_str());
+    std::fprintf(stderr, "%s: %s (%s)\n", title.c_str(), text.c_str(),
+                 PrintableText(detail).c_str());
   }
   std::fflush(stderr);
   SDL_ShowCursor(SDL_ENABLE);

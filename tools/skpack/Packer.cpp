@@ -10,6 +10,7 @@
 #include "common/ByteReader.h"
 #include "common/Cp1252.h"
 #include "common/FileIo.h"
+#include "common/Printable.h"
 #include "game/resources/ArchiveFormat.h"
 
 namespace sk {
@@ -97,7 +98,7 @@ int ListArchive(const std::string& archive) {
   for (const TFileEntry& e : entries) {
     const bool intact = e.offset + static_cast<std::int64_t>(e.size) <=
                         static_cast<std::int64_t>(bytes->size());
-    std::printf("%10u  %s%s\n", e.size, e.name.c_str(), intact ? "" : "  (cut off)");
+    std::printf("%10u  %s%s\n", e.size, PrintableText(e.name).c_str(), intact ? "" : "  (cut off)");
     total += e.size;
   }
   std::printf("%zu members, %llu bytes\n", entries.size(), static_cast<unsigned long long>(total));
