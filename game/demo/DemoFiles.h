@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/demo/DemoFormat.h"
+#include "game/demo/FileIdentity.h"
 #include "game/resources/SKConfig.h"
 
 namespace sk {
@@ -13,7 +14,8 @@ TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes);
 
 // What a session about to be recorded starts from: the seed, the settings that change its
 // course, the identity of the archive, of the loose Data/ files, of every listed map and of
-// the test map, and the score files of the listed maps as they are now.
+// the test map, and the score files of the listed maps as they are now. A test map inside
+// the game folder is named relative to it, the only place a playback looks for it.
 TDemo BeginDemo(const std::string& programDir, std::uint32_t seed);
 
 // The program folder a demo plays in: a temporary folder holding the player's archive, Data/
@@ -24,9 +26,12 @@ class TDemoSandbox {
  public:
   // `playerDir` is the player's program folder; `look` supplies the settings that only change
   // how the session is shown and heard. Nothing, and a message saying what differs, when the
-  // player's files are not the recorded ones.
+  // player's files are not the recorded ones, when the temporary folder is unusable, or when
+  // `stop` ended the preparation. Every file is read in pieces and at most as far as the game
+  // reads it, so the work is bounded by the game folder's own size.
   static std::unique_ptr<TDemoSandbox> Create(const TDemo& demo, const std::string& playerDir,
-                                              const TSettings& look, std::string& error);
+                                              const TSettings& look, std::string& error,
+                                              const StopCheck& stop = {});
   ~TDemoSandbox();
   TDemoSandbox(const TDemoSandbox&) = delete;
   TDemoSandbox& operator=(const TDemoSandbox&) = delete;

@@ -59,6 +59,9 @@ struct Application {
   // SKMain and SKInit.
   TPoint MousePos;
   std::uint8_t ScreenState = kScreenNone;
+  // Every EnterGame, EnterMenu, EnterIntro and EnterCredits: each loads pictures, so a demo
+  // is held to as many as a session could make.
+  std::uint32_t ScreenEntries = 0;
   std::string ProgramDir;
   Random Rng;
   bool Terminated = false;  // the message loop ends

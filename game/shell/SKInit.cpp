@@ -107,6 +107,7 @@ void FreeAll(Application& app) {
 }
 
 void EnterGame(Application& app) {
+  ++app.ScreenEntries;
   StopSamples(app.SoundModule());
   LoadGameImages(app);
   const std::string file = MatchMapFile(app);
@@ -126,6 +127,7 @@ void EnterGame(Application& app) {
 }
 
 void EnterMenu(Application& app, std::uint8_t page) {
+  ++app.ScreenEntries;
   StopSamples(app.SoundModule());
   LoadMenuImages(app);
   RestoreImages(app.DXImageList());
@@ -135,6 +137,7 @@ void EnterMenu(Application& app, std::uint8_t page) {
 }
 
 void EnterIntro(Application& app) {
+  ++app.ScreenEntries;
   LoadIntroImages(app);
   RestoreImages(app.DXImageList());
   app.Intro.IntroStep = 0;
@@ -142,6 +145,7 @@ void EnterIntro(Application& app) {
 }
 
 void EnterCredits(Application& app) {
+  ++app.ScreenEntries;
   StopSamples(app.SoundModule());
   app.Credits.CreditsCounter = kCreditsStart;
   app.ScreenState = kScreenCredits;

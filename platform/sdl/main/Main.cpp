@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "common/Printable.h"
 #include "game/demo/DemoSession.h"
 #include "game/shell/Application.h"
 #include "game/shell/MessageLoop.h"
@@ -52,20 +53,32 @@ int main(int argc, char** argv) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
   });
+  // SDL turns SIGINT and SIGTERM into a quit event; a playback asks for it while it works.
+  demo.StopRequested = [] {
+    SDL_PumpEvents();
+    return SDL_HasEvent(SDL_QUIT) == SDL_TRUE;
+  };
   std::string message;
   if (!demo.Prepare(desktop, message)) {
-    desktop.ShowErrorBox(sk::kApplicationTitle, message, "");
+    // Stopped by a signal, the player is at the terminal: no box to click away.
+    if (demo.StopRequested()) {
+      std::fprintf(stderr, "%s\n", sk::PrintableText(message).c_str());
+    } else {
+      desktop.ShowErrorBox(sk::kApplicationTitle, message, "");
+    }
     SDL_Quit();
     return 1;
   }
-  sk::ShellServices services{
-      clock, events, demo.SessionDesktop(desktop), audio,
-      [&desktop](sk::TSurface& surface, sk::TImageList& images) {
-        auto display = std::make_unique<sk::TSdlDisplay>(surface, images);
-        desktop.SetDisplay(display.get());
-        return display;
-      },
-      sk::FindProgramDir() + kFontFile};
+  sk::ShellServices services{clock,
+                             events,
+                             demo.SessionDesktop(desktop),
+                             audio,
+                             [&desktop](sk::TSurface& surface, sk::TImageList& images) {
+                               auto display = std::make_unique<sk::TSdlDisplay>(surface, images);
+                               desktop.SetDisplay(display.get());
+                               return display;
+                             },
+                             sk::FindProgramDir() + kFontFile};
   int status = 0;
   {
     sk::Application app(std::move(services));
@@ -75,6 +88,6 @@ int main(int argc, char** argv) {
   }
   SDL_Quit();
   status = demo.Finish(status, message);
-  if (!message.empty()) std::fprintf(stderr, "%s\n", message.c_str());
+  if (!message.empty()) std::fprintf(stderr, "%s\n", sk::PrintableText(message, true).c_str());
   return status;
 }
