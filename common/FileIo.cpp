@@ -6,30 +6,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "common/FileDescriptor.h"
+#include "common/WriteTarget.h"
 
 namespace sk {
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return fd_; }
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   std::size_t done = 0;
@@ -42,46 +27,38 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
-// Follows symbolic links (also dangling ones) to the path that will really be written.
-std::optional<std::string> ResolveLinks(std::string path) {
-  for (int hops = 0; hops < 40; ++hops) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char target[PATH_MAX];
-    const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
-    if (n < 0) return std::nullopt;
-    const std::string link(target, static_cast<std::size_t>(n));
-    path = link.starts_with('/') ? link : FolderOf(path) + "/" + link;
-  }
-  return std::nullopt;  // a loop of links
+// A name beside `name` that nobody can guess, so nobody can plant anything there first.
+std::string TemporaryName(const std::string& name) {
+  static constexpr char kLetters[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::random_device random;
+  std::string out = "." + name + ".";
+  for (int i = 0; i < 12; ++i) out += kLetters[random() % (sizeof kLetters - 1)];
+  return out;
 }
 
-std::string TemporaryName(const std::string& target, int attempt) {
-  return FolderOf(target) + "/." + NameOf(target) + ".tmp." + std::to_string(::getpid()) + "." +
-         std::to_string(attempt);
-}
-
-int CreateTemporary(const std::string& target, std::string& name) {
+// A new file that did not exist before: O_EXCL never opens what is there, links included.
+int CreateTemporary(int folder, const std::string& target, std::string& name) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = TemporaryName(target, attempt);
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    name = TemporaryName(target);
+    const int fd =
+        ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+void SyncFolder(int folder) {
+  const FileDescriptor fd(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Get() >= 0) ::fsync(fd.Get());
 }
 
 // Truncates and rewrites an existing file: the one way left when its folder takes no new
 // files. A failure part-way leaves the file damaged, which is why it is the last resort.
-bool WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes,
+bool WriteInPlace(const TWriteTarget& target, std::span<const std::uint8_t> bytes,
                   std::string* reason) {
-  FileDescriptor fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  FileDescriptor fd(::openat(target.Folder.Get(), target.Name.c_str(),
+                             O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC));
   bool ok = fd.Get() >= 0 && WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
   ok = (fd.Get() < 0 || fd.Close()) && ok;
   if (!ok && reason) *reason = std::strerror(errno);
@@ -118,24 +95,36 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
 
 namespace {
 
+// What stands at the target now; false, with `why`, when it may not be replaced.
+bool CheckExisting(const TWriteTarget& target, bool& exists, struct stat& st, std::string& why) {
+  exists = ::fstatat(target.Folder.Get(), target.Name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+  if (!exists) return true;
+  if (!S_ISREG(st.st_mode)) {
+    why = "not a regular file";
+  } else if ((st.st_mode & 0222) == 0 ||
+             ::faccessat(target.Folder.Get(), target.Name.c_str(), W_OK, 0) != 0) {
+    why = "the file is read-only";
+  } else {
+    return true;
+  }
+  return false;
+}
+
 bool Replace(const std::string& path, std::span<const std::uint8_t> bytes, std::string* reason,
              bool may_rewrite_in_place) {
-  const auto fail = [&](const char* why) {
-    if (reason) *reason = why;
+  std::string why;
+  const auto fail = [&](std::string text) {
+    if (reason) *reason = std::move(text);
     return false;
   };
-  const auto target = ResolveLinks(path);
-  if (!target) return fail("too many levels of symbolic links");
+  const std::optional<TWriteTarget> target = OpenWriteTarget(path, why);
+  if (!target) return fail(why);
+  bool exists = false;
   struct stat st {};
-  const bool exists = ::stat(target->c_str(), &st) == 0;
-  if (exists) {
-    if (!S_ISREG(st.st_mode)) return fail("not a regular file");
-    if ((st.st_mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0) {
-      return fail("the file is read-only");
-    }
-  }
+  if (!CheckExisting(*target, exists, st, why)) return fail(why);
+  const int folder = target->Folder.Get();
   std::string temporary;
-  FileDescriptor fd(CreateTemporary(*target, temporary));
+  FileDescriptor fd(CreateTemporary(folder, target->Name, temporary));
   if (fd.Get() < 0) {
     const int error = errno;
     // A folder we may not write in, holding a file we may: the file is rewritten in place.
@@ -148,17 +137,27 @@ bool Replace(const std::string& path, std::span<const std::uint8_t> bytes, std::
   if (ok && exists) ok = ::fchmod(fd.Get(), st.st_mode & 07777) == 0;
   ok = ok && ::fsync(fd.Get()) == 0;
   ok = fd.Close() && ok;
-  ok = ok && ::rename(temporary.c_str(), target->c_str()) == 0;
+  // rename() replaces whatever stands at the name by then, and never follows a link there.
+  ok = ok && ::renameat(folder, temporary.c_str(), folder, target->Name.c_str()) == 0;
   if (!ok) {
     const int error = errno;
-    ::unlink(temporary.c_str());
+    ::unlinkat(folder, temporary.c_str(), 0);
     return fail(std::strerror(error));
   }
-  SyncFolder(FolderOf(*target));
+  SyncFolder(folder);
   return true;
 }
 
 }  // namespace
+
+std::string ReplaceProblem(const std::string& path) {
+  std::string why;
+  const std::optional<TWriteTarget> target = OpenWriteTarget(path, why);
+  bool exists = false;
+  struct stat st {};
+  if (target && CheckExisting(*target, exists, st, why)) return {};
+  return why;
+}
 
 bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            std::string* reason) {
@@ -206,6 +205,17 @@ std::string NameOf(const std::string& path) {
 std::string NormalizeSeparators(std::string path) {
   std::replace(path.begin(), path.end(), '\\', '/');
   return path;
+}
+
+std::optional<std::string> PathInFolder(const std::string& path, const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path whole = fs::absolute(NormalizeSeparators(path), error).lexically_normal();
+  const fs::path base = fs::absolute(folder, error).lexically_normal();
+  if (error) return std::nullopt;
+  const fs::path inside = whole.lexically_relative(base);
+  if (inside.empty() || inside == "." || *inside.begin() == "..") return std::nullopt;
+  return inside.generic_string();
 }
 
 std::string OpenProblem(const std::string& path) {

@@ -22,9 +22,12 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(
 
 // Replaces the file at `path` with `bytes` so that a crash or a full disk leaves either the
 // old or the new content, never a mix: a temporary file beside the target is written,
-// flushed and renamed over it, and the folder is synced. A symbolic link is followed and its
-// target replaced. An existing target that is not writable (no write permission, or no write
-// bit at all, which stops root too) or not a regular file is a failure and stays as it was.
+// flushed and renamed over it, and the folder is synced. The temporary file has a name
+// nobody can guess and is made only where nothing stood, so nothing planted there is ever
+// opened. A symbolic link on the way is followed only when the link and the folder holding
+// it belong to the user or root (another user's link in /tmp must not send the write into
+// our files). An existing target that is not writable (no write permission, or no write bit
+// at all, which stops root too) or not a regular file is a failure and stays as it was.
 // Returns false on any failure, with `reason` (when given) saying why; nothing of a failed
 // write is left behind.
 bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
@@ -41,6 +44,9 @@ bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes,
 // is left as it is); false, with `reason` when given, when something else is in the way or a
 // folder cannot be made.
 bool MakeFolders(const std::string& folder, std::string* reason = nullptr);
+// Why ReplaceFileAtomically would refuse `path` now, before anything is written; empty when
+// nothing stands in the way.
+std::string ReplaceProblem(const std::string& path);
 
 // The folder part of a path ("." when there is none) and the name part. Both '/' and '\'
 // separate folders, so paths written on the desktop work here too.
@@ -48,6 +54,11 @@ std::string FolderOf(const std::string& path);
 std::string NameOf(const std::string& path);
 // The path with every '\' turned into '/'.
 std::string NormalizeSeparators(std::string path);
+
+// `path` (relative to the current folder, or absolute) as a path inside `folder`, with '/'
+// between its parts; nothing when it lies outside. Judged by the names alone ("a/../b" is
+// "b"), the way a path built on `folder` is read back.
+std::optional<std::string> PathInFolder(const std::string& path, const std::string& folder);
 
 // Why the file at `path` cannot be opened for reading as a regular file, in the system's words
 // where it has some ("No such file or directory", "Is a directory", ...); empty when it can.

@@ -1,16 +1,26 @@
 #include "game/demo/DemoFiles.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 
+#include "common/Error.h"
+#include "common/FileDescriptor.h"
 #include "common/FileIo.h"
+#include "common/NewFiles.h"
 #include "common/Sha256.h"
+#include "game/demo/DemoLimits.h"
+#include "game/demo/FileIdentity.h"
 #include "game/maps/FileHead.h"
 #include "game/maps/MapList.h"
+#include "game/maps/SKMap.h"
 #include "game/maps/SKScore.h"
+#include "game/resources/ArchiveFormat.h"
 #include "game/shell/SKInit.h"
 
 namespace sk {
@@ -23,12 +33,6 @@ constexpr const char* kSandboxTestMap = "TestMap.map";
 struct Mismatch {
   std::string What;
 };
-
-std::optional<TFileIdentity> IdentifyFile(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes) return std::nullopt;
-  return IdentifyBytes(*bytes);
-}
 
 std::vector<std::string> DataFileNames(const std::string& overrideFolder) {
   std::vector<std::string> names;
@@ -63,28 +67,39 @@ TDemoScore RecordScore(const TGamePaths& paths, const std::string& mapFile) {
 }
 
 std::string Describe(const TFileIdentity& id) {
-  return std::to_string(id.Size) + " bytes (SHA-256 " + id.Sha256.substr(0, 12) + "...)";
+  const std::string bytes = std::to_string(id.Size) + " bytes";
+  return id.Sha256.empty() ? bytes : bytes + " (SHA-256 " + id.Sha256.substr(0, 12) + "...)";
 }
 
-// Reads the player's file at `path`, checks it against the recording and returns its bytes.
-std::vector<std::uint8_t> CheckedFile(const std::string& path, const std::string& shown,
-                                      const TFileIdentity& recorded) {
-  auto bytes = ReadFileBytes(path);
-  if (!bytes)
-    throw Mismatch{"This demo needs the " + shown + ", which is missing or cannot be read."};
-  const TFileIdentity here = IdentifyBytes(*bytes);
-  if (here != recorded) {
-    throw Mismatch{"This demo was recorded with another " + shown + ": here it has " +
-                   Describe(here) + ", the recording's had " + Describe(recorded) + "."};
+// Copies the player's file at `path` into the playback folder after checking it against the
+// recording; `shown` names it in refusals.
+void CopyChecked(const std::string& path, const std::string& shown, const TFileIdentity& recorded,
+                 std::uint64_t cap, const std::string& to, const StopCheck& stop) {
+  TFileIdentity here;
+  switch (CopyCheckedFile(path, recorded, cap, to, here, stop)) {
+    case TCopyResult::Copied:
+      return;
+    case TCopyResult::Unreadable:
+      throw Mismatch{"This demo needs the " + shown + ", which is missing or cannot be read."};
+    case TCopyResult::Differs:
+      throw Mismatch{"This demo was recorded with another " + shown + ": here it has " +
+                     Describe(here) + ", the recording's had " + Describe(recorded) + "."};
   }
-  return std::move(*bytes);
 }
 
+// A new file of the playback folder: O_EXCL, so no name is ever written twice.
 void WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw Mismatch{"Cannot write the playback's temporary file " + path + "."};
+  FileDescriptor fd(
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+  std::size_t done = 0;
+  while (fd.Get() >= 0 && done < bytes.size()) {
+    const ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  if (fd.Get() < 0 || done < bytes.size() || !fd.Close())
+    throw Error("Cannot write the playback's temporary file " + path + ": " + std::strerror(errno));
 }
 
 std::string Flag(bool b) { return b ? "1" : "0"; }
@@ -135,14 +150,14 @@ std::string SandboxSettings(const TDemoSettings& s, const TSettings& look,
          Flag(s.DisableChat) + "\n";
 }
 
-void CopyOverrides(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox) {
+void CopyOverrides(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox,
+                   const StopCheck& stop) {
   std::vector<std::string> recorded;
+  if (!demo.Overrides.empty()) fs::create_directories(sandbox.OverrideFolder());
   for (const TDemoFile& file : demo.Overrides) {
     recorded.push_back(file.Name);
-    const auto bytes = CheckedFile(player.OverrideFolder() + file.Name,
-                                   "loose file Data/" + file.Name, file.Identity);
-    fs::create_directories(sandbox.OverrideFolder());
-    WriteBytes(sandbox.OverrideFolder() + file.Name, bytes);
+    CopyChecked(player.OverrideFolder() + file.Name, "loose file Data/" + file.Name, file.Identity,
+                kMaxMemberSize, sandbox.OverrideFolder() + file.Name, stop);
   }
   for (const std::string& name : DataFileNames(player.OverrideFolder())) {
     if (std::find(recorded.begin(), recorded.end(), name) == recorded.end()) {
@@ -151,12 +166,13 @@ void CopyOverrides(const TDemo& demo, const TGamePaths& player, const TGamePaths
   }
 }
 
-void CopyMaps(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox) {
+void CopyMaps(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox,
+              const StopCheck& stop) {
   for (const TDemoFile& map : demo.Maps) {
-    const std::string file = FindMapFile(player.MapFolders(), map.Name);
-    WriteBytes(sandbox.PlayerMapFolder() + map.Name,
-               CheckedFile(file, "map Maps/" + map.Name, map.Identity));
+    CopyChecked(FindMapFile(player.MapFolders(), map.Name), "map Maps/" + map.Name, map.Identity,
+                kMaxMapFileBytes, sandbox.PlayerMapFolder() + map.Name, stop);
   }
+  // The reader let through only the score files of the maps above, each once.
   for (const TDemoScore& score : demo.Scores) {
     const std::string path = sandbox.PlayerMapFolder() + score.Name;
     if (score.Kind == TDemoScore::State::Present) WriteBytes(path, score.Bytes);
@@ -165,19 +181,26 @@ void CopyMaps(const TDemo& demo, const TGamePaths& player, const TGamePaths& san
   }
 }
 
-// The test map as the sandbox's settings name it.
-std::string CopyTestMap(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox) {
+// Where a playback finds the test map a demo names: in the first test-map folder that has it.
+std::string FindTestMap(const TGamePaths& player, const std::string& relative) {
+  const std::vector<std::string> folders = player.TestMapFolders();
+  for (const std::string& folder : folders) {
+    if (GetFileKind(folder + relative) != FileKind::Missing) return folder + relative;
+  }
+  return folders.front() + relative;
+}
+
+// The test map as the sandbox's settings name it. A demo names it inside the game's test-map
+// folders only (the reader refuses anything else), so nothing outside is ever read or described.
+std::string CopyTestMap(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox,
+                        const StopCheck& stop) {
   const std::string& configured = demo.Settings.TestMap;
   if (configured.empty()) return {};
   // A test map the recorded session could not read stays unreadable in the replay.
   if (!demo.TestMapFile) return sandbox.PlayerMapFolder() + "missing test map";
-  // The game finds a relative test map from the folder it starts in; a demo played from
-  // another folder finds it in the player's game folder too.
-  std::string path = TestMapFile(configured);
-  if (GetFileKind(path) == FileKind::Missing && !path.starts_with('/'))
-    path = player.UserDir + path;
   const std::string copy = sandbox.ProgramDir + kSandboxTestMap;
-  WriteBytes(copy, CheckedFile(path, "test map " + configured, *demo.TestMapFile));
+  CopyChecked(FindTestMap(player, NormalizeSeparators(configured)), "test map " + configured,
+              *demo.TestMapFile, kMaxMapFileBytes, copy, stop);
   return copy;
 }
 
@@ -199,26 +222,53 @@ TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_
   s.DisableMusic = settings.MusicOff;
   s.Name = settings.PlayerName;
   // A missing archive ends the session at once; the replay will end the same way.
-  demo.Archive = IdentifyFile(paths.ArchiveFile()).value_or(IdentifyBytes({}));
+  demo.Archive = IdentifyFile(paths.ArchiveFile(), kIdentifyWholeFile).value_or(IdentifyBytes({}));
   for (const std::string& name : DataFileNames(paths.OverrideFolder())) {
-    if (auto id = IdentifyFile(paths.OverrideFolder() + name))
+    if (auto id = IdentifyFile(paths.OverrideFolder() + name, kMaxMemberSize))
       demo.Overrides.push_back({name, *id});
   }
   for (const TMapListEntry& entry : BuildMapList(paths.MapFolders())) {
-    if (auto id = IdentifyFile(entry.File())) {
+    if (auto id = IdentifyFile(entry.File(), kMaxMapFileBytes)) {
       demo.Maps.push_back({entry.FileName, *id});
-      demo.Scores.push_back(RecordScore(paths, entry.FileName));
+      // "A.map" and "A.MAP" share one score file.
+      TDemoScore score = RecordScore(paths, entry.FileName);
+      const auto same = [&](const TDemoScore& s) { return s.Name == score.Name; };
+      if (std::none_of(demo.Scores.begin(), demo.Scores.end(), same))
+        demo.Scores.push_back(std::move(score));
     }
   }
-  if (settings.TestMode) demo.TestMapFile = IdentifyFile(TestMapFile(settings.TestMapPath));
+  if (settings.TestMode) {
+    const std::string path = TestMapFile(settings.TestMapPath);
+    demo.TestMapFile = IdentifyFile(path, kMaxMapFileBytes);
+    // Played back, the test map is looked for in the game's test-map folders only.
+    for (const std::string& folder : paths.TestMapFolders()) {
+      if (auto inside = PathInFolder(path, folder)) {
+        s.TestMap = *inside;
+        break;
+      }
+    }
+  }
   return demo;
 }
 
 std::unique_ptr<TDemoSandbox> TDemoSandbox::Create(const TDemo& demo, const TGamePaths& player,
-                                                   const TSettings& look, std::string& error) {
-  std::string pattern = (fs::temp_directory_path() / "skarveth-demo.XXXXXX").string();
+                                                   const TSettings& look, std::string& error,
+                                                   const StopCheck& stop) {
+  // A demo read from a file is held to these already; one made in the program is held here.
+  if (const auto problem = DemoHeadProblem(demo)) {
+    error = "This demo cannot be played: " + *problem + ".";
+    return nullptr;
+  }
+  std::string why;
+  const std::optional<std::string> temporary = TemporaryFolder(&why);
+  if (!temporary) {
+    error = "Cannot prepare the playback: " + why + ".";
+    return nullptr;
+  }
+  std::string pattern = *temporary + "/skarveth-demo.XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) {
-    error = "Cannot make a temporary folder for the playback.";
+    error = "Cannot make a temporary folder for the playback in " + *temporary + ": " +
+            std::strerror(errno) + ".";
     return nullptr;
   }
   std::unique_ptr<TDemoSandbox> sandbox(new TDemoSandbox(pattern + "/"));
@@ -226,19 +276,21 @@ std::unique_ptr<TDemoSandbox> TDemoSandbox::Create(const TDemo& demo, const TGam
   try {
     const TGamePaths folder = ReadyToPlayPaths(dir);
     fs::create_directories(folder.PlayerMapFolder());
-    WriteBytes(folder.ArchiveFile(),
-               CheckedFile(player.ArchiveFile(), std::string("data archive ") + kArchiveFileName,
-                           demo.Archive));
-    CopyOverrides(demo, player, folder);
-    CopyMaps(demo, player, folder);
-    const std::string testMap = CopyTestMap(demo, player, folder);
+    CopyChecked(player.ArchiveFile(), std::string("data archive ") + kArchiveFileName, demo.Archive,
+                kIdentifyWholeFile, folder.ArchiveFile(), stop);
+    CopyOverrides(demo, player, folder, stop);
+    CopyMaps(demo, player, folder, stop);
+    const std::string testMap = CopyTestMap(demo, player, folder, stop);
     const std::string ini = SandboxSettings(demo.Settings, look, testMap);
     WriteBytes(folder.SettingsFile(),
                std::span(reinterpret_cast<const std::uint8_t*>(ini.data()), ini.size()));
   } catch (const Mismatch& mismatch) {
     error = mismatch.What;
     return nullptr;
-  } catch (const fs::filesystem_error& e) {
+  } catch (const StopRequested&) {
+    error = "The playback was stopped while it was being prepared.";
+    return nullptr;
+  } catch (const std::exception& e) {
     error = std::string("Cannot prepare the playback: ") + e.what();
     return nullptr;
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/demo/DemoFormat.h"
+#include "game/demo/FileIdentity.h"
 #include "game/resources/SKConfig.h"
 #include "game/shell/GamePaths.h"
 
@@ -15,7 +16,8 @@ TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes);
 // What a session about to be recorded starts from: the seed, the settings that change its
 // course (`settings`, as the game will start with them), the identity of the archive, of the
 // loose Data/ files, of every listed map and of the test map, and the score files of the listed
-// maps as they are now.
+// maps as they are now. A test map inside one of the game's test-map folders is named relative
+// to it, the only places a playback looks for it.
 TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed);
 
 // The program folder a demo plays in: a temporary ready-to-play folder holding the player's
@@ -26,9 +28,12 @@ class TDemoSandbox {
  public:
   // `player` says where the player's game files are; `look` supplies the settings that only
   // change how the session is shown and heard. Nothing, and a message saying what differs, when
-  // the player's files are not the recorded ones.
+  // the player's files are not the recorded ones, when the temporary folder is unusable, or
+  // when `stop` ended the preparation. Every file is read in pieces and at most as far as the
+  // game reads it, so the work is bounded by the game folder's own size.
   static std::unique_ptr<TDemoSandbox> Create(const TDemo& demo, const TGamePaths& player,
-                                              const TSettings& look, std::string& error);
+                                              const TSettings& look, std::string& error,
+                                              const StopCheck& stop = {});
   ~TDemoSandbox();
   TDemoSandbox(const TDemoSandbox&) = delete;
   TDemoSandbox& operator=(const TDemoSandbox&) = delete;

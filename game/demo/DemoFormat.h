@@ -14,8 +14,17 @@ namespace sk {
 
 inline constexpr int kDemoVersion = 1;
 inline constexpr const char* kDemoMagic = "SKARVETH DEMO";
-// More than 40 hours at the default frame delay; keeps a damaged demo from playing for ever.
-inline constexpr std::uint32_t kMaxDemoTicks = 10'000'000;
+// Three hours at the default frame delay, longer than any session, and short enough that
+// SKDEMO plays a demo of the slowest screens that long in under ten minutes.
+inline constexpr std::uint32_t kMaxDemoTicks = 675'000;
+// Entering a screen loads its pictures, a few milliseconds each time; a player enters a few
+// hundred screens in a long session, a hostile demo could ask for a million in one tick.
+inline constexpr std::uint32_t kMaxDemoScreenEntries = 10'000;
+// The slowest pace a demo may ask for: one tick a second.
+inline constexpr std::int32_t kMaxDemoFrameDelay = 1000;
+// More maps (each with its score file) and loose Data/ files than any game folder holds.
+inline constexpr std::size_t kMaxDemoMaps = 4096;
+inline constexpr std::size_t kMaxDemoOverrides = 4096;
 // Hours of heavy mouse work; the events of a demo this size take about twice as much memory.
 inline constexpr std::uint64_t kMaxDemoFileSize = 16u << 20;
 // Room for the longest setting text (2047 bytes) written with escapes.

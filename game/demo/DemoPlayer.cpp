@@ -6,6 +6,14 @@
 namespace sk {
 namespace {
 
+// Events between two questions whether to stop: often enough to stop within moments even in a
+// tick of a million events, rarely enough to cost nothing.
+constexpr std::uint32_t kEventsPerStopCheck = 256;
+
+bool IsFullScreenSwitch(const TDemoEvent& e) {
+  return e.Kind == TDemoEventKind::Key && e.Key == kVkReturn && (e.Modifiers & kAlt) != 0;
+}
+
 TInputEvent CoreEvent(const TDemoEvent& e) {
   TInputEvent event;
   switch (e.Kind) {
@@ -70,6 +78,8 @@ void TDemoPlayer::AfterEvent(Application& app) { Observe(app); }
 
 bool TDemoPlayer::BeforeTick(Application& app) {
   if (finished_ || interrupted_) return false;
+  sinceStopCheck_ = kEventsPerStopCheck;
+  if (BreakOff(app)) return false;
   // A window that cannot draw right now would skip this step and leave the recording behind;
   // the recorded tick waits for the next one instead.
   held_ = !app.DXDraw->CanDraw();
@@ -85,18 +95,53 @@ bool TDemoPlayer::BeforeTick(Application& app) {
       Apply(app, event);
       Observe(app);
     }
+    if (BreakOff(app)) return false;
     if (app.Terminated) {
       // The recorded session ended here: the window was closed.
       if (!app.Failed) Finish(app);
       return false;
     }
   }
+  Blank(app);
   if (tick_ >= demo_.EndTick) {
     Finish(app);
     CloseMainWindow(app);
     return false;
   }
   return step;
+}
+
+bool TDemoPlayer::BreakOff(Application& app) {
+  if (app.ScreenEntries > kMaxDemoScreenEntries && refusal_.empty()) {
+    refusal_ = "the demo enters screens more than " + std::to_string(kMaxDemoScreenEntries) +
+               " times (by tick " + std::to_string(tick_) + "); no session does, and a " +
+               "recording stops before that";
+  }
+  bool stop = !refusal_.empty();
+  if (!stop && StopRequested && ++sinceStopCheck_ >= kEventsPerStopCheck) {
+    sinceStopCheck_ = 0;
+    stop = StopRequested();
+  }
+  if (!stop) return false;
+  interrupted_ = true;
+  CloseMainWindow(app);
+  return true;
+}
+
+// What the switch does to the game when played: the display's new start puts the pointer on
+// the drawing area's corner and blanks the back surface. Rebuilding the viewer's window for
+// it would cost a renderer each time, and a demo can hold a million of them in one tick.
+void TDemoPlayer::SwitchFullScreen(Application& app) {
+  app.MousePos = TPoint{0, 0};
+  blank_ = true;
+}
+
+// The blank is drawn before anything else reads or draws the back surface, once however many
+// switches came before.
+void TDemoPlayer::Blank(Application& app) {
+  if (!blank_) return;
+  FillSurface(app.Graphics.BackSurface, 0);
+  blank_ = false;
 }
 
 void TDemoPlayer::AfterTick(Application& app) {
@@ -121,6 +166,11 @@ void TDemoPlayer::Apply(Application& app, const TDemoEvent& event) {
     case TDemoEventKind::FocusOut:
       return;
     default:
+      if (IsFullScreenSwitch(event)) {
+        SwitchFullScreen(app);
+        return;
+      }
+      Blank(app);
       RouteEvent(app, CoreEvent(event));
       return;
   }
@@ -133,6 +183,7 @@ void TDemoPlayer::Observe(const Application& app) {
 }
 
 void TDemoPlayer::Finish(Application& app) {
+  Blank(app);
   finished_ = true;
   report_(FinalCheckpoint(tick_, app.Graphics.BackSurface, digest_));
 }

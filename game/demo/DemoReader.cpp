@@ -1,5 +1,3 @@
-#include "game/demo/DemoFormat.h"
-
 #include <charconv>
 #include <fstream>
 #include <limits>
@@ -8,7 +6,9 @@
 
 #include "common/FileIo.h"
 #include "game/demo/DemoEscapes.h"
+#include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
+#include "game/demo/DemoLimits.h"
 #include "game/render/Surface.h"
 #include "game/shell/InputEvent.h"
 
@@ -208,6 +208,8 @@ struct HeadSeen {
   bool Seed = false;
   bool Archive = false;
   std::vector<std::string> Settings;
+  TDemoFileCheck Files;
+  std::size_t Line = 0;  // the line being read
 };
 
 // Text settings travel through Skarveth.ini, which holds one value per line.
@@ -229,11 +231,13 @@ void ReadSetting(TDemo& demo, HeadSeen& seen, Words& words) {
     const std::string_view text = words.Word("frame delay");
     const auto value = Decimal<std::int32_t>(text);
     if (!value) Fail("\"" + std::string(text) + "\" is not a frame delay");
+    if (auto problem = FrameDelayProblem(*value)) Fail(*problem);
     s.FrameDelay = *value;
   } else if (name == "SkipIntro") {
     s.SkipIntro = ReadBool(words, "SkipIntro");
   } else if (name == "TestMap") {
     s.TestMap = SettingText(words.Quoted("the test map"));
+    if (auto problem = DemoTestMapProblem(s.TestMap)) Fail(*problem);
   } else if (name == "DisableChat") {
     s.DisableChat = ReadBool(words, "DisableChat");
   } else if (name == "DisableSound") {
@@ -296,17 +300,30 @@ bool ReadHeadLine(TDemo& demo, HeadSeen& seen, std::string_view first, Words& wo
     TDemoFile file;
     file.Name = PlainName(words.Quoted("the file name"));
     file.Identity = ReadIdentity(words);
+    auto problem =
+        first == "map" ? seen.Files.AddMap(file.Name) : seen.Files.AddOverride(file.Name);
+    if (problem) Fail(*problem);
     (first == "map" ? demo.Maps : demo.Overrides).push_back(std::move(file));
   } else if (first == "testmap") {
     if (demo.TestMapFile) Fail("the test map is given twice");
     demo.TestMapFile = ReadIdentity(words);
   } else if (first == "score") {
-    demo.Scores.push_back(ReadScore(words));
+    TDemoScore score = ReadScore(words);
+    if (auto problem = seen.Files.AddScore(score, seen.Line)) Fail(*problem);
+    demo.Scores.push_back(std::move(score));
   } else {
     return false;
   }
   words.End();
   return true;
+}
+
+// The head is complete: what needs all of it is checked now, reported at its own line.
+void EndOfHead(const HeadSeen& seen, std::size_t& number) {
+  if (const auto problem = seen.Files.CheckScores()) {
+    number = problem->first;
+    Fail(problem->second);
+  }
 }
 
 std::string Line(std::size_t number, const std::string& what) {
@@ -323,7 +340,7 @@ TDemoReadResult ParseDemo(std::istream& in) {
   bool ended = false;
   try {
     while (std::getline(in, text)) {
-      ++number;
+      seen.Line = ++number;
       if (text.size() > kMaxDemoLineLength)
         Fail("the line is longer than " + std::to_string(kMaxDemoLineLength) + " characters");
       if (!text.empty() && text.back() == '\r') text.pop_back();
@@ -345,6 +362,7 @@ TDemoReadResult ParseDemo(std::istream& in) {
       if (first == "end") {
         demo.EndTick = ReadTick(words.Word("end tick"));
         words.End();
+        if (demo.Events.empty()) EndOfHead(seen, number);
         if (!demo.Events.empty() && demo.Events.back().Tick > demo.EndTick) {
           Fail("the demo ends at tick " + std::to_string(demo.EndTick) +
                ", before its last event at tick " + std::to_string(demo.Events.back().Tick));
@@ -365,6 +383,7 @@ TDemoReadResult ParseDemo(std::istream& in) {
       }
       if (!seen.Seed || !seen.Archive)
         Fail("the seed and the archive must come before the first event");
+      if (demo.Events.empty()) EndOfHead(seen, number);
       demo.Events.push_back(ReadEvent(tick, words.Word("event"), words));
     }
   } catch (const LineFault& fault) {

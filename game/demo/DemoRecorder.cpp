@@ -59,6 +59,14 @@ bool TDemoRecorder::BeforeEvent(Application&, const TInputEvent& event) {
   return true;
 }
 
+// A playback refuses a demo past kMaxDemoScreenEntries; one event enters at most two screens
+// (a match whose map cannot be loaded goes straight back to the menu).
+void TDemoRecorder::CountScreenEntries(const Application& app) {
+  if (app.ScreenEntries + 2 > kMaxDemoScreenEntries) full_ = true;
+}
+
+void TDemoRecorder::AfterEvent(Application& app) { CountScreenEntries(app); }
+
 bool TDemoRecorder::BeforeTick(Application& app) {
   const bool over = app.DXDraw->PointerOverDrawingArea();
   if (over != pointerOver_) Add(over ? TDemoEventKind::PointerIn : TDemoEventKind::PointerOut);
@@ -69,7 +77,8 @@ bool TDemoRecorder::BeforeTick(Application& app) {
   return true;
 }
 
-void TDemoRecorder::AfterTick(Application&) {
+void TDemoRecorder::AfterTick(Application& app) {
+  CountScreenEntries(app);
   if (full_ || tick_ >= kMaxDemoTicks) {
     full_ = true;
     return;

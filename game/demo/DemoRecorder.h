@@ -21,16 +21,18 @@ class TDemoRecorder : public DemoTap {
   // The demo so far, ending at the current tick.
   std::string Text() const;
   std::uint32_t Tick() const { return tick_; }
-  // The recording stopped early because it reached the size or length limit of a demo.
+  // The recording stopped early because it reached the size, length or screen-entry limit
+  // of a demo.
   bool Full() const { return full_; }
 
   bool BeforeEvent(Application& app, const TInputEvent& event) override;
-  void AfterEvent(Application&) override {}
+  void AfterEvent(Application& app) override;
   bool BeforeTick(Application& app) override;
   void AfterTick(Application& app) override;
 
  private:
   void Add(TDemoEventKind kind, const TInputEvent* event = nullptr);
+  void CountScreenEntries(const Application& app);
 
   std::string head_;
   std::string events_;

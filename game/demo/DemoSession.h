@@ -47,16 +47,22 @@ class TDemoSession {
   TDemoSession(TCommandLine command, TDemoPlayer::Report report)
       : command_(std::move(command)), report_(std::move(report)) {}
 
+  // Asked while a playback is prepared and played; true ends it (a signal asked to stop). It
+  // may be replaced between the preparation and the run.
+  StopCheck StopRequested;
+
   // Reads what the session needs; false and a message for a refused demo or an impossible
-  // recording. A playback takes the window and volume settings from the player's own file; a
-  // recording starts from the settings the game will start with.
+  // recording (a file that cannot be written there, a session no demo could hold). A playback
+  // takes the window and volume settings from the player's own file; a recording starts from
+  // the settings the game will start with.
   bool Prepare(Desktop& real, std::string& error);
   // The desktop to build the application on.
   Desktop& SessionDesktop(Desktop& real);
   // Before start-up.
   void Attach(Application& app);
   // After the loop: writes a recording (atomically; a failure is reported on `message` and
-  // the demo saved in the temporary folder instead). Returns the exit status.
+  // the demo saved under a fresh name in the temporary folder instead), or says why a
+  // playback broke off. Returns the exit status.
   int Finish(int status, std::string& message);
 
  private:

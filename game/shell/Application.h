@@ -65,6 +65,9 @@ struct Application {
   TGamePaths Paths;     // where every file lives; Paths.ProgramDir is the program's folder
   TStartOptions Start;  // what the command line asks of this run
   bool SettingsProblemShown = false;  // the player was told the settings cannot be saved
+  // Every EnterGame, EnterMenu, EnterIntro and EnterCredits: each loads pictures, so a demo
+  // is held to as many as a session could make.
+  std::uint32_t ScreenEntries = 0;
   Random Rng;
   bool Terminated = false;  // the message loop ends
   bool Failed = false;      // ... because of an unexpected error

@@ -42,6 +42,11 @@ std::vector<std::string> TGamePaths::MapFolders() const {
   return {DataDir + "Maps/", PlayerMapFolder()};
 }
 
+std::vector<std::string> TGamePaths::TestMapFolders() const {
+  if (Layout == TGameLayout::ReadyToPlay) return {ProgramDir};
+  return {UserDir, DataDir};
+}
+
 std::string TGamePaths::ScoreFile(const std::string& mapFileName) const {
   // Every score table is the player's, the shipped maps' too.
   return ScoreFileName(PlayerMapFolder(), mapFileName);

@@ -46,6 +46,9 @@ struct TGamePaths {
   // Where the menu's maps come from, the shipped ones first: a map of the same file name in a
   // later folder replaces an earlier one. One folder in the ready-to-play layout.
   std::vector<std::string> MapFolders() const;
+  // The folders a demo names its test map relative to, searched in this order: the game's
+  // folder, or an installed copy's folder of the player's files and then its shipped data.
+  std::vector<std::string> TestMapFolders() const;
   // The folder that holds the player's own maps.
   std::string PlayerMapFolder() const { return UserDir + "Maps/"; }
   // The score table of the map file `mapFileName` (a name without folders).

@@ -172,6 +172,7 @@ void FreeAll(Application& app) {
 }
 
 void EnterGame(Application& app) {
+  ++app.ScreenEntries;
   StopSamples(app.SoundModule());
   LeaveMenuNotice(app.Menu);
   LoadGameImages(app);
@@ -192,6 +193,7 @@ void EnterGame(Application& app) {
 }
 
 void EnterMenu(Application& app, std::uint8_t page) {
+  ++app.ScreenEntries;
   StopSamples(app.SoundModule());
   LoadMenuImages(app);
   RestoreImages(app.DXImageList());
@@ -201,6 +203,7 @@ void EnterMenu(Application& app, std::uint8_t page) {
 }
 
 void EnterIntro(Application& app) {
+  ++app.ScreenEntries;
   LoadIntroImages(app);
   RestoreImages(app.DXImageList());
   app.Intro.IntroStep = 0;
@@ -208,6 +211,7 @@ void EnterIntro(Application& app) {
 }
 
 void EnterCredits(Application& app) {
+  ++app.ScreenEntries;
   StopSamples(app.SoundModule());
   LeaveMenuNotice(app.Menu);
   app.Credits.CreditsCounter = kCreditsStart;
@@ -219,6 +223,8 @@ void MoveCursor(Application& app, TPoint point) {
   app.MousePos = point;
 }
 
-void CenterCursor(Application& app) { MoveCursor(app, TPoint{kScreenWidth / 2, kScreenHeight / 2}); }
+void CenterCursor(Application& app) {
+  MoveCursor(app, TPoint{kScreenWidth / 2, kScreenHeight / 2});
+}
 
 }  // namespace sk

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/Cp1252.h"
+#include "common/Printable.h"
 #include "game/shell/Random.h"
 #include "platform/sdl/DisplaySdl.h"
 #include "platform/sdl/StartChecks.h"
@@ -27,18 +28,20 @@ void SdlDesktop::SetCursorVisible(bool visible) {
 
 void SdlDesktop::ShowErrorBox(const std::string& title, const std::string& message,
                               const std::string& detail) {
-  const std::string text = Cp1252ToUtf8(message);
+  // Messages may quote files (a demo, a map's path): control bytes are shown, never sent.
+  const std::string text = PrintableText(Cp1252ToUtf8(message), true);
   if (detail.empty()) {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
   } else {
-    std::fprintf(stderr, "%s: %s (%s)\n", title.c_str(), text.c_str(), detail.c_str());
+    std::fprintf(stderr, "%s: %s (%s)\n", title.c_str(), text.c_str(),
+                 PrintableText(detail).c_str());
   }
   std::fflush(stderr);
   ShowBox(SDL_MESSAGEBOX_ERROR, title, text);
 }
 
 void SdlDesktop::ShowWarningBox(const std::string& title, const std::string& message) {
-  ShowBox(SDL_MESSAGEBOX_WARNING, title, Cp1252ToUtf8(message));
+  ShowBox(SDL_MESSAGEBOX_WARNING, title, PrintableText(Cp1252ToUtf8(message), true));
 }
 
 void SdlDesktop::ShowBox(std::uint32_t flags, const std::string& title, const std::string& text) {

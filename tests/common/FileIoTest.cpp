@@ -2,15 +2,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "common/FileIo.h"
 #include "common/IniFile.h"
+#include "common/NewFiles.h"
+#include "common/Printable.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 namespace sk {
 namespace {
+
+using namespace std::string_literals;
 
 std::span<const std::uint8_t> Bytes(const std::string& s) {
   return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
@@ -47,6 +53,101 @@ TEST(ReplaceFileAtomically, RefusesTargetsThatCannotBeWritten) {
   EXPECT_EQ(dir.Count(), 2);
 }
 
+// Nothing planted beside the target in advance is ever written through: the temporary file's
+// name cannot be guessed, and it is made only where nothing stood.
+TEST(ReplaceFileAtomically, PlantedTemporaryNamesAreNeverWrittenThrough) {
+  TempDir dir;
+  dir.Write("canary", "keep");
+  for (int n = 0; n < 100; ++n) {
+    const std::string old = ".a.txt.tmp." + std::to_string(::getpid()) + "." + std::to_string(n);
+    std::filesystem::create_symlink(dir.Path("canary"), dir.Path(old));
+  }
+  ASSERT_TRUE(ReplaceFileAtomically(dir.Path("a.txt"), Bytes("new")));
+  EXPECT_EQ(dir.Read("a.txt"), "new");
+  EXPECT_EQ(dir.Read("canary"), "keep");
+  EXPECT_EQ(dir.Count(), 102);
+}
+
+// Another user's link, or a link in another user's folder, could send our write into any file
+// of ours: neither is followed, on the way or at the end. Needs root to give files away.
+TEST(ReplaceFileAtomically, FollowsOnlyLinksOfTheUserOrRootInTheirFolders) {
+  if (::geteuid() != 0) GTEST_SKIP() << "making files of another user needs root";
+  constexpr uid_t kStranger = 4242;
+  TempDir dir;
+  dir.Write("mine/canary", "keep");
+  std::filesystem::create_directory(dir.Path("shared"));
+  ::chmod(dir.Path("shared").c_str(), 01777);
+  const auto plant = [&](const std::string& link, const std::string& target) {
+    std::filesystem::create_symlink(target, dir.Path(link));
+    ASSERT_EQ(::lchown(dir.Path(link).c_str(), kStranger, kStranger), 0);
+  };
+  plant("shared/demo.txt", dir.Path("mine/canary"));
+  plant("shared/folder", dir.Path("mine"));
+  std::string why;
+  EXPECT_FALSE(ReplaceFileAtomically(dir.Path("shared/demo.txt"), Bytes("x"), &why));
+  EXPECT_EQ(why, "the symbolic link " + dir.Path("shared/demo.txt") +
+                     " belongs to another user; only links that you or root own, in folders you "
+                     "or root own, are followed");
+  EXPECT_EQ(ReplaceProblem(dir.Path("shared/demo.txt")), why);
+  EXPECT_FALSE(ReplaceFileAtomically(dir.Path("shared/folder/canary"), Bytes("x")));
+  EXPECT_FALSE(ReplaceFileAtomically(dir.Path("shared/folder/new"), Bytes("x")));
+  // Our own link, in a folder another user owns (and so could swap it at any time).
+  std::filesystem::create_directory(dir.Path("theirs"));
+  std::filesystem::create_symlink(dir.Path("mine/canary"), dir.Path("theirs/link"));
+  ASSERT_EQ(::chown(dir.Path("theirs").c_str(), kStranger, kStranger), 0);
+  EXPECT_FALSE(ReplaceFileAtomically(dir.Path("theirs/link"), Bytes("x"), &why));
+  EXPECT_NE(why.find(" lies in a folder of another user"), std::string::npos) << why;
+  EXPECT_EQ(dir.Read("mine/canary"), "keep");
+  EXPECT_FALSE(dir.Exists("mine/new"));
+  // The same file reached without a link is ours to replace as ever.
+  EXPECT_EQ(ReplaceProblem(dir.Path("mine/canary")), "");
+}
+
+TEST(NewFiles, FreshNamesTheTemporaryFolderAndPrivateFolders) {
+  TempDir dir;
+  const auto first = WriteUniqueFile(dir.Path(), "demo-", ".txt", Bytes("one"));
+  const auto second = WriteUniqueFile(dir.Path(), "demo-", ".txt", Bytes("two"));
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(*first, *second);
+  EXPECT_TRUE(NameOf(*first).starts_with("demo-") && first->ends_with(".txt"));
+  EXPECT_EQ(ReadFileBytes(*second), std::vector<std::uint8_t>({'t', 'w', 'o'}));
+  struct stat st {};
+  ASSERT_EQ(::stat(first->c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  std::string why;
+  dir.Write("file", "");
+  EXPECT_FALSE(WriteUniqueFile(dir.Path("file"), "demo-", ".txt", Bytes("x"), &why));
+  EXPECT_EQ(why, "Not a directory");
+
+  {
+    const ScopedEnv missing("TMPDIR", dir.Path("none"));
+    EXPECT_FALSE(TemporaryFolder(&why));
+    EXPECT_EQ(why, "the temporary folder " + dir.Path("none") + " (TMPDIR) does not exist");
+    const ScopedEnv there("TMPDIR", dir.Path());
+    EXPECT_EQ(TemporaryFolder(), dir.Path());
+  }
+
+  EXPECT_GE(OpenPrivateFolder(dir.Path("private")).Get(), 0);
+  ASSERT_EQ(::stat(dir.Path("private").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  ::chmod(dir.Path("private").c_str(), 0770);
+  EXPECT_LT(OpenPrivateFolder(dir.Path("private"), &why).Get(), 0);
+  EXPECT_EQ(why, dir.Path("private") + ": others may write into the folder");
+}
+
+TEST(PrintableText, EscapesEverythingATerminalWouldObey) {
+  EXPECT_EQ(PrintableText("\x1B]0;owned\x07\x1B[2J"), "\\x1B]0;owned\\x07\\x1B[2J");
+  EXPECT_EQ(PrintableText("a\tb\rc\x7F\0"s), "a\\x09b\\x0Dc\\x7F\\x00");
+  // UTF-8 text stays; the C1 controls (raw or encoded) and bytes that are no UTF-8 do not.
+  EXPECT_EQ(PrintableText("Caf\xC3\xA9 \xE2\x82\xAC"), "Caf\xC3\xA9 \xE2\x82\xAC");
+  EXPECT_EQ(PrintableText("\x9B"
+                          "2J \xC2\x9B \xE9t\xC3"),
+            "\\x9B2J \\xC2\\x9B \\xE9t\\xC3");
+  EXPECT_EQ(PrintableText("\xC0\xAF \xED\xA0\x80"), "\\xC0\\xAF \\xED\\xA0\\x80");
+  EXPECT_EQ(PrintableText("one\ntwo"), "one\\x0Atwo");
+  EXPECT_EQ(PrintableText("one\ntwo", true), "one\ntwo");
+}
+
 TEST(ReadFileBytes, ReadsOnlyRegularFilesWithinTheLimit) {
   TempDir dir;
   dir.Write("f", "12345");
@@ -76,6 +177,11 @@ TEST(Paths, SplitOnBothSeparators) {
   EXPECT_EQ(FolderOf("c.map"), ".");
   EXPECT_EQ(FolderOf("/c.map"), "/");
   EXPECT_EQ(NormalizeSeparators("Maps\\x\\y.map"), "Maps/x/y.map");
+  EXPECT_EQ(PathInFolder("/g/Maps/../Maps/a.map", "/g/"), "Maps/a.map");
+  EXPECT_EQ(PathInFolder("/g/Maps\\a.map", "/g"), "Maps/a.map");
+  EXPECT_EQ(PathInFolder("/g/../h/a.map", "/g/"), std::nullopt);
+  EXPECT_EQ(PathInFolder("/gg/a.map", "/g/"), std::nullopt);
+  EXPECT_EQ(PathInFolder("/g/", "/g/"), std::nullopt);
 }
 
 }  // namespace

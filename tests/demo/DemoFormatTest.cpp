@@ -31,6 +31,12 @@ const std::string kFull = kHead + "override \"Blood.bmp\" 10 " + kHash +
                           "map \"Rustyard.map\" 90182 " +
                           kHash +
                           "\n"
+                          "map \"Canyon.map\" 5 " +
+                          kHash +
+                          "\n"
+                          "map \"Odd.map\" 6 " +
+                          kHash +
+                          "\n"
                           "score \"Rustyard.sco\" 534b01\n"
                           "score \"Canyon.sco\" missing\n"
                           "score \"Odd.sco\" unreadable\n"
@@ -58,7 +64,7 @@ TEST(DemoFormatTest, ReadsEveryLineAndWritesTheSameText) {
   EXPECT_TRUE(demo.Settings.DisableSound);
   EXPECT_EQ(demo.Settings.Name, "^1Ann \"A\\B\" M\xFCller");
   EXPECT_EQ(demo.Archive, (TFileIdentity{948724, kHash}));
-  ASSERT_EQ(demo.Maps.size(), 1u);
+  ASSERT_EQ(demo.Maps.size(), 3u);
   EXPECT_EQ(demo.Maps[0].Name, "Rustyard.map");
   ASSERT_EQ(demo.Scores.size(), 3u);
   EXPECT_EQ(demo.Scores[0].Bytes, (std::vector<std::uint8_t>{0x53, 0x4B, 0x01}));
@@ -96,8 +102,8 @@ TEST(DemoFormatTest, RefusesFaultsWithTheirLineNumber) {
       {"SKARVETH DEMO 2\n", "line 1: demo version 2 is not known (this game plays version 1)"},
       {"SKARVETH SCORE 1\n", "line 1: this is not a Skarveth demo"},
       {h + "5 jump\nend 9\n", "line 11: unknown event \"jump\""},
-      {h + "2147483648 key A\nend 9\n", "line 11: tick 2147483648 is out of range (0 to 10000000)"},
-      {h + "-1 key A\n", "line 11: tick -1 is out of range (0 to 10000000)"},
+      {h + "2147483648 key A\nend 9\n", "line 11: tick 2147483648 is out of range (0 to 675000)"},
+      {h + "-1 key A\n", "line 11: tick -1 is out of range (0 to 675000)"},
       {h + "5 move -5 10\n", "line 11: x -5 is outside the 640 x 480 drawing area"},
       {h + "5 click 10 480\n", "line 11: y 480 is outside the 640 x 480 drawing area"},
       {h + "5 key Foo\n", "line 11: unknown key \"Foo\""},
@@ -135,6 +141,53 @@ TEST(DemoFormatTest, RefusesFaultsWithTheirLineNumber) {
     EXPECT_FALSE(read.Demo) << c.text;
     EXPECT_EQ(read.Error, c.error) << c.text;
   }
+}
+
+// A demo names only what a game folder holds, each file once, and nothing outside it.
+TEST(DemoFormatTest, HoldsADemoToWhatAGameFolderHolds) {
+  const std::string h = kHead;                                                 // 10 lines
+  const std::string s = "SKARVETH DEMO 1\nseed 1\narchive 0 " + kHash + "\n";  // 3 lines
+  const auto map = [](const std::string& name) { return "map \"" + name + "\" 1 " + kHash + "\n"; };
+  const Refusal cases[] = {
+      {s + "setting TestMap \"/etc/passwd\"\n",
+       "line 4: the test map \"/etc/passwd\" must be a path inside the game folder, relative to "
+       "it and without \"..\""},
+      {s + "setting TestMap \"Maps\\\\..\\\\..\\\\secret\"\n",
+       "line 4: the test map \"Maps\\..\\..\\secret\" must be a path inside the game folder, "
+       "relative to it and without \"..\""},
+      {"SKARVETH DEMO 1\nsetting FrameDelay 1001\n",
+       "line 2: the frame delay 1001 is above 1000 ms (one tick a second)"},
+      {h + map("A.map") + map("A.map"), "line 12: map \"A.map\" is given twice"},
+      {h + map("Skarveth.ini"), "line 11: map \"Skarveth.ini\" is not named like a map (*.map)"},
+      {h + "override \"x\" 1 " + kHash + "\noverride \"x\" 2 " + kHash + "\n",
+       "line 12: loose file \"x\" is given twice"},
+      // A score line named like a map would replace it; one of no listed map would add one.
+      {h + map("A.map") + "score \"A.map\" 00\nend 1\n",
+       "line 12: score file \"A.map\" belongs to none of the demo's maps; a demo holds only their "
+       "score files (<map name>.sco)"},
+      {h + "score \"B.sco\" missing\n" + map("A.map") + "1 key A\nend 1\n",
+       "line 11: score file \"B.sco\" belongs to none of the demo's maps; a demo holds only their "
+       "score files (<map name>.sco)"},
+      {h + "score \"A.sco\" missing\nscore \"A.sco\" missing\n",
+       "line 12: score file \"A.sco\" is given twice"},
+      {h + "score \"A.sco\" " + std::string(2 * 2100, '0') + "\n",
+       "line 11: score file \"A.sco\" holds more than the 2079 bytes the game reads of one"},
+  };
+  for (const Refusal& c : cases) {
+    const TDemoReadResult read = ParseDemoText(c.text);
+    EXPECT_FALSE(read.Demo) << c.text;
+    EXPECT_EQ(read.Error, c.error) << c.text;
+  }
+  // The head's lines come in any order; the limits hold at the slowest pace and the most maps.
+  std::string most =
+      s + "score \"a.sco\" missing\nsetting FrameDelay 1000\n" + "setting TestMap \"Maps/a.map\"\n";
+  for (int i = 0; i < 4095; ++i) most += map("m" + std::to_string(i) + ".map");
+  most += map("a.MAP");
+  const TDemoReadResult read = ParseDemoText(most + map("b.map") + "end 0\n");
+  EXPECT_EQ(read.Error,
+            "line 4103: more than 4096 maps; no game folder the game can list holds "
+            "that many");
+  EXPECT_TRUE(ParseDemoText(most + "end 0\n").Demo);
 }
 
 TEST(DemoFormatTest, FilesTooLargeForAnyRecordingAreRefusedUnread) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "game/demo/DemoPlayer.h"
 #include "game/demo/DemoRecorder.h"
 #include "game/maps/SKScore.h"
+#include "game/shell/InputEvent.h"
 #include "game/shell/MessageLoop.h"
 #include "tests/demo/NullGame.h"
 
@@ -53,11 +55,14 @@ struct Playback {
   std::vector<std::string> routed;
   bool finished = false;
   bool interrupted = false;
+  std::string refusal;
+  int fullScreenSwitches = 0;  // how often the viewer's display went to full screen
 };
 
 // Plays `demo` from a sandbox of `playerDir`; `real` events arrive as if from the player.
 Playback Play(const TDemo& demo, const std::string& playerDir,
-              const std::vector<std::pair<std::uint32_t, TInputEvent>>& real = {}) {
+              const std::vector<std::pair<std::uint32_t, TInputEvent>>& real = {},
+              const std::function<void(TDemoPlayer&, Application&)>& prepare = {}) {
   Playback result;
   std::string error;
   const auto sandbox = TDemoSandbox::Create(demo, ReadyToPlayPaths(playerDir), TSettings{}, error);
@@ -70,10 +75,13 @@ Playback Play(const TDemo& demo, const std::string& playerDir,
     result.frames.push_back(FramePrint(frame));
   };
   player.Attach(*game.app);
+  if (prepare) prepare(player, *game.app);
   RunApplication(*game.app);
   result.routed = game.routed;
   result.finished = player.Finished();
   result.interrupted = player.Interrupted();
+  result.refusal = player.Refusal();
+  result.fullScreenSwitches = game.display->PlacementSaves;
   return result;
 }
 
@@ -109,6 +117,13 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
       script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 19)});
     if (n == 7)
       script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 65)});
+    // Full screen and back in one tick, once more later: the pointer goes to the corner.
+    if (n == 3 || n == 9) {
+      TInputEvent altEnter = NullGame::Event(K::KeyDown, 0, 0, kVkReturn);
+      altEnter.Modifiers = kAlt;
+      script.push_back({TickTime(320 + 63 * n) + 10, altEnter});
+      if (n == 3) script.push_back({TickTime(320 + 63 * n) + 11, altEnter});
+    }
   }
   script.push_back({TickTime(1450), NullGame::Event(K::KeyDown, 0, 0, 27)});
   script.push_back({TickTime(1500), NullGame::Event(K::Close)});
@@ -122,23 +137,26 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
 
   const TDemo demo = Parse(text);
   EXPECT_EQ(demo.Seed, kSeed);
-  EXPECT_EQ(demo.EndTick, 1500u);
+  EXPECT_EQ(demo.EndTick, 1499u);  // each switch restarted the frame timer: one tick fewer
   ASSERT_EQ(demo.Events.size(), script.size() - 1) << text;
   EXPECT_EQ(FormatDemoEvent(demo.Events[0]), "4 move 320 217\n");  // between ticks 3 and 4
   EXPECT_EQ(FormatDemoEvent(demo.Events[1]),
             "4 click 320 217\n");  // due together with tick 4, first
-  EXPECT_EQ(FormatDemoEvent(demo.Events.back()), "1500 close\n");
+  EXPECT_EQ(FormatDemoEvent(demo.Events.back()), "1499 close\n");
   const std::string lines = ::testing::PrintToString(watched.lines);
   EXPECT_NE(lines.find("60 match \\\"CanyonRelay.map\\\""), std::string::npos) << lines;
   EXPECT_NE(lines.find(" arrival entry "), std::string::npos) << lines;
 
+  ASSERT_EQ(game.display->PlacementSaves, 2);  // the recorded session did switch
+
   const Playback played = Play(demo, player.Root());
   EXPECT_TRUE(played.finished);
+  EXPECT_EQ(played.fullScreenSwitches, 0);  // the viewer's display is the viewer's
   EXPECT_EQ(played.routed, game.routed);
   EXPECT_EQ(played.frames, watched.frames);
   ASSERT_EQ(played.lines.size(), watched.lines.size() + 1);
   EXPECT_EQ(std::vector(played.lines.begin(), played.lines.end() - 1), watched.lines);
-  EXPECT_EQ(played.lines.back(), "1500 final frame " + FrameHash(game.app->Graphics.BackSurface) +
+  EXPECT_EQ(played.lines.back(), "1499 final frame " + FrameHash(game.app->Graphics.BackSurface) +
                                      " frames " + watched.digest.Hex());
   // The playback saved its name and any score into its own folder, never the player's.
   EXPECT_EQ(Snapshot(player.Path()), before);
@@ -234,6 +252,54 @@ TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
   const Playback closed = Play(demo, player.Root(), {{TickTime(1) + 1, NullGame::Event(K::Close)}});
   EXPECT_TRUE(closed.interrupted);
   EXPECT_EQ(closed.routed.size(), 3u);
+}
+
+// A demo asking for more screen changes than any session makes is stopped, saying why; a
+// stop asked for from outside ends even a tick of a hundred thousand events within moments.
+TEST(DemoPlaybackTest, PlaybacksEndWhenTheDemoAsksTooMuchOrAStopIsAsked) {
+  TempDir player;
+  MakePlayerFolder(player, "[Skarveth Configuration]\nSkipIntro=1\n");
+  const std::string head = FormatDemoHead(BeginDemoIn(player.Root(), kSeed));
+  const TDemo walk = Parse(head + "2 move 320 217\n3 click 320 217\n9 key A\nend 20\n");
+  const Playback refused = Play(walk, player.Root(), {}, [](TDemoPlayer&, Application& app) {
+    app.ScreenEntries = kMaxDemoScreenEntries - 1;  // the menu's entry makes it the last
+  });
+  EXPECT_TRUE(refused.refusal.empty()) << refused.refusal;
+  EXPECT_TRUE(refused.finished);
+  const TDemo credits = Parse(head + "2 move 320 277\n3 click 320 277\n4 key Escape\nend 20\n");
+  const Playback more = Play(credits, player.Root(), {}, [](TDemoPlayer&, Application& app) {
+    app.ScreenEntries = kMaxDemoScreenEntries - 1;
+  });
+  EXPECT_EQ(more.refusal,
+            "the demo enters screens more than 10000 times (by tick 3); no session does, and a "
+            "recording stops before that");
+  EXPECT_TRUE(more.interrupted);
+  EXPECT_EQ(more.lines.back(), "3 screen credits");
+
+  // A recording stops growing before its playback would be refused.
+  NullGame game(player.Root(), kSeed);
+  game.events.At(TickTime(2), NullGame::Event(TInputKind::MouseMove, 320, 277));
+  game.events.At(TickTime(3), NullGame::Event(TInputKind::MouseDown, 320, 277));
+  game.events.At(TickTime(9), NullGame::Event(TInputKind::Close));
+  TDemoRecorder recorder(BeginDemoIn(player.Root(), kSeed));
+  recorder.Attach(*game.app);
+  game.app->ScreenEntries = kMaxDemoScreenEntries - 3;  // the menu at start-up, then credits
+  RunApplication(*game.app);
+  EXPECT_TRUE(recorder.Full());
+  const Playback recorded =
+      Play(Parse(recorder.Text()), player.Root(), {},
+           [](TDemoPlayer&, Application& app) { app.ScreenEntries = kMaxDemoScreenEntries - 3; });
+  EXPECT_TRUE(recorded.finished) << recorded.refusal;
+
+  std::string storm = head;
+  for (int i = 0; i < 100000; ++i) storm += "1 move " + std::to_string(i % 640) + " 5\n";
+  int asked = 0;
+  const Playback stopped =
+      Play(Parse(storm + "end 2\n"), player.Root(), {},
+           [&](TDemoPlayer& p, Application&) { p.StopRequested = [&] { return ++asked == 3; }; });
+  EXPECT_TRUE(stopped.interrupted);
+  EXPECT_EQ(asked, 3);  // tick 0, tick 1, then after 256 of its events
+  EXPECT_EQ(stopped.frames.size(), 1u);
 }
 
 }  // namespace

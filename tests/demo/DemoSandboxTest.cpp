@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "common/FileIo.h"
+#include "common/Sha256.h"
 #include "game/demo/DemoFiles.h"
 #include "game/maps/SKScore.h"
 #include "game/resources/SKConfig.h"
+#include "support/ScopedEnv.h"
 #include "tests/demo/NullGame.h"
 
 namespace sk::test {
@@ -36,6 +40,8 @@ class DemoSandboxTest : public ::testing::Test {
   }
   void Forget(const std::string& name) {
     std::erase_if(demo.Maps, [&](const TDemoFile& map) { return map.Name == name; });
+    const std::string score = fs::path(name).replace_extension(".sco").string();
+    std::erase_if(demo.Scores, [&](const TDemoScore& s) { return s.Name == score; });
   }
 
   std::unique_ptr<TDemoSandbox> Create() {
@@ -149,10 +155,13 @@ TEST_F(DemoSandboxTest, RefusesMissingOrChangedMapsAndLooseFiles) {
   EXPECT_TRUE(Create()) << error;
 }
 
+// The test map is named inside the game folder, however the settings named it, and played
+// from a checked copy; nothing outside the game folder is ever read for a demo.
 TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
-  player.Write("Skarveth.ini",
-               "[Skarveth Configuration]\nTestMap=" + player.Path("Maps/Rustyard.map") + "\n");
+  player.Write("Skarveth.ini", "[Skarveth Configuration]\nTestMap=" +
+                                   player.Path("Maps/../Maps/Rustyard.map") + "\n");
   demo = BeginDemoIn(player.Root(), 5);
+  EXPECT_EQ(demo.Settings.TestMap, "Maps/Rustyard.map");
   ASSERT_TRUE(demo.TestMapFile);
   EXPECT_EQ(*demo.TestMapFile, Recorded("Rustyard.map").Identity);
   {
@@ -162,16 +171,56 @@ TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
     EXPECT_TRUE(settings.TestMode);
     EXPECT_EQ(ReadFileBytes(settings.TestMapPath), ReadFileBytes(player.Path("Maps/Rustyard.map")));
   }
-  // Named relative to a game started in its own folder, played from elsewhere.
-  demo.Settings.TestMap = "Maps\\Rustyard.map";
-  ASSERT_FALSE(fs::exists("Maps/Rustyard.map"));
+  demo.Settings.TestMap = "Maps\\Rustyard.map";  // as written on the desktop
   EXPECT_TRUE(Create()) << error;
-  demo.Settings.TestMap = player.Path("Maps/Rustyard.map");
   fs::remove(player.Path("Maps/Rustyard.map"));
   Forget("Rustyard.map");
   EXPECT_FALSE(Create());
-  EXPECT_EQ(error, "This demo needs the test map " + player.Path("Maps/Rustyard.map") +
-                       ", which is missing or cannot be read.");
+  EXPECT_EQ(error,
+            "This demo needs the test map Maps\\Rustyard.map, which is missing or cannot be read.");
+  demo.Settings.TestMap = player.Path("Skarveth.dat");
+  EXPECT_FALSE(Create());
+  EXPECT_EQ(error,
+            "This demo cannot be played: the test map \"" + player.Path("Skarveth.dat") +
+                "\" must be a path inside the game folder, relative to it and without \"..\".");
+}
+
+// A loose file (or map) longer than the 64 MB the game reads of it is known by its first
+// 64 MB: recording, checking and copying it cost neither memory nor disk for the rest.
+TEST_F(DemoSandboxTest, FilesAreReadOnlyAsFarAsTheGameReadsThem) {
+  const std::string big = player.Path("Data/Huge.ogg");
+  player.Write("Data/Huge.ogg", "head");
+  ASSERT_EQ(::truncate(big.c_str(), 1LL << 30), 0);  // 1 GiB, nearly all of it a hole
+  demo = BeginDemoIn(player.Root(), 7);
+  ASSERT_EQ(demo.Overrides.size(), 2u);
+  const TFileIdentity& recorded = demo.Overrides[1].Identity;
+  EXPECT_EQ(recorded.Size, 1u << 30);
+  Sha256 first64MB;
+  first64MB.Update(std::vector<std::uint8_t>{'h', 'e', 'a', 'd'});
+  const std::vector<std::uint8_t> zeros(1u << 20);
+  for (int i = 0; i < 64; ++i)
+    first64MB.Update(std::span(zeros).subspan(0, i ? zeros.size() : zeros.size() - 4));
+  EXPECT_EQ(recorded.Sha256, HexDigits(first64MB.Finish()));
+  const auto sandbox = Create();
+  ASSERT_TRUE(sandbox) << error;
+  struct stat copy {};
+  ASSERT_EQ(::stat((sandbox->ProgramDir() + "Data/Huge.ogg").c_str(), &copy), 0);
+  EXPECT_EQ(copy.st_size, 1LL << 30);  // still too long for the game, as the original
+  EXPECT_LE(copy.st_blocks * 512, 65LL << 20);
+}
+
+TEST_F(DemoSandboxTest, AStoppedPreparationAndAMissingTemporaryFolderLeaveNothing) {
+  TempDir temporary;
+  const ScopedEnv there("TMPDIR", temporary.Path());
+  int asked = 0;
+  EXPECT_FALSE(TDemoSandbox::Create(demo, ReadyToPlayPaths(player.Root()), TSettings{}, error,
+                                    [&] { return ++asked > 1; }));
+  EXPECT_EQ(error, "The playback was stopped while it was being prepared.");
+  EXPECT_EQ(temporary.Count(), 0);
+  const ScopedEnv missing("TMPDIR", temporary.Path("none"));
+  EXPECT_FALSE(Create());
+  EXPECT_EQ(error, "Cannot prepare the playback: the temporary folder " + temporary.Path("none") +
+                       " (TMPDIR) does not exist.");
 }
 
 }  // namespace

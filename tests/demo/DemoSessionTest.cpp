@@ -37,8 +37,8 @@ TEST(DemoSessionTest, ARecordingThatCannotBeWrittenIsSavedElsewhere) {
   std::filesystem::remove_all(dir.Path("later"));
   dir.Write("later", "a file now");
   EXPECT_EQ(session.Finish(0, message), 1);
-  const std::string prefix =
-      "Cannot write the demo to " + dir.Path("later/demo.txt") + "; it was saved as ";
+  const std::string prefix = "Cannot write the demo to " + dir.Path("later/demo.txt") +
+                             " (Not a directory); it was saved as ";
   ASSERT_TRUE(message.starts_with(prefix)) << message;
   const std::string saved = message.substr(prefix.size(), message.size() - prefix.size() - 9);
   EXPECT_EQ(message.substr(message.size() - 9), " instead.");
@@ -46,7 +46,38 @@ TEST(DemoSessionTest, ARecordingThatCannotBeWrittenIsSavedElsewhere) {
   ASSERT_TRUE(text);
   const TDemoReadResult read = ParseDemoText(std::string(text->begin(), text->end()));
   EXPECT_TRUE(read.Demo) << read.Error;
+  // Under a name nobody could guess in advance, for the player's eyes only.
+  EXPECT_TRUE(NameOf(saved).starts_with("skarveth-demo-"));
+  EXPECT_EQ(std::filesystem::status(saved).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   std::filesystem::remove(saved);
+}
+
+// A session is recorded only when its demo could be played back.
+TEST(DemoSessionTest, RecordingsThatNoPlaybackWouldAcceptAreRefusedAtTheStart) {
+  TempDir dir;
+  CallLog log;
+  RecordingDesktop desktop(log);
+  desktop.programDir = dir.Root();
+  const auto refusal = [&](const std::string& ini) {
+    MakePlayerFolder(dir, ini);
+    TCommandLine record;
+    record.Kind = TCommandLine::Mode::Record;
+    record.File = dir.Path("demo.txt");
+    TDemoSession session(record, nullptr);
+    std::string message;
+    EXPECT_FALSE(session.Prepare(desktop, message));
+    std::filesystem::remove_all(dir.Path("Maps"));
+    std::filesystem::remove(dir.Path("Skarveth.dat"));
+    return message;
+  };
+  EXPECT_EQ(refusal("[Skarveth Configuration]\nTestMap=/etc/passwd\n"),
+            "Cannot record this session: the test map \"/etc/passwd\" must be a path inside the "
+            "game folder, relative to it and without \"..\".");
+  EXPECT_EQ(
+      refusal("[Skarveth Configuration]\nFrameDelay=5000\n"),
+      "Cannot record this session: the frame delay 5000 is above 1000 ms (one tick a second).");
+  EXPECT_FALSE(dir.Exists("demo.txt"));
 }
 
 }  // namespace

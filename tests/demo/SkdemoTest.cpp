@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "common/FileIo.h"
 #include "game/demo/DemoFiles.h"
+#include "game/demo/DemoFormat.h"
 #include "support/Process.h"
 #include "tests/demo/NullGame.h"
 
@@ -61,6 +67,53 @@ TEST(SkdemoTest, RefusedDemosAndWrongCommandLines) {
   EXPECT_EQ(RunProcess(Skdemo("")).status, 2);
   EXPECT_EQ(RunProcess(Skdemo("--frames 1,x --out /tmp demo.txt")).status, 2);
   EXPECT_EQ(RunProcess(Skdemo("--frames 1 demo.txt")).status, 2);  // frames need a folder
+}
+
+// Texts from a demo reach the terminal with their control bytes escaped, and a missing
+// temporary folder is one clear line.
+TEST(SkdemoTest, RefusalsAreSafeToShowAndTheTemporaryFolderIsChecked) {
+  TempDir dir;
+  dir.Write("escape.txt", ShortDemo("\x1B]0;owned\x07 key A\nend 3\n"));
+  const ProcessResult escaped =
+      RunProcess(Skdemo("'" + dir.Path("escape.txt") + "'"), StandardError::Separate);
+  EXPECT_EQ(escaped.status, 1);
+  EXPECT_NE(escaped.error.find("unknown line \"\\x1B]0;owned\\x07\"\n"), std::string::npos)
+      << escaped.error;
+  EXPECT_EQ(escaped.error.find('\x1B'), std::string::npos);
+
+  dir.Write("demo.txt", ShortDemo("end 3\n"));
+  const ProcessResult noTemporary =
+      RunProcess("TMPDIR='" + dir.Path("none") + "' " + Skdemo("'" + dir.Path("demo.txt") + "'"),
+                 StandardError::Separate);
+  EXPECT_EQ(noTemporary.status, 1);
+  EXPECT_EQ(noTemporary.error, "SKDEMO: Cannot prepare the playback: the temporary folder " +
+                                   dir.Path("none") + " (TMPDIR) does not exist.\n");
+}
+
+// SIGTERM ends a long playback within moments, and its playback folder goes with it.
+TEST(SkdemoTest, ASignalEndsItAndLeavesNothingBehind) {
+  TempDir dir;
+  TempDir temporary;
+  dir.Write("long.txt", ShortDemo("end " + std::to_string(kMaxDemoTicks) + "\n"));
+  const std::string program = GameDir() + "SKDEMO";
+  const std::string demo = dir.Path("long.txt");
+  const std::string tmpdir = "TMPDIR=" + temporary.Path();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::freopen("/dev/null", "w", stdout);
+    ::putenv(const_cast<char*>(tmpdir.c_str()));
+    ::execl(program.c_str(), program.c_str(), demo.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  // Once its playback folder is there, the playback is being prepared or running.
+  for (int i = 0; i < 3000 && temporary.Count() == 0; ++i) ::usleep(10000);
+  EXPECT_EQ(temporary.Count(), 1);
+  ::usleep(300000);
+  ::kill(pid, SIGTERM);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+  EXPECT_EQ(temporary.Count(), 0);
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST_F(InstalledGame, TestsAShippedMapAndLeavesTheSettingsAlone) {
       << work.Read("log.txt");
   EXPECT_FALSE(fs::exists(home.Path(".config")));
   const std::string demo = work.Read("test.txt");
-  EXPECT_NE(demo.find("\nsetting TestMap \"" + map + "\"\n"), std::string::npos)
+  EXPECT_NE(demo.find("\nsetting TestMap \"Maps/Rustyard.map\"\n"), std::string::npos)
       << demo.substr(0, 2000);
   EXPECT_NE(demo.find("\ntestmap " + std::to_string(fs::file_size(map)) + " "), std::string::npos);
 

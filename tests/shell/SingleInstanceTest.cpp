@@ -1,31 +1,81 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
-
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "platform/sdl/SingleInstance.h"
+#include "support/TempDir.h"
 
 namespace sk {
 namespace {
 
+namespace fs = std::filesystem;
+
 TEST(SingleInstance, ASecondHolderIsRefusedUntilTheFirstLetsGo) {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / ("sk_lock_" + std::to_string(::getpid()))).string();
+  TempDir dir;
+  const std::string folder = dir.Path("skarveth");
   {
-    SingleInstanceLock first(path);
+    SingleInstanceLock first(folder);
     ASSERT_TRUE(first.Acquire());
-    SingleInstanceLock second(path);
+    EXPECT_EQ(first.Folder(), folder);
+    SingleInstanceLock second(folder);
     EXPECT_FALSE(second.Acquire());
   }
-  SingleInstanceLock third(path);
+  SingleInstanceLock third(folder);
   EXPECT_TRUE(third.Acquire());
-  std::filesystem::remove(path);
+  // The folder is made for the player alone.
+  struct stat st {};
+  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0700u);
 }
 
-TEST(SingleInstance, NoLockFileMeansTheGameRunsAnyway) {
-  SingleInstanceLock lock("/nonexistent-folder-for-skarveth/lock");
+// None of these is a lock the player can trust: the game runs, and never says "already
+// running" because of someone else's file.
+TEST(SingleInstance, AFolderOrFileThatIsNotThePlayersAloneIsNoLock) {
+  TempDir dir;
+  SingleInstanceLock missing("/nonexistent-folder-for-skarveth/skarveth");
+  EXPECT_TRUE(missing.Acquire());
+  EXPECT_EQ(missing.Folder(), "");
+
+  fs::create_directory(dir.Path("shared"));
+  ::chmod(dir.Path("shared").c_str(), 0777);
+  SingleInstanceLock shared(dir.Path("shared"));
+  EXPECT_TRUE(shared.Acquire());
+  EXPECT_EQ(shared.Folder(), "");
+  EXPECT_FALSE(dir.Exists("shared/Skarveth.lock"));
+
+  // A link to a folder, and a link where the lock file goes: never followed.
+  fs::create_directory(dir.Path("real"));
+  ::chmod(dir.Path("real").c_str(), 0700);
+  fs::create_directory_symlink(dir.Path("real"), dir.Path("linked"));
+  SingleInstanceLock linked(dir.Path("linked"));
+  EXPECT_TRUE(linked.Acquire());
+  EXPECT_EQ(linked.Folder(), "");
+  fs::create_symlink(dir.Path("elsewhere"), dir.Path("real/Skarveth.lock"));
+  SingleInstanceLock planted(dir.Path("real"));
+  EXPECT_TRUE(planted.Acquire());
+  EXPECT_EQ(planted.Folder(), "");
+  EXPECT_FALSE(dir.Exists("elsewhere"));
+}
+
+// A lock file someone else made (root could put one there), even one held: not ours, so it
+// never makes the player's game say another copy runs.
+TEST(SingleInstance, ALockFileOfAnotherUserIsNeverTakenAsAnotherCopy) {
+  if (::geteuid() != 0) GTEST_SKIP() << "making files of another user needs root";
+  TempDir dir;
+  fs::create_directory(dir.Path("run"));
+  ::chmod(dir.Path("run").c_str(), 0700);
+  dir.Write("run/Skarveth.lock", "");
+  ASSERT_EQ(::chown(dir.Path("run/Skarveth.lock").c_str(), 4242, 4242), 0);
+  const int held = ::open(dir.Path("run/Skarveth.lock").c_str(), O_RDWR);
+  ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+  SingleInstanceLock lock(dir.Path("run"));
   EXPECT_TRUE(lock.Acquire());
+  EXPECT_EQ(lock.Folder(), "");
+  ::close(held);
 }
 
 }  // namespace

@@ -22,12 +22,16 @@ TPicture WidenFrame(const TSurface& frame) {
   return picture;
 }
 
-bool TFramePictures::AfterFrame(std::uint32_t tick, const TSurface& frame) {
-  if (ticks_.count(tick) == 0) return true;
+void TFramePictures::AfterFrame(std::uint32_t tick, const TSurface& frame) {
+  if (ticks_.count(tick) == 0) return;
   const auto png = EncodePng(WidenFrame(frame));
   char name[32];
   std::snprintf(name, sizeof name, "tick-%07u.png", static_cast<unsigned>(tick));
-  return png && ReplaceFileAtomically(folder_ + "/" + name, *png);
+  const std::string path = folder_ + "/" + name;
+  std::string why = "the picture could not be encoded";
+  // Atomic replacement never writes through a link another user planted in a shared folder.
+  if ((!png || !ReplaceFileAtomically(path, *png, &why)) && problem_.empty())
+    problem_ = "cannot write " + path + ": " + why;
 }
 
 }  // namespace sk

@@ -1,15 +1,20 @@
 // SKDEMO: plays a demo headless, as fast as the machine allows, and prints one line per
 // checkpoint: screen changes, match starts, kills, arrivals, match ends and, at the end, the
 // hash of the last frame. Exit status 0 when the demo played to its end, 1 when it was refused
-// or broke off, 2 for a wrong command line.
+// or broke off, 2 for a wrong command line. SIGINT, SIGTERM, SIGHUP and SIGPIPE end it within
+// moments at any stage, after its playback folder is removed.
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
 #include <string_view>
 
+#include "common/Printable.h"
+#include "common/StopSignals.h"
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoPlayer.h"
@@ -83,20 +88,15 @@ void Print(const std::string& line) {
   std::fputc('\n', stdout);
 }
 
+// Texts from the demo may hold any byte: they reach the terminal escaped.
 int Refuse(const std::string& message) {
   std::fflush(stdout);
-  std::fprintf(stderr, "SKDEMO: %s\n", message.c_str());
+  std::fprintf(stderr, "SKDEMO: %s\n", sk::PrintableText(message).c_str());
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  Options options;
-  if (!ParseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "%s\n", kUsage);
-    return 2;
-  }
+int Play(const Options& options, const sk::TStopSignals& signals) {
+  const sk::StopCheck stop = [&signals] { return signals.Pending() != 0; };
   if (!options.OutDir.empty() && !std::filesystem::is_directory(options.OutDir)) {
     return Refuse("the folder " + options.OutDir + " does not exist");
   }
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   sk::TSettings look;
   look.FullScreen = false;
   look.VSync = false;
-  const auto sandbox = sk::TDemoSandbox::Create(demo, *paths, look, refusal);
+  const auto sandbox = sk::TDemoSandbox::Create(demo, *paths, look, refusal, stop);
   if (!sandbox) return Refuse(refusal);
 
   sk::CallLog log;
@@ -132,10 +132,10 @@ int main(int argc, char** argv) {
                              paths->FontFile()};
 
   sk::TDemoPlayer player(demo, Print);
+  player.StopRequested = stop;
   sk::TFramePictures pictures(options.Frames, options.OutDir);
-  bool picturesWritten = true;
   player.AfterFrame = [&](std::uint32_t tick, const sk::TSurface& frame) {
-    picturesWritten = pictures.AfterFrame(tick, frame) && picturesWritten;
+    pictures.AfterFrame(tick, frame);
     // The log of sound calls is not needed here; keep it from growing through a long demo.
     log.lines.clear();
   };
@@ -148,14 +148,38 @@ int main(int argc, char** argv) {
     const std::string& box = desktop.errorBoxes.front();
     return Refuse("the game stopped with the error \"" + box.substr(box.find('|') + 1) + "\"");
   }
+  if (!player.Refusal().empty()) return Refuse(options.Demo + ": " + player.Refusal());
+  if (const int signal = signals.Pending()) {
+    return Refuse("stopped by " + std::string(strsignal(signal)) + " at tick " +
+                  std::to_string(player.Tick()));
+  }
   if (!player.Finished())
     return Refuse("the playback broke off at tick " + std::to_string(player.Tick()));
-  if (!picturesWritten)
-    return Refuse("not every frame picture could be written into " + options.OutDir);
+  if (!pictures.Problem().empty()) return Refuse(pictures.Problem());
   for (const std::uint32_t tick : options.Frames) {
     if (tick >= player.Tick())
       return Refuse("tick " + std::to_string(tick) + " is past the end of the demo");
   }
   std::fflush(stdout);
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  sk::TStopSignals signals;
+  Options options;
+  if (!ParseOptions(argc, argv, options)) {
+    std::fprintf(stderr, "%s\n", kUsage);
+    return 2;
+  }
+  int status = 1;
+  try {
+    status = Play(options, signals);
+  } catch (const std::exception& e) {
+    status = Refuse(std::string("the playback failed: ") + e.what());
+  }
+  // Everything Play made is gone by now; end the way the signal asked.
+  if (const int signal = signals.Pending()) signals.EndBy(signal);
+  return status;
 }

@@ -10,6 +10,7 @@
 #include "common/ByteReader.h"
 #include "common/Cp1252.h"
 #include "common/FileIo.h"
+#include "common/Printable.h"
 #include "game/resources/ArchiveFormat.h"
 
 namespace sk {
@@ -55,7 +56,8 @@ std::vector<ArchiveMember> ReadMembers(const std::vector<std::string>& files) {
   std::uint64_t total = kArchiveHeaderSize + 2;
   for (const std::string& path : files) {
     ArchiveMember m{NameOf(path), {}};
-    if (m.name.size() > 255) throw std::runtime_error("member name longer than 255 bytes: " + m.name);
+    if (m.name.size() > 255)
+      throw std::runtime_error("member name longer than 255 bytes: " + m.name);
     auto bytes = ReadFileBytes(path, kArchiveSizeLimit);
     if (!bytes) throw std::runtime_error("cannot read " + path);
     total += 5 + m.name.size() + bytes->size();
@@ -95,9 +97,9 @@ int ListArchive(const std::string& archive) {
   const auto entries = ReadArchiveDirectory(reader.Bytes(length), kArchiveHeaderSize + length);
   std::uint64_t total = 0;
   for (const TFileEntry& e : entries) {
-    const bool intact = e.offset + static_cast<std::int64_t>(e.size) <=
-                        static_cast<std::int64_t>(bytes->size());
-    std::printf("%10u  %s%s\n", e.size, e.name.c_str(), intact ? "" : "  (cut off)");
+    const bool intact =
+        e.offset + static_cast<std::int64_t>(e.size) <= static_cast<std::int64_t>(bytes->size());
+    std::printf("%10u  %s%s\n", e.size, PrintableText(e.name).c_str(), intact ? "" : "  (cut off)");
     total += e.size;
   }
   std::printf("%zu members, %llu bytes\n", entries.size(), static_cast<unsigned long long>(total));

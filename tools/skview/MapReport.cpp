@@ -6,6 +6,7 @@
 #include "common/Error.h"
 #include "common/MapFormat.h"
 #include "common/MapWarnings.h"
+#include "common/Printable.h"
 #include "game/maps/PathTable.h"
 #include "game/maps/SKMap.h"
 #include "game/render/Bmp.h"
@@ -82,7 +83,8 @@ int PrintMapReport(const std::string& file_name, std::span<const std::uint8_t> b
   if (!info) throw Error(file_name + ": " + DescribeMapLoadResult(result));
 
   std::fprintf(out, "File: %s (%zu bytes)\n", file_name.c_str(), bytes.size());
-  std::fprintf(out, "Name: %s\n", Cp1252ToUtf8(info->Content.Name).c_str());
+  // Maps come from strangers: a name's control bytes are shown, never sent to the terminal.
+  std::fprintf(out, "Name: %s\n", PrintableText(Cp1252ToUtf8(info->Content.Name)).c_str());
   PrintPaths(*info, out);
   PrintPictures(bytes, *info, images, result, out);
   if (result == MapLoadResult::Loaded) {

@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "common/FileIo.h"
+#include "common/Printable.h"
+#include "common/StopSignals.h"
 #include "game/demo/DemoSession.h"
 #include "game/shell/Application.h"
 #include "game/shell/CommandLine.h"
@@ -24,10 +26,26 @@
 
 namespace {
 
-// Says why the game does not start, on standard error only: no window has been opened.
+// Says why the game does not start, on standard error only: no window has been opened. The
+// message may quote a demo or a path: control bytes are shown, never sent to the terminal.
 int Refuse(const std::string& message) {
-  std::fprintf(stderr, "%s: %s\n", sk::kApplicationTitle, message.c_str());
+  std::fprintf(stderr, "%s: %s\n", sk::kApplicationTitle, sk::PrintableText(message).c_str());
   return 1;
+}
+
+// Prepares a recording or a playback. Ctrl+C or a kill while a playback's folder is being made
+// ends the program as the signal would, once the folder is removed.
+bool PrepareDemo(std::optional<sk::TDemoSession>& demo, sk::Desktop& desktop,
+                 std::string& message) {
+  sk::TStopSignals signals;
+  demo->StopRequested = [&signals] { return signals.Pending() != 0; };
+  const bool ready = demo->Prepare(desktop, message);
+  demo->StopRequested = nullptr;
+  if (const int signal = signals.Pending()) {
+    demo.reset();
+    signals.EndBy(signal);
+  }
+  return ready;
 }
 
 // Answers --help and --version, and refuses a wrong command line; nothing when the game is to
@@ -67,12 +85,13 @@ int main(int argc, char** argv) {
   }
   sk::SdlDesktop desktop(*paths);
   // A playback prints its checkpoints, the same lines SKDEMO prints.
-  sk::TDemoSession demo(command, [](const std::string& line) {
+  std::optional<sk::TDemoSession> demo;
+  demo.emplace(command, [](const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
   });
   std::string message;
-  if (!demo.Prepare(desktop, message)) return Refuse(message);
+  if (!PrepareDemo(demo, desktop, message)) return Refuse(message);
 
   sk::SingleInstanceLock lock;
   if (!lock.Acquire()) {  // another copy runs: leave as before, but say why
@@ -93,9 +112,14 @@ int main(int argc, char** argv) {
   sk::SdlClock clock;
   sk::SdlEventSource events(clock);
   sk::SdlAudioEngine audio;
+  // SDL turns SIGINT and SIGTERM into a quit event; a playback asks for it while it runs.
+  demo->StopRequested = [] {
+    SDL_PumpEvents();
+    return SDL_HasEvent(SDL_QUIT) == SDL_TRUE;
+  };
   sk::ShellServices services{clock,
                              events,
-                             demo.SessionDesktop(desktop),
+                             demo->SessionDesktop(desktop),
                              audio,
                              [&desktop](sk::TSurface& surface, sk::TImageList& images) {
                                auto display = std::make_unique<sk::TSdlDisplay>(surface, images);
@@ -107,12 +131,12 @@ int main(int argc, char** argv) {
   {
     sk::Application app(std::move(services));
     app.Start = sk::StartOptions(command);
-    demo.Attach(app);
+    demo->Attach(app);
     status = sk::RunApplication(app);
     desktop.SetDisplay(nullptr);
   }
   SDL_Quit();
-  status = demo.Finish(status, message);
-  if (!message.empty()) std::fprintf(stderr, "%s\n", message.c_str());
+  status = demo->Finish(status, message);
+  if (!message.empty()) std::fprintf(stderr, "%s\n", sk::PrintableText(message, true).c_str());
   return status;
 }

@@ -1,0 +1,71 @@
+#include "common/NewFiles.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace sk {
+namespace {
+
+bool WriteAllAndSync(int fd, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return ::fsync(fd) == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> TemporaryFolder(std::string* reason) {
+  const char* configured = std::getenv("TMPDIR");
+  const std::string folder = configured != nullptr && *configured != '\0' ? configured : "/tmp";
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return folder;
+  if (reason) {
+    *reason = "the temporary folder " + folder + (configured ? " (TMPDIR)" : "") +
+              (errno == ENOENT ? " does not exist" : " is not a usable folder");
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> WriteUniqueFile(const std::string& folder, const std::string& prefix,
+                                           const std::string& suffix,
+                                           std::span<const std::uint8_t> bytes,
+                                           std::string* reason) {
+  std::string path = folder + (folder.ends_with('/') ? "" : "/") + prefix + "XXXXXX" + suffix;
+  FileDescriptor fd(::mkostemps(path.data(), static_cast<int>(suffix.size()), O_CLOEXEC));
+  const bool made = fd.Get() >= 0;
+  if (made && WriteAllAndSync(fd.Get(), bytes) && fd.Close()) return path;
+  if (reason) *reason = std::strerror(errno);
+  if (made) ::unlink(path.c_str());
+  return std::nullopt;
+}
+
+FileDescriptor OpenPrivateFolder(const std::string& path, std::string* reason) {
+  const auto fail = [&](const std::string& why) {
+    if (reason) *reason = path + ": " + why;
+    return FileDescriptor();
+  };
+  if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return fail(std::strerror(errno));
+  FileDescriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  if (folder.Get() < 0) {
+    return fail(errno == ELOOP || errno == ENOTDIR ? "not a folder (a link or a file)"
+                                                   : std::strerror(errno));
+  }
+  struct stat st {};
+  if (::fstat(folder.Get(), &st) != 0) return fail(std::strerror(errno));
+  if (st.st_uid != ::geteuid()) return fail("the folder belongs to another user");
+  if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) return fail("others may write into the folder");
+  return folder;
+}
+
+}  // namespace sk
