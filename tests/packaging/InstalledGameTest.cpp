@@ -1,17 +1,17 @@
-// The built game laid out as an installed copy (programs in bin/, data beside the install
-// marker) and started as a player would: the player's files land in the XDG folders of a home
-// of its own, and the install tree never changes, not even when the test runs as root.
+// The game as `cmake --install` lays it out, started as a player would: the player's files
+// land in the XDG folders of a home of its own, and the install tree never changes, not even
+// when the test runs as root.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "game/shell/GamePaths.h"
 #include "support/ChildProcess.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 #include "tests/demo/NullGame.h"
+#include "tests/packaging/InstalledTree.h"
 
 namespace sk {
 namespace {
@@ -24,27 +24,13 @@ constexpr auto kPatience = 60s;  // the sanitizer build starts slowly
 class InstalledGame : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string game = std::string(SK_GAME_DIR) + "/";
-    fs::create_directories(prefix.Path("bin"));
-    fs::copy_file(game + "Skarveth", Bin() + "skarveth");
-    fs::copy_file(game + "SKDEMO", Bin() + "skdemo");
-    fs::create_directories(Data() + "Maps");
-    for (const char* file : {"Skarveth.dat", "DejaVuSans-Bold.ttf"})
-      fs::copy_file(game + file, Data() + file);
-    for (const auto& entry : fs::directory_iterator(game + "Maps")) {
-      if (entry.path().extension() == ".map")
-        fs::copy_file(entry.path(), Data() + "Maps/" + entry.path().filename().string());
-    }
-    fs::copy_file(std::string(SK_SOURCE_DIR) + "/data/Skarveth.ini", Data() + "Skarveth.ini");
-    std::ofstream(Data() + "install-marker") << "installed\n";
+    ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
     fs::create_directories(work.Path("run"));
-    before = test::Snapshot(prefix.Path());
+    before = test::Snapshot(tree.Prefix());
   }
 
-  std::string Bin() const { return prefix.Path("bin/"); }
-  std::string Data() const {
-    return fs::weakly_canonical(Bin() + InstalledDataFromProgram()).string() + "/";
-  }
+  std::string Bin() const { return tree.Bin(""); }
+  std::string Data() const { return tree.DataDir() + "/"; }
   std::vector<std::string> Environment() const {
     return {"HOME=" + home.Path(), "XDG_RUNTIME_DIR=" + work.Path("run"), "SDL_VIDEODRIVER=dummy",
             "SDL_AUDIODRIVER=dummy"};
@@ -63,7 +49,7 @@ class InstalledGame : public ::testing::Test {
                       StandardError::Separate);
   }
 
-  TempDir prefix;
+  test::InstalledTree tree;
   TempDir home;
   TempDir work;
   std::vector<std::pair<std::string, std::string>> before;
@@ -95,7 +81,7 @@ TEST_F(InstalledGame, AnswersItsCommandLineWithoutAWindow) {
   EXPECT_EQ(r.error, "Codename: Skarveth: Cannot load test map: \"" + work.Path("none.map") +
                          "\" (" + work.Path("none.map") + ": No such file or directory)\n");
 
-  EXPECT_EQ(test::Snapshot(prefix.Path()), before);
+  EXPECT_EQ(test::Snapshot(tree.Prefix()), before);
   EXPECT_EQ(home.Count(), 0);
 }
 
@@ -117,7 +103,7 @@ TEST_F(InstalledGame, KeepsThePlayersFilesInTheirFoldersAndListsTheirMaps) {
   const std::string demo = work.Read("demo.txt");
   EXPECT_NE(demo.find("\nmap \"Mine.map\" "), std::string::npos) << demo.substr(0, 2000);
   EXPECT_NE(demo.find("\nmap \"Rustyard.map\" "), std::string::npos);
-  EXPECT_EQ(test::Snapshot(prefix.Path()), before);
+  EXPECT_EQ(test::Snapshot(tree.Prefix()), before);
 }
 
 TEST_F(InstalledGame, TestsAShippedMapAndLeavesTheSettingsAlone) {
@@ -136,7 +122,7 @@ TEST_F(InstalledGame, TestsAShippedMapAndLeavesTheSettingsAlone) {
                  StandardError::Separate);
   EXPECT_EQ(played.status, 0) << played.error;
   EXPECT_TRUE(played.output.starts_with("0 screen game\n")) << played.output;
-  EXPECT_EQ(test::Snapshot(prefix.Path()), before);
+  EXPECT_EQ(test::Snapshot(tree.Prefix()), before);
 }
 
 }  // namespace
