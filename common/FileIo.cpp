@@ -16,17 +16,6 @@
 namespace sk {
 namespace {
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // A name beside `name` that nobody can guess, so nobody can plant anything there first.
 std::string TemporaryName(const std::string& name) {
   static constexpr char kLetters[] =
@@ -66,6 +55,17 @@ bool WriteInPlace(const TWriteTarget& target, std::span<const std::uint8_t> byte
 }
 
 }  // namespace
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
 
 FileKind GetFileKind(const std::string& path) {
   struct stat st {};

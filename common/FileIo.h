@@ -39,11 +39,15 @@ bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t
 bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes,
               std::string* reason = nullptr);
 
+// Writes every byte to the open file `fd`, again after an interruption; false on any failure.
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes);
+
 // Makes `folder` and every missing folder above it, each private to the user (0700), as the
 // player's own folders should be. True when it stands as a folder afterwards (an existing one
 // is left as it is); false, with `reason` when given, when something else is in the way or a
 // folder cannot be made.
 bool MakeFolders(const std::string& folder, std::string* reason = nullptr);
+
 // Why ReplaceFileAtomically would refuse `path` now, before anything is written; empty when
 // nothing stands in the way.
 std::string ReplaceProblem(const std::string& path);

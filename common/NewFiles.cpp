@@ -9,21 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/FileIo.h"
+
 namespace sk {
-namespace {
-
-bool WriteAllAndSync(int fd, std::span<const std::uint8_t> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return ::fsync(fd) == 0;
-}
-
-}  // namespace
 
 std::optional<std::string> TemporaryFolder(std::string* reason) {
   const char* configured = std::getenv("TMPDIR");
@@ -44,7 +32,7 @@ std::optional<std::string> WriteUniqueFile(const std::string& folder, const std:
   std::string path = folder + (folder.ends_with('/') ? "" : "/") + prefix + "XXXXXX" + suffix;
   FileDescriptor fd(::mkostemps(path.data(), static_cast<int>(suffix.size()), O_CLOEXEC));
   const bool made = fd.Get() >= 0;
-  if (made && WriteAllAndSync(fd.Get(), bytes) && fd.Close()) return path;
+  if (made && WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 && fd.Close()) return path;
   if (reason) *reason = std::strerror(errno);
   if (made) ::unlink(path.c_str());
   return std::nullopt;

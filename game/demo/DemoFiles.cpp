@@ -106,48 +106,29 @@ std::string Flag(bool b) { return b ? "1" : "0"; }
 
 std::string SandboxSettings(const TDemoSettings& s, const TSettings& look,
                             const std::string& testMap) {
+  std::string ini = "[Skarveth Configuration]\n";
+  const auto add = [&ini](const char* key, const std::string& value) {
+    ini.append(key).append("=").append(value).append("\n");
+  };
   // Quotes keep a value exactly as it is: the reader removes one enclosing pair.
-  return "[Skarveth Configuration]\n"
-         "FullScreen=" +
-         Flag(look.FullScreen) +
-         "\n"
-         "WindowWidth=" +
-         std::to_string(look.WindowWidth) +
-         "\n"
-         "WindowHeight=" +
-         std::to_string(look.WindowHeight) +
-         "\n"
-         "VSync=" +
-         Flag(look.VSync) +
-         "\n"
-         "FrameDelay=" +
-         std::to_string(s.FrameDelay) +
-         "\n"
-         // The frame rate on screen would make every frame depend on the machine.
-         "DrawFPS=0\n"
-         "DisableSound=" +
-         Flag(s.DisableSound) +
-         "\n"
-         "DisableMusic=" +
-         Flag(s.DisableMusic) +
-         "\n"
-         "SoundVolume=" +
-         std::to_string(look.SoundVolume) +
-         "\n"
-         "MusicVolume=" +
-         std::to_string(look.MusicVolume) +
-         "\n"
-         "Name=\"" +
-         s.Name +
-         "\"\n"
-         "SkipIntro=" +
-         Flag(s.SkipIntro) +
-         "\n"
-         "TestMap=\"" +
-         testMap +
-         "\"\n"
-         "DisableChat=" +
-         Flag(s.DisableChat) + "\n";
+  const auto quoted = [](const std::string& text) { return "\"" + text + "\""; };
+  add("FullScreen", Flag(look.FullScreen));
+  add("WindowWidth", std::to_string(look.WindowWidth));
+  add("WindowHeight", std::to_string(look.WindowHeight));
+  add("WindowMaximized", Flag(look.WindowMaximized));
+  add("VSync", Flag(look.VSync));
+  add("FrameDelay", std::to_string(s.FrameDelay));
+  // The frame rate on screen would make every frame depend on the machine.
+  add("DrawFPS", "0");
+  add("DisableSound", Flag(s.DisableSound));
+  add("DisableMusic", Flag(s.DisableMusic));
+  add("SoundVolume", std::to_string(look.SoundVolume));
+  add("MusicVolume", std::to_string(look.MusicVolume));
+  add("Name", quoted(s.Name));
+  add("SkipIntro", Flag(s.SkipIntro));
+  add("TestMap", quoted(testMap));
+  add("DisableChat", Flag(s.DisableChat));
+  return ini;
 }
 
 void CopyOverrides(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox,

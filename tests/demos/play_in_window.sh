@@ -5,6 +5,7 @@
 #   play_in_window.sh GAME_DIR DEMO EXPECTED
 # Exit status 77 (skipped) when Xvfb is not installed.
 set -euo pipefail
+source "$(dirname "$0")/../support/xvfb.sh"
 game_dir=$1 demo=$2 expected=$3
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
 
@@ -24,20 +25,14 @@ cp "$game_dir"/Maps/*.map "$work/game/Maps/"
 printf '[Skarveth Configuration]\nFullScreen=0\n' > "$work/game/Skarveth.ini"
 chmod 700 "$work/run"
 
-# Xvfb picks a free display itself and tells us its number.
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+start_xvfb "$work"
 
 demo_path=$(cd "$(dirname "$demo")" && pwd)/$(basename "$demo")
 # In a sanitizer build the desktop's own libraries (X11, D-Bus, the GL driver) keep memory
 # until exit; the game's leaks are checked by the in-process tests on the null back-ends.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 status=0
-(cd "$work/game" && DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work/run" \
+(cd "$work/game" && XDG_RUNTIME_DIR="$work/run" \
    SDL_AUDIODRIVER=dummy timeout 600 ./Skarveth --play "$demo_path") \
   > "$work/out.txt" 2> "$work/err.txt" || status=$?
 if [ "$status" -ne 0 ]; then

@@ -8,14 +8,11 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
-
-extern char** environ;
 
 namespace sk {
 namespace {
@@ -74,42 +71,13 @@ class GameFolder {
   TempDir dir_;
 };
 
-// The exit status, or -1 when the game did not end by itself in time (it is then killed).
-int WaitForExit(pid_t pid) {
-  const auto end = std::chrono::steady_clock::now() + kPatience;
-  while (std::chrono::steady_clock::now() < end) {
-    int status = 0;
-    if (::waitpid(pid, &status, WNOHANG) == pid)
-      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::this_thread::sleep_for(20ms);
-  }
-  ::kill(pid, SIGKILL);
-  ::waitpid(pid, nullptr, 0);
-  return -1;
-}
-
-// True once the process handles SIGINT itself, so the signal no longer kills it outright.
-bool WaitUntilCatchingInterrupts(pid_t pid) {
-  const auto end = std::chrono::steady_clock::now() + kPatience;
-  while (std::chrono::steady_clock::now() < end) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-      if (!line.starts_with("SigCgt:")) continue;
-      const unsigned long long caught = std::stoull(line.substr(7), nullptr, 16);
-      if (caught & (1ull << (SIGINT - 1))) return true;
-    }
-    std::this_thread::sleep_for(20ms);
-  }
-  return false;
-}
-
 const std::string kIni =
     "[Skarveth Configuration]\nFullScreen=0\nDisableSound=1\nSkipIntro=1\nDrawFPS=1\n";
 
 TEST(GameProcess, WithoutADisplayItSaysSoAndEnds) {
   GameFolder folder(kIni);
   const pid_t game = folder.Start({"DISPLAY="}, "err.txt");
-  EXPECT_EQ(WaitForExit(game), 1);
+  EXPECT_EQ(WaitForChild(game, kPatience), 1);
   EXPECT_EQ(folder.Read("err.txt"),
             "Codename: Skarveth needs a graphical desktop (no display found).\n");
   EXPECT_EQ(folder.Read("Skarveth.ini"), kIni);
@@ -122,14 +90,14 @@ TEST(GameProcess, InterruptClosesNormallyAndASecondCopySaysWhyItLeaves) {
   const std::vector<std::string> headless = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy",
                                              "HOME=" + home.Path()};
   const pid_t game = folder.Start(headless, "first.txt");
-  ASSERT_TRUE(WaitUntilCatchingInterrupts(game));
+  ASSERT_TRUE(WaitUntilCatching(game, SIGINT, kPatience));
 
   const pid_t second = folder.Start(headless, "second.txt");
-  EXPECT_EQ(WaitForExit(second), 0);
+  EXPECT_EQ(WaitForChild(second, kPatience), 0);
   EXPECT_EQ(folder.Read("second.txt"), "Codename: Skarveth is already running.\n");
 
   ::kill(game, SIGINT);
-  EXPECT_EQ(WaitForExit(game), 0);
+  EXPECT_EQ(WaitForChild(game, kPatience), 0);
   // The normal close wrote the name back: the default one, since the file had none. The
   // ready-to-play folder keeps it beside the program; in the player's home only the lock may
   // stand (in the cache, with no runtime folder given).

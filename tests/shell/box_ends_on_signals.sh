@@ -4,6 +4,7 @@
 #   box_ends_on_signals.sh GAME_DIR
 # Exit status 77 (skipped) when Xvfb or xwininfo is not installed.
 set -euo pipefail
+source "$(dirname "$0")/../support/xvfb.sh"
 game_dir=$1
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
 command -v xwininfo >/dev/null || { echo "xwininfo (x11-utils) is not installed"; exit 77; }
@@ -24,13 +25,7 @@ cp "$game_dir/Skarveth" "$game_dir/DejaVuSans-Bold.ttf" "$work/game/"
 printf '[Skarveth Configuration]\nFullScreen=0\n' > "$work/game/Skarveth.ini"
 chmod 700 "$work/run"
 
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb "$work"
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 boxes() { xwininfo -root -tree | grep -c '"Codename: Skarveth"' || true; }
