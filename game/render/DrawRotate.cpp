@@ -165,7 +165,10 @@ void DrawImageRotateAdd(const TImage& image, TSurface& surface, int x, int y, in
                          SK_DRAW_INLINE_LAMBDA { return draw::AddSaturate8(scale(s, d), d); });
     return;
   }
-  std::uint16_t prepared[kPreparedPixels] = {};
+  // Key pixels leave the black below them. Only the part the frame's rows take is cleared:
+  // clearing the whole buffer at every draw would cost more than preparing a small frame.
+  std::uint16_t prepared[kPreparedPixels];
+  std::fill_n(prepared, pixels, std::uint16_t{0});
   const draw::TRowKey key{image.Transparent, image.Key};
   for (int row = 0; row < fr->Height(); ++row) {
     draw::PutRow(prepared + (row << shift), fr->Width(),
