@@ -34,8 +34,8 @@ SK_DRAW_INLINE TPixels8 Mix(TPixels8 d, TPixels8 s, TPixels8 coverage) {
       reinterpret_cast<TPixels8>(reinterpret_cast<TSigned8>(s) >= reinterpret_cast<TSigned8>(d));
   const TPixels8 distance = (towards & (s - d)) | (~towards & (d - s));
   const TPixels8 moved = distance * coverage;
-  const TPixels8 up = Div255(moved + draw::Splat(127));
   const TPixels8 half = draw::Splat(127);
+  const TPixels8 up = Div255(moved + half);
   const TPixels8 down = Div255((moved - half) & reinterpret_cast<TPixels8>(moved > half));
   return (towards & (d + up)) | (~towards & (d - down));
 }

@@ -11,10 +11,26 @@
 namespace sk::test {
 namespace {
 
+// The grey the intro's first steps stand on.
+const std::uint16_t kGrey = Px(RgbColor(89, 89, 89));
+
+struct PixelCheck {
+  int X, Y;
+  std::uint16_t Colour;
+};
+
 class Intro : public ::testing::Test {
  protected:
   void SetUp() override { h.StartIntro(); }
   TIntroState At(int step, int tick) { return TIntroState{step, tick}; }
+  // Draws tick `tick` of step `step` and checks the given pixels of the back surface.
+  void ExpectPixels(int step, int tick, std::initializer_list<PixelCheck> checks) {
+    h.DrawIntroTick(step, tick);
+    for (const PixelCheck& c : checks) {
+      EXPECT_EQ(h.Pixel(c.X, c.Y), c.Colour)
+          << "step " << step << ", tick " << tick << ", (" << c.X << ", " << c.Y << ")";
+    }
+  }
   IntroCreditsHarness h;
 };
 
@@ -43,79 +59,62 @@ TEST_F(Intro, RunsItsStepsFor3130TicksThenShowsTheMainMenuWithoutDrawing) {
 }
 
 TEST_F(Intro, ProgressRoundsHalvesToEven) {
-  // 62 / 124 per tick is exactly a half: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2.
-  EXPECT_EQ(IntroProgress(At(0, 1), 62), 0);
-  EXPECT_EQ(IntroProgress(At(0, 3), 62), 2);
-  EXPECT_EQ(IntroProgress(At(0, 5), 62), 2);
-  EXPECT_EQ(IntroProgress(At(0, 124), 62), 62);
-  EXPECT_EQ(IntroProgress(At(22, 46), 208 - 40), 168);
-  EXPECT_EQ(IntroProgress(At(18, 1), 640), 21);  // 20.6
-  // Exact halves that 80-bit floating point, divided first, misses (97.49999...): 130 x 93 /
-  // 124 = 97.5, and the logo's rise for a logo half 5 or 15 high at step 22, tick 23.
-  EXPECT_EQ(IntroProgress(At(3, 93), 130), 98);
-  EXPECT_EQ(IntroProgress(At(3, 93), -130), -98);
-  EXPECT_EQ(IntroProgress(At(22, 23), 208 - 5), 102);  // 101.5
-  EXPECT_EQ(IntroProgress(At(22, 23), 208 - 15), 96);  // 96.5
+  struct Case {
+    int step, tick, n, progress;
+  };
+  // 62 / 124 per tick is exactly a half: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2; 640 / 31 = 20.6 -> 21.
+  // Then exact halves that 80-bit floating point, divided first, misses (97.49999...):
+  // 130 x 93 / 124 = 97.5, and the logo's rise for a logo half 5 or 15 high at step 22, tick
+  // 23: 101.5 and 96.5.
+  for (const Case& c :
+       {Case{0, 1, 62, 0}, Case{0, 3, 62, 2}, Case{0, 5, 62, 2}, Case{0, 124, 62, 62},
+        Case{22, 46, 208 - 40, 168}, Case{18, 1, 640, 21}, Case{3, 93, 130, 98},
+        Case{3, 93, -130, -98}, Case{22, 23, 208 - 5, 102}, Case{22, 23, 208 - 15, 96}}) {
+    EXPECT_EQ(IntroProgress(At(c.step, c.tick), c.n), c.progress)
+        << "step " << c.step << ", tick " << c.tick << ", n " << c.n;
+  }
 }
 
 TEST_F(Intro, TheFirstModelHopsAcrossInThreeHopsLeaningIntoThem) {
-  // Tick 1: 640/124 = 5.2 -> x 5; 540/124 = 4.4 -> 4 degrees; sin 4 deg = 0.0698.
-  const TIntroHop first = IntroModelHop(At(7, 1));
-  EXPECT_EQ(first.X, 5);
-  EXPECT_EQ(first.Y, 313);
-  EXPECT_EQ(first.Angle, 3);
-  // Tick 31: x 160, 135 degrees, sin 0.7071 -> 71 up, 28.3 -> 28.
-  const TIntroHop mid = IntroModelHop(At(7, 31));
-  EXPECT_EQ(mid.X, 160);
-  EXPECT_EQ(mid.Y, 249);
-  EXPECT_EQ(mid.Angle, 28);
-  // Tick 62: the middle hop's top at 270 degrees leans back.
-  const TIntroHop top = IntroModelHop(At(7, 62));
-  EXPECT_EQ(top.X, 320);
-  EXPECT_EQ(top.Y, 220);
-  EXPECT_EQ(top.Angle, -40);
-  const TIntroHop last = IntroModelHop(At(7, 124));
-  EXPECT_EQ(last.X, 640);
-  EXPECT_EQ(last.Y, 320);
-  EXPECT_EQ(last.Angle, 0);
+  struct Case {
+    int tick, x, y, angle;
+  };
+  // Tick 1: 640/124 = 5.2 -> x 5; 540/124 = 4.4 -> 4 degrees; sin 4 deg = 0.0698. Tick 31:
+  // x 160, 135 degrees, sin 0.7071 -> 71 up, 28.3 -> 28. Tick 62: the middle hop's top at 270
+  // degrees leans back. Tick 124: landed.
+  for (const Case& c : {Case{1, 5, 313, 3}, Case{31, 160, 249, 28}, Case{62, 320, 220, -40},
+                        Case{124, 640, 320, 0}}) {
+    const TIntroHop hop = IntroModelHop(At(7, c.tick));
+    EXPECT_EQ(hop.X, c.x) << "tick " << c.tick;
+    EXPECT_EQ(hop.Y, c.y) << "tick " << c.tick;
+    EXPECT_EQ(hop.Angle, c.angle) << "tick " << c.tick;
+  }
 }
 
 TEST_F(Intro, TheHoppingModelIsDrawnUprightAtTheRightEdgeAtTheStepsEnd) {
-  h.DrawIntroTick(8, 124);  // model 1, centre (640, 320), 50 x 80
+  // Model 1, centre (640, 320), 50 x 80, in the black band, under the grey.
   const std::uint16_t model = Px(ModelColor(1));
-  EXPECT_EQ(h.Pixel(616, 281), model);
-  EXPECT_EQ(h.Pixel(639, 358), model);
-  EXPECT_EQ(h.Pixel(612, 320), 0);  // the black band around it
-  EXPECT_EQ(h.Pixel(630, 277), 0);
-  EXPECT_EQ(h.Pixel(630, 362), 0);
-  EXPECT_EQ(h.Pixel(10, 40), Px(RgbColor(89, 89, 89)));  // the grey above the band
+  ExpectPixels(8, 124,
+               {{616, 281, model},
+                {639, 358, model},
+                {612, 320, 0},
+                {630, 277, 0},
+                {630, 362, 0},
+                {10, 40, kGrey}});
 }
 
 TEST_F(Intro, StepZeroIsGreyWithABlackBandAndStep17BrightensTheBand) {
-  h.DrawIntroTick(0, 1);
-  const std::uint16_t grey = Px(RgbColor(89, 89, 89));
-  EXPECT_EQ(h.Pixel(0, 79), grey);
-  EXPECT_EQ(h.Pixel(639, 400), grey);
-  EXPECT_EQ(h.Pixel(0, 80), 0);
-  EXPECT_EQ(h.Pixel(639, 399), 0);
-  h.DrawIntroTick(17, 62);  // the band half way: 44.5 -> 44
-  EXPECT_EQ(h.Pixel(320, 240), Px(RgbColor(44, 44, 44)));
-  h.DrawIntroTick(17, 124);
-  EXPECT_EQ(h.Pixel(320, 240), grey);
+  ExpectPixels(0, 1, {{0, 79, kGrey}, {639, 400, kGrey}, {0, 80, 0}, {639, 399, 0}});
+  ExpectPixels(17, 62, {{320, 240, Px(RgbColor(44, 44, 44))}});  // the band half way: 44.5 -> 44
+  ExpectPixels(17, 124, {{320, 240, kGrey}});
 }
 
 TEST_F(Intro, TheMakersLogoIsCentredAndRipplesAwayInStep5) {
   const std::uint16_t logo = Px(kVoskColor);
-  h.DrawIntroTick(4, 1);  // 200 x 100 at (220, 190)
-  EXPECT_EQ(h.Pixel(220, 190), logo);
-  EXPECT_EQ(h.Pixel(419, 289), logo);
-  EXPECT_EQ(h.Pixel(219, 240), 0);
-  EXPECT_EQ(h.Pixel(420, 240), 0);
-  h.DrawIntroTick(3, 124);  // fully in and calm again
-  EXPECT_EQ(h.Pixel(220, 190), logo);
-  EXPECT_EQ(h.Pixel(219, 240), 0);
-  h.DrawIntroTick(5, 124);  // gone
-  EXPECT_EQ(h.Pixel(320, 240), 0);
+  // 200 x 100 at (220, 190); fully in and calm again at the end of step 3; gone after step 5.
+  ExpectPixels(4, 1, {{220, 190, logo}, {419, 289, logo}, {219, 240, 0}, {420, 240, 0}});
+  ExpectPixels(3, 124, {{220, 190, logo}, {219, 240, 0}});
+  ExpectPixels(5, 124, {{320, 240, 0}});
   h.DrawIntroTick(5, 62);  // rippling: some rows shifted right of the still logo
   int shifted = 0;
   for (int y = 190; y < 290; ++y) shifted += h.Pixel(425, y) != 0;
@@ -125,60 +124,41 @@ TEST_F(Intro, TheMakersLogoIsCentredAndRipplesAwayInStep5) {
 
 TEST_F(Intro, TheLogoHalvesSlideInCloseAndRiseToWhereTheMenuShowsIt) {
   // The 300 x 80 logo in halves of 40 rows, x = 320 - 150 = 170.
-  const std::uint16_t upper = Px(kUpperHalfColor);
-  const std::uint16_t lower = Px(kLowerHalfColor);
-  const std::uint16_t grey = Px(RgbColor(89, 89, 89));
+  const std::uint16_t upper = Px(kUpperHalfColor), lower = Px(kLowerHalfColor);
+  const std::uint16_t tile = Px(kTileColor);
   // Halfway through step 18 (640 x 16 / 31 = 330): the upper half still 310 pixels to the
   // right of its place, the lower half as far to the left.
-  h.DrawIntroTick(18, 16);
-  EXPECT_EQ(h.Pixel(479, 0), grey);
-  EXPECT_EQ(h.Pixel(480, 0), upper);
-  EXPECT_EQ(h.Pixel(159, 440), lower);
-  EXPECT_EQ(h.Pixel(160, 440), grey);
-  h.DrawIntroTick(18, 31);  // in place: upper at the top, lower at the bottom
-  EXPECT_EQ(h.Pixel(170, 0), upper);
-  EXPECT_EQ(h.Pixel(469, 39), upper);
-  EXPECT_EQ(h.Pixel(170, 440), lower);
-  EXPECT_EQ(h.Pixel(169, 440), Px(RgbColor(89, 89, 89)));
-  h.DrawIntroTick(20, 8);  // halfway down and up: 200 x 8 / 15 = 106.7
-  EXPECT_EQ(h.Pixel(170, 106), grey);
-  EXPECT_EQ(h.Pixel(170, 107), upper);
-  EXPECT_EQ(h.Pixel(170, 372), lower);
-  EXPECT_EQ(h.Pixel(170, 373), grey);
-  h.DrawIntroTick(20, 15);  // closed on the middle line
-  EXPECT_EQ(h.Pixel(170, 200), upper);
-  EXPECT_EQ(h.Pixel(170, 239), upper);
-  EXPECT_EQ(h.Pixel(170, 240), lower);
-  EXPECT_EQ(h.Pixel(170, 279), lower);
-  h.DrawIntroTick(21, 1);  // over the standing menu background
-  EXPECT_EQ(h.Pixel(170, 199), Px(kTileColor));
-  EXPECT_EQ(h.Pixel(170, 200), upper);
+  ExpectPixels(18, 16, {{479, 0, kGrey}, {480, 0, upper}, {159, 440, lower}, {160, 440, kGrey}});
+  // In place: upper at the top, lower at the bottom.
+  ExpectPixels(18, 31, {{170, 0, upper}, {469, 39, upper}, {170, 440, lower}, {169, 440, kGrey}});
+  // Halfway down and up: 200 x 8 / 15 = 106.7.
+  ExpectPixels(20, 8, {{170, 106, kGrey}, {170, 107, upper}, {170, 372, lower}, {170, 373, kGrey}});
+  // Closed on the middle line.
+  ExpectPixels(20, 15,
+               {{170, 200, upper}, {170, 239, upper}, {170, 240, lower}, {170, 279, lower}});
+  // Over the standing menu background.
+  ExpectPixels(21, 1, {{170, 199, tile}, {170, 200, upper}});
   EXPECT_EQ(h.app->Menu.BackgroundOffset, 0);
 
-  h.DrawIntroTick(22, 23);  // halfway up: 168 x 23 / 46 = 84, the middle line at 156
-  EXPECT_EQ(h.Pixel(170, 115), Px(kTileColor));
-  EXPECT_EQ(h.Pixel(170, 116), upper);
-  EXPECT_EQ(h.Pixel(170, 195), lower);
-  EXPECT_EQ(h.Pixel(170, 196), Px(kTileColor));
-  h.DrawIntroTick(22, 46);
-  EXPECT_EQ(h.Pixel(170, 31), Px(kTileColor));
-  EXPECT_EQ(h.Pixel(170, 32), upper);
-  EXPECT_EQ(h.Pixel(469, 71), upper);
-  EXPECT_EQ(h.Pixel(170, 72), lower);
-  EXPECT_EQ(h.Pixel(469, 111), lower);
-  EXPECT_EQ(h.Pixel(170, 112), Px(kTileColor));
+  // Halfway up: 168 x 23 / 46 = 84, the middle line at 156.
+  ExpectPixels(22, 23, {{170, 115, tile}, {170, 116, upper}, {170, 195, lower}, {170, 196, tile}});
+  ExpectPixels(22, 46,
+               {{170, 31, tile},
+                {170, 32, upper},
+                {469, 71, upper},
+                {170, 72, lower},
+                {469, 111, lower},
+                {170, 112, tile}});
   // The menu's main page draws the whole picture at ((640 - 300) / 2, 32): the same place.
   EXPECT_EQ((640 - 300) / 2, 170);
 }
 
 TEST_F(Intro, TheRowOfModelsStandsInTheMiddle) {
-  h.DrawIntroTick(19, 1);  // x = 320 - 200 + 50 k, y = 240 - 40
-  for (int k = 0; k < 8; ++k) {
+  ExpectPixels(19, 1, {{119, 240, kGrey}, {520, 240, kGrey}});
+  for (int k = 0; k < 8; ++k) {  // x = 320 - 200 + 50 k, y = 240 - 40
     EXPECT_EQ(h.Pixel(120 + 50 * k, 200), Px(ModelColor(k))) << k;
     EXPECT_EQ(h.Pixel(169 + 50 * k, 279), Px(ModelColor(k))) << k;
   }
-  EXPECT_EQ(h.Pixel(119, 240), Px(RgbColor(89, 89, 89)));
-  EXPECT_EQ(h.Pixel(520, 240), Px(RgbColor(89, 89, 89)));
 }
 
 TEST_F(Intro, AnyPlainKeyOrALeftClickEndsItAtOnceWithoutASound) {
@@ -219,24 +199,21 @@ TEST_F(Intro, StandsStillWhileTheDisplayCannotDraw) {
 }
 
 TEST_F(Intro, CaptionsFadeFromBlackToWhiteAndBack) {
-  // Step 1 lasts 248 ticks: 510 / 248 = 2.06 per tick.
   h.app->Intro = At(1, 1);
   EXPECT_EQ(CaptionFade(*h.app), 2);
   EXPECT_EQ(h.app->Graphics.Canvas.Font.Color, RgbColor(2, 2, 2));
-  h.app->Intro = At(1, 124);
-  EXPECT_EQ(CaptionFade(*h.app), 255);
-  h.app->Intro = At(1, 125);  // 257.06 -> 257, folded back to 253
-  EXPECT_EQ(CaptionFade(*h.app), 253);
-  h.app->Intro = At(1, 248);
-  EXPECT_EQ(CaptionFade(*h.app), 0);
-  h.app->Intro = At(6, 1);  // 186 ticks: 2.74 -> 3
-  EXPECT_EQ(CaptionFade(*h.app), 3);
-  h.app->Intro = At(7, 62);
-  EXPECT_EQ(CaptionFade(*h.app), 255);
-  // 510 x 93 / 124 = 382.5 exactly: the tie goes to 382, folded back to 128. Multiplying a
-  // double 510 / 124 by 93 lands just above the half and would give 127.
-  h.app->Intro = At(7, 93);
-  EXPECT_EQ(CaptionFade(*h.app), 128);
+  struct Case {
+    int step, tick, fade;
+  };
+  // Step 1 lasts 248 ticks: 510 / 248 = 2.06 per tick; at tick 125 257.06 -> 257 is folded
+  // back to 253. Step 6 lasts 186 ticks: 2.74 -> 3. 510 x 93 / 124 = 382.5 exactly: the tie
+  // goes to 382, folded back to 128; multiplying a double 510 / 124 by 93 lands just above
+  // the half and would give 127.
+  for (const Case& c : {Case{1, 124, 255}, Case{1, 125, 253}, Case{1, 248, 0}, Case{6, 1, 3},
+                        Case{7, 62, 255}, Case{7, 93, 128}}) {
+    h.app->Intro = At(c.step, c.tick);
+    EXPECT_EQ(CaptionFade(*h.app), c.fade) << "step " << c.step << ", tick " << c.tick;
+  }
 }
 
 // Pixels of the band that are brighter than black, and the brightest of them.

@@ -59,18 +59,18 @@ double Pivot(Random& r) {
   return r.OneIn(2) ? special[r.Int(0, 4)] : r.Real(-1.0, 2.0);
 }
 
-// The first pixel where two surfaces differ, for the failure message.
-std::string FirstDifference(const TSurface& a, const TSurface& b) {
-  for (int y = 0; y < a.Height; ++y) {
-    for (int x = 0; x < a.Width; ++x) {
-      if (a.At(x, y) == b.At(x, y)) continue;
-      std::ostringstream out;
-      out << "at (" << x << ", " << y << "): " << std::hex << a.At(x, y) << " instead of "
-          << b.At(x, y);
-      return out.str();
+// The faster drawing's surface holds the reference's pixels; where not, the first pixel that
+// differs.
+::testing::AssertionResult SamePixels(const TSurface& fast, const TSurface& ref) {
+  if (fast.Pixels == ref.Pixels) return ::testing::AssertionSuccess();
+  for (int y = 0; y < fast.Height; ++y) {
+    for (int x = 0; x < fast.Width; ++x) {
+      if (fast.At(x, y) == ref.At(x, y)) continue;
+      return ::testing::AssertionFailure() << "at (" << x << ", " << y << "): " << std::hex
+                                           << fast.At(x, y) << " instead of " << ref.At(x, y);
     }
   }
-  return "none";
+  return ::testing::AssertionFailure() << "the sizes differ";
 }
 
 // One random call of one operation on both implementations; returns what was called.
@@ -140,9 +140,8 @@ TEST(DrawExact, EveryOperationDrawsThePixelsOfTheReference) {
       TSurface fast = r.OneIn(5) ? small : screen;
       TSurface ref = fast;
       const std::string call = DrawBoth(r, image, fast, ref);
-      ASSERT_TRUE(fast.Pixels == ref.Pixels)
-          << "picture " << picture << " (" << image.Picture.Width << " x " << image.Picture.Height
-          << "), " << call << ": " << FirstDifference(fast, ref);
+      ASSERT_TRUE(SamePixels(fast, ref)) << "picture " << picture << " (" << image.Picture.Width
+                                         << " x " << image.Picture.Height << "), " << call;
     }
   }
 }
@@ -165,9 +164,8 @@ TEST(DrawExact, GlyphsBlendThePixelsOfTheReference) {
     TSurface fast = screen, ref = screen;
     BlitGlyph(fast, clip, g, left, top, colour);
     reference::BlitGlyph(ref, clip, g, left, top, colour);
-    ASSERT_TRUE(fast.Pixels == ref.Pixels)
-        << g.Width << " x " << g.Rows << " glyph at (" << left << ", " << top << "), colour "
-        << std::hex << colour << ": " << FirstDifference(fast, ref);
+    ASSERT_TRUE(SamePixels(fast, ref)) << g.Width << " x " << g.Rows << " glyph at (" << left
+                                       << ", " << top << "), colour " << std::hex << colour;
   }
 }
 
