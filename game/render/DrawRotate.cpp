@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "game/render/Draw.h"
 #include "game/render/DrawPixels.h"
@@ -9,11 +10,51 @@ namespace sk {
 namespace {
 
 using draw::Axis;
-using draw::MakeRotation;
 using draw::TAxis;
 using draw::ToFixed;
-using draw::TRotation;
 using draw::TSpan;
+
+// Far beyond any surface, small enough that every later product fits in 64 bits.
+constexpr double kCoordLimit = 1.0e9;
+
+int TruncCoord(double v) {
+  return static_cast<int>(std::trunc(std::clamp(v, -kCoordLimit, kCoordLimit)));
+}
+
+// The turned, scaled frame: which destination pixels it covers and where each one samples.
+struct TRotation {
+  int X0 = 0, Y0 = 0, X1 = -1, Y1 = -1;  // visited area, inclusive, inside the surface
+  double X, Y, Cos, Sin, PivotU, PivotV, ScaleU, ScaleV;
+};
+
+bool MakeRotation(const TRect& fr, const TSurface& surface, int x, int y, int w, int h, double cx,
+                  double cy, int angle, TRotation& r) {
+  if (w <= 0 || h <= 0 || surface.Empty() || !std::isfinite(cx) || !std::isfinite(cy)) return false;
+  r.X = x;
+  r.Y = y;
+  r.Cos = Cos256(angle);
+  r.Sin = Sin256(angle);
+  r.PivotU = w * cx;
+  r.PivotV = h * cy;
+  r.ScaleU = static_cast<double>(fr.Width()) / w;
+  r.ScaleV = static_cast<double>(fr.Height()) / h;
+  int minX = 0, maxX = 0, minY = 0, maxY = 0;
+  for (int corner = 0; corner < 4; ++corner) {
+    const double u = ((corner & 1) ? w : 0) - r.PivotU;
+    const double v = ((corner & 2) ? h : 0) - r.PivotV;
+    const int px = TruncCoord(x + u * r.Cos - v * r.Sin);
+    const int py = TruncCoord(y + u * r.Sin + v * r.Cos);
+    minX = corner ? std::min(minX, px) : px;
+    maxX = corner ? std::max(maxX, px) : px;
+    minY = corner ? std::min(minY, py) : py;
+    maxY = corner ? std::max(maxY, py) : py;
+  }
+  r.X0 = std::max(minX, 0);
+  r.Y0 = std::max(minY, 0);
+  r.X1 = std::min(maxX, surface.Width - 1);
+  r.Y1 = std::min(maxY, surface.Height - 1);
+  return r.X0 <= r.X1 && r.Y0 <= r.Y1;
+}
 
 // The source points of one row's run, from the first visited pixel on, stepped in 16.16.
 struct TRotatedRun {

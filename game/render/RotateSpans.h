@@ -4,21 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "game/render/Geometry.h"
-#include "game/render/Surface.h"
-
 namespace sk::draw {
-
-// The turned, scaled frame: which destination pixels it covers and where each one samples.
-struct TRotation {
-  int X0 = 0, Y0 = 0, X1 = -1, Y1 = -1;  // visited area, inclusive, inside the surface
-  double X, Y, Cos, Sin, PivotU, PivotV, ScaleU, ScaleV;
-};
-
-// The frame `fr` as DrawImageRotate places it (w x h, turned by angle/256 of a turn about
-// (w * cx, h * cy), which lands on (x, y)); false when it covers nothing of the surface.
-bool MakeRotation(const TRect& fr, const TSurface& surface, int x, int y, int w, int h, double cx,
-                  double cy, int angle, TRotation& r);
 
 // floor(v * 65536), without a library call: this runs twice per row.
 inline std::int64_t ToFixed(double v) {
