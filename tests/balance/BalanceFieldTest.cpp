@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/balance/BalanceTestMaps.h"
 #include "tools/skbalance/BalanceField.h"
 
@@ -16,28 +18,28 @@ std::unique_ptr<TBalanceField> LoadField(const std::string& file) {
   return field;
 }
 
-TEST(BalanceField, AMapLoadsAsTheGameLoadsItOrSaysWhyNot) {
+// The stroll (BalanceTestMaps.h) loaded into a field.
+struct Stroll : ::testing::Test {
+  void SetUp() override { ASSERT_TRUE(field); }
   TempDir dir;
-  const auto field = LoadField(WriteTestMap(dir, "Stroll.map", StrollPaths(), test::kStrollExit));
-  ASSERT_TRUE(field);
+  std::unique_ptr<TBalanceField> field =
+      LoadField(WriteTestMap(dir, "Stroll.map", StrollPaths(), test::kStrollExit));
+};
+
+TEST_F(Stroll, AMapLoadsAsTheGameLoadsItOrSaysWhyNot) {
   EXPECT_EQ(field->Name(), "Test Yard");
   EXPECT_EQ(field->WalkSteps(), std::vector<std::uint32_t>{200});
-
   dir.Write("Junk.map", "SKARVETH_MAP but nothing more");
-  std::string problem;
-  EXPECT_FALSE(TBalanceField::Load(dir.Path("Junk.map"), problem));
-  EXPECT_FALSE(problem.empty());
-  problem.clear();
-  EXPECT_FALSE(TBalanceField::Load(dir.Path("Missing.map"), problem));
-  EXPECT_FALSE(problem.empty());
+  for (const char* bad : {"Junk.map", "Missing.map"}) {
+    std::string problem;
+    EXPECT_FALSE(TBalanceField::Load(dir.Path(bad), problem)) << bad;
+    EXPECT_FALSE(problem.empty()) << bad;
+  }
 }
 
 // Ten walks of 200 steps end the match, each after a respawn wait of 31 to 231 steps and the
 // step that brings the model in: 10 * (200 + 1 + 31) to 10 * (200 + 1 + 231) steps from "Fight!".
-TEST(BalanceField, AnIdlePlayerLosesAfterTenArrivalsWithoutAFrag) {
-  TempDir dir;
-  const auto field = LoadField(WriteTestMap(dir, "Stroll.map", StrollPaths(), test::kStrollExit));
-  ASSERT_TRUE(field);
+TEST_F(Stroll, AnIdlePlayerLosesAfterTenArrivalsWithoutAFrag) {
   for (std::uint32_t seed : {1u, 2u, 3u}) {
     const TMatchResult idle = field->Play(TPlayerKind::Idle, seed);
     EXPECT_FALSE(idle.Capped);
@@ -47,10 +49,7 @@ TEST(BalanceField, AnIdlePlayerLosesAfterTenArrivalsWithoutAFrag) {
   }
 }
 
-TEST(BalanceField, APerfectPlayerHoldsALoneWalkerInTheOpenTillTheCap) {
-  TempDir dir;
-  const auto field = LoadField(WriteTestMap(dir, "Stroll.map", StrollPaths(), test::kStrollExit));
-  ASSERT_TRUE(field);
+TEST_F(Stroll, APerfectPlayerHoldsALoneWalkerInTheOpenTillTheCap) {
   const TMatchResult perfect = field->Play(TPlayerKind::Perfect, 4, 3000);
   EXPECT_TRUE(perfect.Capped);
   EXPECT_EQ(perfect.Steps, 3000);
@@ -100,12 +99,9 @@ TEST(BalanceField, TheSameSeedPlaysTheSameMatchAndNothingIsWritten) {
   ASSERT_TRUE(field);
   for (TPlayerKind player : {TPlayerKind::Idle, TPlayerKind::Decent, TPlayerKind::Perfect}) {
     const TMatchResult first = field->Play(player, 11, 4000);
-    const TMatchResult again = field->Play(player, 11, 4000);
-    const TMatchResult fresh = LoadField(file)->Play(player, 11, 4000);
-    EXPECT_EQ(again.Steps, first.Steps);
-    EXPECT_EQ(again.Frags, first.Frags);
-    EXPECT_EQ(fresh.Steps, first.Steps);
-    EXPECT_EQ(fresh.Frags, first.Frags);
+    for (const auto& replay :
+         {field->Play(player, 11, 4000), LoadField(file)->Play(player, 11, 4000)})
+      EXPECT_EQ(std::tie(replay.Steps, replay.Frags), std::tie(first.Steps, first.Frags));
   }
   EXPECT_NE(field->Play(TPlayerKind::Idle, 11).Steps, field->Play(TPlayerKind::Idle, 12).Steps);
   EXPECT_EQ(dir.Count(), 1);

@@ -13,6 +13,7 @@ TRect BoxAt(int x, int y) { return TRect{x - 25, y - 80, x + 25, y}; }
 TSeenModel Walking(int x, int y) { return TSeenModel{true, true, BoxAt(x, y)}; }
 
 const TOpenGround kAllOpen([](TPoint) { return false; });
+const TOpenGround kAllHidden([](TPoint) { return true; });
 constexpr TPoint kExit{320, 200};
 
 TEST(OpenGround, TheOpenPointNearestTheBoxCentreUpperThenLeftOnTies) {
@@ -93,8 +94,7 @@ TEST(DecentAim, TheVisibleModelNearestTheExitNearItsBoxCentre) {
 TEST(DecentAim, NothingWithoutAVisibleModelAndNeverOffTheScreen) {
   TAimError error(5);
   EXPECT_FALSE(DecentAim({}, kAllOpen, kExit, error));
-  const TOpenGround hidden([](TPoint) { return true; });
-  EXPECT_FALSE(DecentAim({Walking(300, 300)}, hidden, kExit, error));
+  EXPECT_FALSE(DecentAim({Walking(300, 300)}, kAllHidden, kExit, error));
   // Open ground only in the top left corner: aimed at (0, 0), scattered, kept on the screen.
   const TOpenGround corner([](TPoint p) { return p.X > 0 || p.Y > 0; });
   int at_corner = 0;
@@ -136,8 +136,7 @@ TEST(PerfectAim, ScenerySplitsTheOverlapAndTheModelNearestTheExitGoesFirst) {
   // A model about to arrive can no longer be shot; nobody else: no shot.
   EXPECT_FALSE(PerfectAim({TSeenModel{true, false, BoxAt(320, 200)}}, kAllOpen, kExit));
   EXPECT_FALSE(PerfectAim({TSeenModel{false, false, BoxAt(320, 260)}}, kAllOpen, kExit));
-  const TOpenGround hidden([](TPoint) { return true; });
-  EXPECT_FALSE(PerfectAim(seen, hidden, kExit));
+  EXPECT_FALSE(PerfectAim(seen, kAllHidden, kExit));
 }
 
 }  // namespace

@@ -41,21 +41,24 @@ TEST(BalanceReport, OneTableRowPerMapWithEveryPlayersFigures) {
       << table;
 }
 
+// SKBALANCE run with `args`, what it says on its error stream kept apart from its table.
+ProcessResult RunSkbalance(const std::string& args) {
+  return RunProcess("'" SK_SKBALANCE "' " + args, StandardError::Separate);
+}
+
 TEST(Skbalance, PrintsTheSameTableForTheSameSeedsAndNamesWhatItCannotLoad) {
   TempDir dir;
   const std::string map =
       test::WriteTestMap(dir, "Stroll.map", test::StrollPaths(), test::kStrollExit);
-  const std::string command = "'" SK_SKBALANCE "' --seeds 2 --first-seed 7 '" + map + "'";
-  const ProcessResult first = RunProcess(command, StandardError::Separate);
+  const std::string args = "--seeds 2 --first-seed 7 '" + map + "'";
+  const ProcessResult first = RunSkbalance(args);
   EXPECT_EQ(first.status, 0) << first.error;
   EXPECT_NE(first.output.find("| Test Yard | 1 | 3.2-3.2 | "), std::string::npos) << first.output;
   EXPECT_NE(first.output.find("of 2 matches per player, seeds 7-8;"), std::string::npos);
-  EXPECT_EQ(RunProcess(command, StandardError::Separate).output, first.output);
+  EXPECT_EQ(RunSkbalance(args).output, first.output);
 
   // A bad map among good ones: the others are measured, the status says something failed.
-  const ProcessResult bad =
-      RunProcess("'" SK_SKBALANCE "' --seeds 1 '" + dir.Path("None.map") + "' '" + map + "'",
-                 StandardError::Separate);
+  const ProcessResult bad = RunSkbalance("--seeds 1 '" + dir.Path("None.map") + "' '" + map + "'");
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.error.find("SKBALANCE: " + dir.Path("None.map") + ": "), std::string::npos)
       << bad.error;
@@ -65,12 +68,11 @@ TEST(Skbalance, PrintsTheSameTableForTheSameSeedsAndNamesWhatItCannotLoad) {
 TEST(Skbalance, AWrongCommandLineShowsTheUsage) {
   for (const char* args : {"", "--seeds 0 a.map", "--seeds", "--first-seed -1 a.map",
                            "--seeds x a.map", "--fast a.map"}) {
-    const ProcessResult r =
-        RunProcess("'" SK_SKBALANCE "' " + std::string(args), StandardError::Separate);
+    const ProcessResult r = RunSkbalance(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.error.find("Usage: SKBALANCE"), std::string::npos) << args;
   }
-  const ProcessResult help = RunProcess("'" SK_SKBALANCE "' --help");
+  const ProcessResult help = RunSkbalance("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("Usage: SKBALANCE"), std::string::npos);
 }

@@ -218,8 +218,8 @@ TEST(GameRules, AdvancingTheMatchAloneKeepsEveryRuleAndDrawsNothing) {
   for (int step = 1; step <= 1500; ++step) {
     // Now and then a shot at the first model on the field (some land on the scenery).
     const auto& models = shown.Game().WalkingModels;
-    const auto walking = std::find_if(models.begin(), models.end(),
-                                      [](const TWalkingModel& m) { return m.Active; });
+    const auto walking =
+        std::find_if(models.begin(), models.end(), [](const TWalkingModel& m) { return m.Active; });
     if (step % 70 == 0 && walking != models.end()) {
       const TRect box = ModelRect(*shown.app, static_cast<std::size_t>(walking - models.begin()));
       for (GameHarness* h : {&shown, &bare}) {
@@ -323,29 +323,27 @@ TEST(GameRules, FragsAtTheEndEnterTheMapsScoreTableUnderThePlayersName) {
   EXPECT_EQ(saved.Entries[2], (TScoreEntry{3, "Third"}));
 }
 
-// The end message still shows the place; the next menu page says the score was not kept.
+// The end message still shows the place; the next menu page says the score was not kept. A
+// saved score says nothing.
 TEST(GameRules, AScoreThatCannotBeSavedIsSaidOnTheNextMenuPage) {
-  GameHarness h("DisableChat=1\n", {{"Short.map", ShortMap()}});
-  h.dir.Write("Maps/Short.sco/inside", "");  // something the game cannot read or replace
-  h.Play("Short.map");
-  h.SkipCountdown();
-  h.Game().Frags = 7;
-  PlayToTheEnd(h);
-  EXPECT_EQ(h.Game().ScoreRank, 1);
-  EXPECT_EQ(h.app->Menu.Notice, "Your score was not saved: the score file cannot be read.");
-  h.Key('A');
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
-  h.Steps();
-  EXPECT_EQ(h.app->Menu.NoticePage, kMenuPageMaps);
-  EXPECT_TRUE(h.dir.Exists("Maps/Short.sco/inside"));
-
-  // A saved score says nothing.
-  GameHarness g("DisableChat=1\n", {{"Short.map", ShortMap()}});
-  g.Play("Short.map");
-  g.SkipCountdown();
-  g.Game().Frags = 7;
-  PlayToTheEnd(g);
-  EXPECT_EQ(g.app->Menu.Notice, "");
+  for (const bool blocked : {true, false}) {
+    GameHarness h("DisableChat=1\n", {{"Short.map", ShortMap()}});
+    // Something the game cannot read or replace.
+    if (blocked) h.dir.Write("Maps/Short.sco/inside", "");
+    h.Play("Short.map");
+    h.SkipCountdown();
+    h.Game().Frags = 7;
+    PlayToTheEnd(h);
+    EXPECT_EQ(h.Game().ScoreRank, 1) << blocked;
+    EXPECT_EQ(h.app->Menu.Notice,
+              blocked ? "Your score was not saved: the score file cannot be read." : "");
+    if (!blocked) continue;
+    h.Key('A');
+    EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+    h.Steps();
+    EXPECT_EQ(h.app->Menu.NoticePage, kMenuPageMaps);
+    EXPECT_TRUE(h.dir.Exists("Maps/Short.sco/inside"));
+  }
 }
 
 TEST_F(WalkingMatch, ClicksDuringTheReloadAreIgnoredAndTheNextOneFires) {

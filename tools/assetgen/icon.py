@@ -72,11 +72,10 @@ def _plate(pen, size):
         # hazard stripes along the bottom edge, clipped to the plate by drawing them first
         # on a layer and cutting it with the plate's shape
         band = pen.c.layer()
-        k = pen.k
         for i in range(-2, 12):
             x = 40 + i * 22
-            band.poly([((x) * k, 236 * k), ((x + 11) * k, 236 * k), ((x + 31) * k, 212 * k),
-                       ((x + 20) * k, 212 * k)], AMBER + (255,))
+            band.poly(pen.pts([(x, 236), (x + 11, 236), (x + 31, 212), (x + 20, 212)]),
+                      AMBER + (255,))
         _clip_to(band, pen, _octagon(20, 20, 236, 236, 32), y_min=212)
         pen.c.composite(band)
         pen.line([(44, 211), (212, 211)], 3, INK)
@@ -84,11 +83,10 @@ def _plate(pen, size):
 
 def _clip_to(layer, pen, shape, y_min):
     """Keeps the layer only inside the shape and below y_min (design units)."""
-    k = pen.k
     mask = Canvas(layer.w, layer.h, layer.s)
-    mask.poly([(x * k, y * k) for x, y in shape], (255, 255, 255))
+    mask.poly(pen.pts(shape), (255, 255, 255))
     m = np.asarray(mask.img)[..., 3] > 0
-    rows = np.arange(m.shape[0])[:, None] >= y_min * k * layer.s
+    rows = np.arange(m.shape[0])[:, None] >= y_min * pen.k * layer.s
     arr = np.array(layer.img)
     arr[..., 3] = np.where(m & rows, arr[..., 3], 0)
     layer.img = Image.fromarray(arr, "RGBA")
@@ -109,10 +107,8 @@ def _walker(pen):
     pen.rrect(128, 58, 166, 156, 16, shade(RED, 0.7))
     pen.poly([(94, 94), (162, 94), (162, 112), (94, 112)], INK)
     glow = pen.c.layer()
-    k = pen.k
-    glow.poly([(96 * k, 97 * k), (160 * k, 97 * k), (160 * k, 109 * k), (96 * k, 109 * k)],
-              AMBER + (200,))
-    pen.c.composite(glow, blur=max(0.6, 5 * k))
+    glow.poly(pen.pts([(96, 97), (160, 97), (160, 109), (96, 109)]), AMBER + (200,))
+    pen.c.composite(glow, blur=max(0.6, 5 * pen.k))
     pen.poly([(98, 99), (158, 99), (158, 107), (98, 107)], AMBER_LIGHT)
 
 
@@ -141,13 +137,14 @@ def _crosshair(pen, size):
     arr[..., 3] = np.where(cut, 0, arr[..., 3])
     ring.img = Image.fromarray(arr, "RGBA")
     pen.c.composite(ring)
-    rim = INK
     for (x0, y0, x1, y1) in ((cx, cy - 92, cx, cy - 28), (cx, cy + 28, cx, cy + 92),
                              (cx - 92, cy, cx - 28, cy), (cx + 28, cy, cx + 92, cy)):
-        pen.line([(x0, y0), (x1, y1)], 13, rim)
+        pen.line([(x0, y0), (x1, y1)], 13, INK)
         pen.line([(x0, y0), (x1, y1)], 7, TEAL_GLOW)
-    pen.ellipse(cx, cy, 9 if size >= 64 else 12, 9 if size >= 64 else 12, INK)
-    pen.ellipse(cx, cy, 5.5 if size >= 64 else 8, 5.5 if size >= 64 else 8, RED_LIGHT)
+    # the dot grows below 64 pixels so that it still shows
+    rim, dot = (9, 5.5) if size >= 64 else (12, 8)
+    pen.ellipse(cx, cy, rim, rim, INK)
+    pen.ellipse(cx, cy, dot, dot, RED_LIGHT)
 
 
 def icon(size):

@@ -5,6 +5,11 @@ from PIL import Image, ImageDraw, ImageFilter
 W, H, S = 640, 480, 2
 
 
+def rect_outline(x0, y0, x1, y1):
+    """The polygon through the corner pixels of the rectangle x0 <= x < x1, y0 <= y < y1."""
+    return [(x0, y0), (x1 - 1, y0), (x1 - 1, y1 - 1), (x0, y1 - 1)]
+
+
 class Painter:
     """Background painted at twice the size; the mask is painted at full size, unsmoothed.
 
@@ -83,12 +88,18 @@ class Painter:
         self.props.append((name, pts, max(y for _, y in pts) if base is None else base, True))
 
     def cover_rect(self, x0, y0, x1, y1, base=None, name="scenery"):
-        self.cover([(x0, y0), (x1 - 1, y0), (x1 - 1, y1 - 1), (x0, y1 - 1)],
-                   y1 if base is None else base, name)
+        self.cover(rect_outline(x0, y0, x1, y1), y1 if base is None else base, name)
 
     def stands(self, pts, base, name):
         """Notes a painted thing left out of the mask: no walker may pass behind it."""
         self.props.append((name, [(round(x), round(y)) for x, y in pts], base, False))
+
+    def prop(self, pts, base, name, front):
+        """A painted thing on floor line `base`: in the mask when `front`, else left out."""
+        if front:
+            self.cover(pts, base, name)
+        else:
+            self.stands(pts, base, name)
 
     # --- results ------------------------------------------------------------------------
     def blur_band(self, y0, y1, radius):

@@ -1,4 +1,5 @@
 """Props painted into map backgrounds; the `front` ones also go into the mask."""
+from painter import rect_outline
 from palette import *  # noqa: F401,F403
 
 
@@ -20,10 +21,7 @@ def crate(p, x, base, w, h, colour, front=True, floor=None):
     p.rect(x + w - 6, base - h, x + w, base, shade(colour, 0.6))
     p.rect(x + w // 2 - 10, base - h // 2 - 5, x + w // 2 + 10, base - h // 2 + 5, AMBER)
     p.rect(x + w // 2 - 8, base - h // 2 - 3, x + w // 2 + 8, base - h // 2 + 3, shade(AMBER, 0.6))
-    if front:
-        p.cover(face + lid, floor, "crate at (%d, %d)" % (x, base))
-    else:
-        p.stands(face + lid, floor, "crate at (%d, %d)" % (x, base))
+    p.prop(face + lid, floor, "crate at (%d, %d)" % (x, base), front)
 
 
 def barrel(p, cx, base, r, h, colour, front=True):
@@ -36,13 +34,8 @@ def barrel(p, cx, base, r, h, colour, front=True):
     for k in (0.3, 0.7):
         p.rect(cx - r, base - h * k - 2, cx + r, base - h * k + 2, shade(colour, 0.55))
     p.rect(cx - r * 0.5, base - h * 0.55, cx + r * 0.5, base - h * 0.45, AMBER)
-    outline = (cx - r, base - h - int(r * 0.3), cx + r, base + int(r * 0.3))
-    name = "barrel at (%d, %d)" % (cx, base)
-    if front:
-        p.cover_rect(*outline, base=base, name=name)
-    else:
-        x0, y0, x1, y1 = outline
-        p.stands([(x0, y0), (x1 - 1, y0), (x1 - 1, y1 - 1), (x0, y1 - 1)], base, name)
+    outline = rect_outline(cx - r, base - h - int(r * 0.3), cx + r, base + int(r * 0.3))
+    p.prop(outline, base, "barrel at (%d, %d)" % (cx, base), front)
 
 
 def pillar(p, x, top, w, base, colour, light=TEAL):
@@ -115,11 +108,7 @@ def container(p, x, base, w, h, colour, front=True, floor=None, name=None):
     p.rect(x + w // 2 - 24, base - h // 2 - 7, x + w // 2 + 24, base - h // 2 + 7, INK)
     p.rect(x + w // 2 - 22, base - h // 2 - 5, x + w // 2 + 22, base - h // 2 + 5, WHITE)
     p.rect(x + w // 2 - 18, base - h // 2 - 2, x + w // 2 + 18, base - h // 2 + 2, shade(colour, 0.6))
-    name = name or "container at (%d, %d)" % (x, base)
-    if front:
-        p.cover(face + lid, floor, name)
-    else:
-        p.stands(face + lid, floor, name)
+    p.prop(face + lid, floor, name or "container at (%d, %d)" % (x, base), front)
 
 
 def bollard(p, cx, base, r, h, colour=STEEL_DARK, front=True):
@@ -129,13 +118,9 @@ def bollard(p, cx, base, r, h, colour=STEEL_DARK, front=True):
     p.rect(cx - r, base - h, cx - r // 2, base, shade(colour, 1.3))
     p.ellipse(cx, base - h, r + 4, (r + 4) * 0.4, shade(colour, 0.8))
     p.ellipse(cx, base - h - 3, r + 4, (r + 4) * 0.4, shade(colour, 1.2))
-    x0, y0 = cx - r - 4, base - h - 3 - int((r + 4) * 0.4)
-    x1, y1 = cx + r + 5, base + int((r + 2) * 0.35)
-    name = "bollard at (%d, %d)" % (cx, base)
-    if front:
-        p.cover_rect(x0, y0, x1, y1, base=base, name=name)
-    else:
-        p.stands([(x0, y0), (x1 - 1, y0), (x1 - 1, y1 - 1), (x0, y1 - 1)], base, name)
+    outline = rect_outline(cx - r - 4, base - h - 3 - int((r + 4) * 0.4), cx + r + 5,
+                           base + int((r + 2) * 0.35))
+    p.prop(outline, base, "bollard at (%d, %d)" % (cx, base), front)
 
 
 def stars(p, count, y1, brightness=(120, 255)):

@@ -1,11 +1,10 @@
 #include "tools/skbalance/BalanceField.h"
 
-#include <algorithm>
-
 #include "game/maps/MapName.h"
 #include "game/maps/SKMap.h"
 #include "game/play/SKGame.h"
 #include "game/shell/InputEvent.h"
+#include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
 #include "platform/null/NullDisplay.h"
 
@@ -59,15 +58,14 @@ std::vector<std::uint32_t> TBalanceField::WalkSteps() const {
   return steps;
 }
 
-TSeenField TBalanceField::See() const {
-  TSeenField field;
+void TBalanceField::See(TSeenField& field) const {
   const std::vector<TWalkingModel>& models = app_->Game.WalkingModels;
+  field.resize(models.size());
   for (std::size_t i = 0; i < models.size(); ++i) {
     const auto last = static_cast<std::int64_t>(PathLength(app_->Map, i)) - 1;
-    field.push_back(TSeenModel{models[i].Active, models[i].Active && models[i].Position < last,
-                               ModelRect(*app_, i)});
+    field[i] = TSeenModel{models[i].Active, models[i].Active && models[i].Position < last,
+                          ModelRect(*app_, i)};
   }
-  return field;
 }
 
 // As the player's hand does it: the pointer moves there, the left button goes down.
@@ -88,18 +86,23 @@ TMatchResult TBalanceField::Play(TPlayerKind player, std::uint32_t seed, std::in
   TGameState& game = app.Game;
   app.Rng.SetSeed(seed);
   StartMatch(app);
-  app.MousePos = TPoint{320, 240};  // where a match puts the pointer
+  CenterCursor(app);
   TAimError error(seed);
-  // What the decent player sees: the field of kDecentDelaySteps steps ago at the front.
-  std::vector<TSeenField> late(kDecentDelaySteps + 1, See());
+  // The field as the perfect player sees it, and the decent player's view of the last
+  // kDecentDelaySteps steps, the oldest at the front. Both are refilled in place, so looking
+  // at the field allocates nothing in the steps of a long match.
+  TSeenField now;
+  See(now);
+  std::vector<TSeenField> late(kDecentDelaySteps + 1, now);
   std::size_t oldest = 0;
   TMatchResult result;
   for (;;) {
     if (player != TPlayerKind::Idle && game.MatchState == TMatchState::Running &&
         game.ReloadTime == 0) {
+      if (player == TPlayerKind::Perfect) See(now);
       const std::optional<TPoint> aim = player == TPlayerKind::Decent
                                             ? DecentAim(late[oldest], *ground_, exit_, error)
-                                            : PerfectAim(See(), *ground_, exit_);
+                                            : PerfectAim(now, *ground_, exit_);
       if (aim) Shoot(*aim);
     }
     AdvanceMatch(app);
@@ -111,7 +114,7 @@ TMatchResult TBalanceField::Play(TPlayerKind player, std::uint32_t seed, std::in
       return result;
     }
     if (player == TPlayerKind::Decent) {
-      late[oldest] = See();
+      See(late[oldest]);
       oldest = (oldest + 1) % late.size();
     }
   }

@@ -45,7 +45,8 @@ class TBalanceField {
 
  private:
   TBalanceField();
-  TSeenField See() const;
+  // The walking models as a player sees them now, written over `field`.
+  void See(TSeenField& field) const;
   void Shoot(TPoint at);
 
   CallLog log_;

@@ -22,16 +22,19 @@ std::vector<std::size_t> NearestToExitFirst(const TSeenField& field, TPoint exit
   return order;
 }
 
-// One piece of the screen cut along every box edge: each of its pixels lies in the same boxes.
-struct TCell {
-  TRect Area;
-  std::vector<std::size_t> Ranks;  // the nearness ranks of the models it kills, ascending
-};
-
-// Better: kills more; with as many, kills models nearer to the exit.
-bool Better(const TCell& a, const TCell& b) {
-  if (a.Ranks.size() != b.Ranks.size()) return a.Ranks.size() > b.Ranks.size();
-  return a.Ranks < b.Ranks;
+// Whether a shot at `a` beats one at `b` (or none), `boxes` nearest to the exit first: it kills
+// more models, or as many and the nearest model only one of the two kills is its own.
+bool Better(const std::vector<TRect>& boxes, TPoint a, const std::optional<TPoint>& b) {
+  const auto kills = [](const TRect& box, const std::optional<TPoint>& p) {
+    return p && box.Contains(p->X, p->Y);
+  };
+  int more = 0;
+  for (const TRect& box : boxes) more += int{kills(box, a)} - int{kills(box, b)};
+  if (more != 0) return more > 0;
+  for (const TRect& box : boxes) {
+    if (kills(box, a) != kills(box, b)) return kills(box, a);
+  }
+  return false;
 }
 
 std::vector<int> Cuts(const std::vector<TRect>& boxes, int TRect::*low, int TRect::*high, int end) {
@@ -90,20 +93,21 @@ std::optional<TPoint> PerfectAim(const TSeenField& now, const TOpenGround& groun
   for (const std::size_t i : order) boxes.push_back(now[i].Box);
   const std::vector<int> xs = Cuts(boxes, &TRect::Left, &TRect::Right, kScreenRight);
   const std::vector<int> ys = Cuts(boxes, &TRect::Top, &TRect::Bottom, kScreenBottom);
-  std::vector<TCell> cells;
+  // The cuts along every box edge split the screen into cells whose pixels all lie in the same
+  // boxes. Row by row, a cell that beats the best one so far and shows open ground takes its
+  // place: the best cell wins, and of equals the first.
+  std::optional<TPoint> aim, best;  // the shot, and the corner of the cell it lies in
   for (std::size_t b = 0; b + 1 < ys.size(); ++b) {
     for (std::size_t a = 0; a + 1 < xs.size(); ++a) {
-      TCell cell{TRect{xs[a], ys[b], xs[a + 1], ys[b + 1]}, {}};
-      for (std::size_t rank = 0; rank < boxes.size(); ++rank)
-        if (boxes[rank].Contains(xs[a], ys[b])) cell.Ranks.push_back(rank);
-      if (!cell.Ranks.empty()) cells.push_back(std::move(cell));
+      const TPoint cell{xs[a], ys[b]};
+      if (!Better(boxes, cell, best)) continue;
+      if (const auto point = ground.FirstOpen(TRect{xs[a], ys[b], xs[a + 1], ys[b + 1]})) {
+        aim = point;
+        best = cell;
+      }
     }
   }
-  std::stable_sort(cells.begin(), cells.end(), Better);
-  for (const TCell& cell : cells) {
-    if (auto point = ground.FirstOpen(cell.Area)) return point;
-  }
-  return std::nullopt;
+  return aim;
 }
 
 }  // namespace sk::balance
