@@ -73,14 +73,20 @@ FileKind GetFileKind(const std::string& path) {
   return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
 }
 
+FileDescriptor OpenRegularFile(const std::string& path, std::uint64_t& size) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat st {};
+  if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  size = static_cast<std::uint64_t>(st.st_size);
+  return fd;
+}
+
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
                                                        std::size_t max_bytes) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.Get() < 0) return std::nullopt;
-  struct stat st {};
-  if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  if (static_cast<std::uint64_t>(st.st_size) > max_bytes) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+  std::uint64_t size = 0;
+  const FileDescriptor fd = OpenRegularFile(path, size);
+  if (fd.Get() < 0 || size > max_bytes) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/FileDescriptor.h"
+
 namespace sk {
 
 enum class FileKind { Missing, Regular, Other };
@@ -14,6 +16,10 @@ enum class FileKind { Missing, Regular, Other };
 // What stands at `path` (links followed): nothing, a regular file, or something else
 // (a folder, pipe or device), which the game never reads as data.
 FileKind GetFileKind(const std::string& path);
+
+// The regular file at `path` (links followed) opened for reading, with its size in `size`; a
+// pipe never stalls the open. Invalid when the file is missing, unreadable or not regular.
+FileDescriptor OpenRegularFile(const std::string& path, std::uint64_t& size);
 
 // The whole content of a regular file, or nothing when it is missing, not a regular file,
 // unreadable, or larger than `max_bytes`.

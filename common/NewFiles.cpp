@@ -25,6 +25,11 @@ std::optional<std::string> TemporaryFolder(std::string* reason) {
   return std::nullopt;
 }
 
+FileDescriptor CreateNewFile(const std::string& path, mode_t mode) {
+  return FileDescriptor(
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+}
+
 std::optional<std::string> WriteUniqueFile(const std::string& folder, const std::string& prefix,
                                            const std::string& suffix,
                                            std::span<const std::uint8_t> bytes,

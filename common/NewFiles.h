@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -13,6 +15,11 @@ namespace sk {
 // The temporary folder: $TMPDIR when set, else /tmp. Nothing, with `reason` saying why, when
 // it is not a folder.
 std::optional<std::string> TemporaryFolder(std::string* reason = nullptr);
+
+// A new file at `path` opened for writing, made only where nothing stood (no file, no link),
+// so nothing planted there in advance is ever written through. Invalid, with errno saying
+// why, otherwise.
+FileDescriptor CreateNewFile(const std::string& path, mode_t mode = 0644);
 
 // Writes `bytes` into a new file `folder`/`prefix`XXXXXX`suffix`, the X a random choice made
 // where nothing stood (mkstemp), so no file or link planted there in advance is ever written

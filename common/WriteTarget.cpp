@@ -5,10 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <deque>
-#include <vector>
+#include <string>
 
 namespace sk {
 namespace {
@@ -33,20 +34,11 @@ FileDescriptor OpenFolder(int at, const char* name) {
 
 bool Trusted(uid_t owner) { return owner == ::geteuid() || owner == 0; }
 
-std::string Joined(const std::vector<std::string>& folders, const std::string& name) {
-  std::string out;
-  for (const std::string& f : folders) out += "/" + f;
-  return out + "/" + name;
-}
-
-// The folders walked so far, for messages; a relative path starts in the current folder.
-std::vector<std::string> StartFolders(const std::string& path) {
-  if (path.starts_with('/')) return {};
+// The real path of the folder a relative path starts in, for messages ("" for "/").
+std::string CurrentFolder() {
   char cwd[PATH_MAX];
-  if (::getcwd(cwd, sizeof cwd) == nullptr) return {"."};
-  std::vector<std::string> folders;
-  for (std::string& part : SplitPath(cwd)) folders.push_back(std::move(part));
-  return folders;
+  if (::getcwd(cwd, sizeof cwd) == nullptr) return "/.";
+  return std::string(cwd) == "/" ? "" : cwd;
 }
 
 }  // namespace
@@ -58,7 +50,8 @@ std::optional<TWriteTarget> OpenWriteTarget(const std::string& path, std::string
   };
   if (path.empty()) return fail(std::strerror(ENOENT));
   std::deque<std::string> parts = SplitPath(path);
-  std::vector<std::string> shown = StartFolders(path);
+  // The folders walked so far, for messages.
+  std::string shown = path.starts_with('/') ? "" : CurrentFolder();
   FileDescriptor folder = OpenFolder(AT_FDCWD, path.starts_with('/') ? "/" : ".");
   int links = 0;
   while (!parts.empty()) {
@@ -67,14 +60,13 @@ std::optional<TWriteTarget> OpenWriteTarget(const std::string& path, std::string
     parts.pop_front();
     if (name == "..") {
       folder = OpenFolder(folder.Get(), "..");
-      if (!shown.empty()) shown.pop_back();
+      shown.erase(std::min(shown.rfind('/'), shown.size()));
       continue;
     }
     struct stat st {};
     if (::fstatat(folder.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
       // A new file may be made; a missing folder on the way is a failure.
-      if (errno == ENOENT && parts.empty())
-        return TWriteTarget{std::move(folder), name, Joined(shown, name)};
+      if (errno == ENOENT && parts.empty()) return TWriteTarget{std::move(folder), name};
       return fail(std::strerror(errno));
     }
     if (S_ISLNK(st.st_mode)) {
@@ -82,7 +74,7 @@ std::optional<TWriteTarget> OpenWriteTarget(const std::string& path, std::string
       struct stat holder {};
       if (::fstat(folder.Get(), &holder) != 0) return fail(std::strerror(errno));
       if (!Trusted(st.st_uid) || !Trusted(holder.st_uid)) {
-        return fail("the symbolic link " + Joined(shown, name) +
+        return fail("the symbolic link " + shown + "/" + name +
                     (Trusted(st.st_uid) ? " lies in a folder of another user"
                                         : " belongs to another user") +
                     "; only links that you or root own, in folders you or root own, are followed");
@@ -99,10 +91,10 @@ std::optional<TWriteTarget> OpenWriteTarget(const std::string& path, std::string
       parts.insert(parts.begin(), inner.begin(), inner.end());
       continue;
     }
-    if (parts.empty()) return TWriteTarget{std::move(folder), name, Joined(shown, name)};
+    if (parts.empty()) return TWriteTarget{std::move(folder), name};
     if (!S_ISDIR(st.st_mode)) return fail(std::strerror(ENOTDIR));
     folder = OpenFolder(folder.Get(), name.c_str());
-    shown.push_back(std::move(name));
+    shown += "/" + name;
   }
   return fail(std::strerror(EISDIR));  // the path ends in a folder
 }

@@ -11,7 +11,6 @@ namespace sk {
 struct TWriteTarget {
   FileDescriptor Folder;  // opened with O_PATH; use it with the *at() calls
   std::string Name;       // never a symbolic link when it was looked at
-  std::string Shown;      // the file's real path, for messages
 };
 
 // Looks `path` up one part at a time, the way the system would, but takes a symbolic link

@@ -50,12 +50,11 @@ void TCheckpointWatch::Observe(const Application& app, std::uint32_t tick,
   }
   screen_ = screen;
   page_ = page;
-  if (screen == kScreenGame) ObserveMatch(app, tick, lines);
+  if (screen == kScreenGame) ObserveMatch(app, at, lines);
 }
 
-void TCheckpointWatch::ObserveMatch(const Application& app, std::uint32_t tick,
+void TCheckpointWatch::ObserveMatch(const Application& app, const std::string& at,
                                     std::vector<std::string>& lines) {
-  const std::string at = std::to_string(tick) + " ";
   const TGameState& game = app.Game;
   const std::size_t count = std::min(models_.size(), game.WalkingModels.size());
   for (std::size_t i = 0; i < count; ++i) {

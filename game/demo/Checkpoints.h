@@ -23,7 +23,8 @@ class TCheckpointWatch {
   void Observe(const Application& app, std::uint32_t tick, std::vector<std::string>& lines);
 
  private:
-  void ObserveMatch(const Application& app, std::uint32_t tick, std::vector<std::string>& lines);
+  // `at` is the tick stamp of the lines, "<tick> ".
+  void ObserveMatch(const Application& app, const std::string& at, std::vector<std::string>& lines);
 
   std::uint8_t screen_ = 0;
   std::uint8_t page_ = 0;
@@ -48,6 +49,7 @@ class TFrameDigest {
 // SHA-256 of the back surface's pixels, each RGB565 value as two bytes, low byte first.
 std::string FrameHash(const TSurface& surface);
 // The last line of a played demo: the last frame's hash and the digest of all frames.
-std::string FinalCheckpoint(std::uint32_t tick, const TSurface& surface, const TFrameDigest& digest);
+std::string FinalCheckpoint(std::uint32_t tick, const TSurface& surface,
+                            const TFrameDigest& digest);
 
 }  // namespace sk

@@ -1,8 +1,6 @@
 #include "game/demo/DemoFiles.h"
 
-#include <fcntl.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,7 +11,6 @@
 #include "common/FileDescriptor.h"
 #include "common/FileIo.h"
 #include "common/NewFiles.h"
-#include "common/Sha256.h"
 #include "game/demo/DemoLimits.h"
 #include "game/demo/FileIdentity.h"
 #include "game/maps/FileHead.h"
@@ -87,18 +84,10 @@ void CopyChecked(const std::string& path, const std::string& shown, const TFileI
   }
 }
 
-// A new file of the playback folder: O_EXCL, so no name is ever written twice.
+// A new file of the playback folder: no name is ever written twice.
 void WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  FileDescriptor fd(
-      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-  std::size_t done = 0;
-  while (fd.Get() >= 0 && done < bytes.size()) {
-    const ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  if (fd.Get() < 0 || done < bytes.size() || !fd.Close())
+  FileDescriptor fd = CreateNewFile(path);
+  if (fd.Get() < 0 || !WriteAll(fd.Get(), bytes) || !fd.Close())
     throw Error("Cannot write the playback's temporary file " + path + ": " + std::strerror(errno));
 }
 
@@ -186,10 +175,6 @@ std::string CopyTestMap(const TDemo& demo, const TGamePaths& player, const TGame
 }
 
 }  // namespace
-
-TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes) {
-  return TFileIdentity{bytes.size(), Sha256Hex(bytes)};
-}
 
 TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed) {
   TDemo demo;

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <string>
 
 #include "game/demo/DemoFormat.h"
@@ -10,8 +9,6 @@
 #include "game/shell/GamePaths.h"
 
 namespace sk {
-
-TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes);
 
 // What a session about to be recorded starts from: the seed, the settings that change its
 // course (`settings`, as the game will start with them), the identity of the archive, of the

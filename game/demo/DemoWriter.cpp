@@ -1,9 +1,8 @@
-#include "game/demo/DemoFormat.h"
-
 #include <sstream>
 
 #include "common/Sha256.h"
 #include "game/demo/DemoEscapes.h"
+#include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
 #include "game/shell/InputEvent.h"
 
@@ -25,6 +24,11 @@ std::string Modifiers(std::uint8_t modifiers) {
   add(kCtrl, "ctrl");
   add(kAlt, "alt");
   return out;
+}
+
+std::string ScoreContent(const TDemoScore& score) {
+  if (score.Kind == TDemoScore::State::Present) return HexDigits(score.Bytes);
+  return score.Kind == TDemoScore::State::Missing ? "missing" : "unreadable";
 }
 
 }  // namespace
@@ -50,60 +54,38 @@ std::string FormatDemoHead(const TDemo& demo) {
   }
   if (demo.TestMapFile) out << "testmap " << Identity(*demo.TestMapFile) << '\n';
   for (const TDemoScore& score : demo.Scores) {
-    out << "score " << QuoteDemoText(score.Name) << ' ';
-    switch (score.Kind) {
-      case TDemoScore::State::Missing:
-        out << "missing";
-        break;
-      case TDemoScore::State::Unreadable:
-        out << "unreadable";
-        break;
-      case TDemoScore::State::Present:
-        out << HexDigits(score.Bytes);
-        break;
-    }
-    out << '\n';
+    out << "score " << QuoteDemoText(score.Name) << ' ' << ScoreContent(score) << '\n';
   }
   return out.str();
 }
 
 std::string FormatDemoEvent(const TDemoEvent& e) {
-  std::string out = std::to_string(e.Tick) + " ";
-  const auto xy = [&] { return std::to_string(e.X) + " " + std::to_string(e.Y); };
+  const std::string at = std::to_string(e.Tick) + " ";
+  const auto xy = [&] { return std::to_string(e.X) + " " + std::to_string(e.Y) + "\n"; };
   switch (e.Kind) {
     case TDemoEventKind::Key:
-      out += "key " + DemoKeyName(e.Key);
-      if (e.Modifiers != 0) out += " " + Modifiers(e.Modifiers);
-      break;
+      return at + "key " + DemoKeyName(e.Key) +
+             (e.Modifiers != 0 ? " " + Modifiers(e.Modifiers) : "") + "\n";
     case TDemoEventKind::Char:
-      out += "char " + CharacterText(e.Character);
-      break;
+      return at + "char " + CharacterText(e.Character) + "\n";
     case TDemoEventKind::Move:
-      out += "move " + xy();
-      break;
+      return at + "move " + xy();
     case TDemoEventKind::Click:
-      out += "click " + xy();
-      break;
+      return at + "click " + xy();
     case TDemoEventKind::FocusIn:
-      out += "focus in";
-      break;
+      return at + "focus in\n";
     case TDemoEventKind::FocusOut:
-      out += "focus out";
-      break;
+      return at + "focus out\n";
     case TDemoEventKind::PointerIn:
-      out += "pointer in";
-      break;
+      return at + "pointer in\n";
     case TDemoEventKind::PointerOut:
-      out += "pointer out";
-      break;
+      return at + "pointer out\n";
     case TDemoEventKind::NoDraw:
-      out += "nodraw";
-      break;
+      return at + "nodraw\n";
     case TDemoEventKind::Close:
-      out += "close";
-      break;
+      return at + "close\n";
   }
-  return out + "\n";
+  return at + "\n";
 }
 
 std::string FormatDemoEnd(std::uint32_t endTick) { return "end " + std::to_string(endTick) + "\n"; }

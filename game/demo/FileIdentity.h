@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "game/demo/DemoFormat.h"
@@ -12,6 +13,9 @@ namespace sk {
 using StopCheck = std::function<bool()>;
 // Thrown when a StopCheck said so.
 struct StopRequested {};
+
+// The identity of bytes held in memory.
+TFileIdentity IdentifyBytes(std::span<const std::uint8_t> bytes);
 
 // How much of a file the game can ever read, and so how much of it a demo identifies: a map
 // or a loose Data/ file is read up to 64 MB (a longer one is refused or read in part, the

@@ -9,6 +9,13 @@
 namespace sk::test {
 namespace {
 
+TCommandLine RecordInto(const std::string& file) {
+  TCommandLine command;
+  command.Kind = TCommandLine::Mode::Record;
+  command.File = file;
+  return command;
+}
+
 // A recording that cannot be written where asked is not lost: it goes to the temporary
 // folder, and the player is told where.
 TEST(DemoSessionTest, ARecordingThatCannotBeWrittenIsSavedElsewhere) {
@@ -19,18 +26,13 @@ TEST(DemoSessionTest, ARecordingThatCannotBeWrittenIsSavedElsewhere) {
   desktop.programDir = dir.Root();
   std::string message;
 
-  TCommandLine nowhereCommand;
-  nowhereCommand.Kind = TCommandLine::Mode::Record;
-  nowhereCommand.File = dir.Path("no/such/demo.txt");
-  TDemoSession nowhere(nowhereCommand, nullptr);
+  TDemoSession nowhere(RecordInto(dir.Path("no/such/demo.txt")), nullptr);
   EXPECT_FALSE(nowhere.Prepare(desktop, message));
   EXPECT_EQ(message, "Cannot record into " + dir.Path("no/such/demo.txt") + ": the folder " +
                          dir.Path("no/such") + " does not exist.");
 
   dir.Write("later/keep.txt", "");
-  TCommandLine command = nowhereCommand;
-  command.File = dir.Path("later/demo.txt");
-  TDemoSession session(command, nullptr);
+  TDemoSession session(RecordInto(dir.Path("later/demo.txt")), nullptr);
   message.clear();
   ASSERT_TRUE(session.Prepare(desktop, message)) << message;
   // The folder turns into a file while the game runs: no root privilege writes through that.
@@ -61,10 +63,7 @@ TEST(DemoSessionTest, RecordingsThatNoPlaybackWouldAcceptAreRefusedAtTheStart) {
   desktop.programDir = dir.Root();
   const auto refusal = [&](const std::string& ini) {
     MakePlayerFolder(dir, ini);
-    TCommandLine record;
-    record.Kind = TCommandLine::Mode::Record;
-    record.File = dir.Path("demo.txt");
-    TDemoSession session(record, nullptr);
+    TDemoSession session(RecordInto(dir.Path("demo.txt")), nullptr);
     std::string message;
     EXPECT_FALSE(session.Prepare(desktop, message));
     std::filesystem::remove_all(dir.Path("Maps"));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/FileIo.h"
 #include "common/Sha256.h"
 #include "game/demo/DemoFiles.h"
 #include "game/shell/Application.h"
@@ -38,14 +39,9 @@ inline TDemo BeginDemoIn(const std::string& dir, std::uint32_t seed) {
 inline std::vector<std::pair<std::string, std::string>> Snapshot(const std::string& root) {
   std::vector<std::pair<std::string, std::string>> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::string bytes =
-        entry.is_regular_file() ? std::string(std::istreambuf_iterator<char>(in), {}) : "";
-    files.emplace_back(entry.path().string(),
-                       entry.is_regular_file()
-                           ? Sha256Hex(std::span(
-                                 reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
-                           : "folder");
+    const std::string path = entry.path().string();
+    const auto bytes = entry.is_regular_file() ? ReadFileBytes(path) : std::nullopt;
+    files.emplace_back(path, bytes ? Sha256Hex(*bytes) : "folder");
   }
   std::sort(files.begin(), files.end());
   return files;

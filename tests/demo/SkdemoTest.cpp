@@ -3,11 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 #include "common/FileIo.h"
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoFormat.h"
+#include "support/ChildProcess.h"
 #include "support/Process.h"
 #include "tests/demo/NullGame.h"
 
@@ -16,6 +15,12 @@ namespace {
 
 std::string Skdemo(const std::string& arguments) {
   return "'" + GameDir() + "SKDEMO' " + arguments;
+}
+
+// SKDEMO playing the demo file `demo`, its standard error kept apart.
+ProcessResult PlayDemo(const std::string& demo, const std::string& options = "",
+                       const std::string& environment = "") {
+  return RunProcess(environment + Skdemo(options + " '" + demo + "'"), StandardError::Separate);
 }
 
 // A short demo on the built game folder, the way SKDEMO finds it beside itself.
@@ -30,8 +35,7 @@ TEST(SkdemoTest, PlaysADemoAndWritesTheFramesAskedFor) {
   TempDir dir;
   dir.Write("demo.txt", ShortDemo("2 move 10 10\n5 key Enter\nend 8\n"));
   const ProcessResult run =
-      RunProcess(Skdemo("--frames 0,7 --out '" + dir.Path() + "' '" + dir.Path("demo.txt") + "'"),
-                 StandardError::Separate);
+      PlayDemo(dir.Path("demo.txt"), "--frames 0,7 --out '" + dir.Path() + "'");
   EXPECT_EQ(run.status, 0) << run.error;
   EXPECT_TRUE(run.output.starts_with("0 screen menu page 0\n")) << run.output;
   EXPECT_NE(run.output.find("\n8 final frame "), std::string::npos) << run.output;
@@ -42,15 +46,13 @@ TEST(SkdemoTest, PlaysADemoAndWritesTheFramesAskedFor) {
   }
   EXPECT_EQ(GetFileKind(dir.Path("tick-0000001.png")), FileKind::Missing);
   // The same demo twice gives the same lines.
-  EXPECT_EQ(RunProcess(Skdemo("'" + dir.Path("demo.txt") + "'"), StandardError::Separate).output,
-            run.output);
+  EXPECT_EQ(PlayDemo(dir.Path("demo.txt")).output, run.output);
 }
 
 TEST(SkdemoTest, RefusedDemosAndWrongCommandLines) {
   TempDir dir;
   dir.Write("bad.txt", ShortDemo("3 key Enter\n2 key A\nend 4\n"));
-  const ProcessResult bad =
-      RunProcess(Skdemo("'" + dir.Path("bad.txt") + "'"), StandardError::Separate);
+  const ProcessResult bad = PlayDemo(dir.Path("bad.txt"));
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.output, "");
   EXPECT_NE(bad.error.find("bad.txt: line "), std::string::npos) << bad.error;
@@ -59,8 +61,7 @@ TEST(SkdemoTest, RefusedDemosAndWrongCommandLines) {
 
   dir.Write("short.txt", ShortDemo("end 3\n"));
   const ProcessResult past =
-      RunProcess(Skdemo("--frames 3 --out '" + dir.Path() + "' '" + dir.Path("short.txt") + "'"),
-                 StandardError::Separate);
+      PlayDemo(dir.Path("short.txt"), "--frames 3 --out '" + dir.Path() + "'");
   EXPECT_EQ(past.status, 1);
   EXPECT_EQ(past.error, "SKDEMO: tick 3 is past the end of the demo\n");
 
@@ -74,8 +75,7 @@ TEST(SkdemoTest, RefusedDemosAndWrongCommandLines) {
 TEST(SkdemoTest, RefusalsAreSafeToShowAndTheTemporaryFolderIsChecked) {
   TempDir dir;
   dir.Write("escape.txt", ShortDemo("\x1B]0;owned\x07 key A\nend 3\n"));
-  const ProcessResult escaped =
-      RunProcess(Skdemo("'" + dir.Path("escape.txt") + "'"), StandardError::Separate);
+  const ProcessResult escaped = PlayDemo(dir.Path("escape.txt"));
   EXPECT_EQ(escaped.status, 1);
   EXPECT_NE(escaped.error.find("unknown line \"\\x1B]0;owned\\x07\"\n"), std::string::npos)
       << escaped.error;
@@ -83,8 +83,7 @@ TEST(SkdemoTest, RefusalsAreSafeToShowAndTheTemporaryFolderIsChecked) {
 
   dir.Write("demo.txt", ShortDemo("end 3\n"));
   const ProcessResult noTemporary =
-      RunProcess("TMPDIR='" + dir.Path("none") + "' " + Skdemo("'" + dir.Path("demo.txt") + "'"),
-                 StandardError::Separate);
+      PlayDemo(dir.Path("demo.txt"), "", "TMPDIR='" + dir.Path("none") + "' ");
   EXPECT_EQ(noTemporary.status, 1);
   EXPECT_EQ(noTemporary.error, "SKDEMO: Cannot prepare the playback: the temporary folder " +
                                    dir.Path("none") + " (TMPDIR) does not exist.\n");
@@ -95,16 +94,8 @@ TEST(SkdemoTest, ASignalEndsItAndLeavesNothingBehind) {
   TempDir dir;
   TempDir temporary;
   dir.Write("long.txt", ShortDemo("end " + std::to_string(kMaxDemoTicks) + "\n"));
-  const std::string program = GameDir() + "SKDEMO";
-  const std::string demo = dir.Path("long.txt");
-  const std::string tmpdir = "TMPDIR=" + temporary.Path();
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::freopen("/dev/null", "w", stdout);
-    ::putenv(const_cast<char*>(tmpdir.c_str()));
-    ::execl(program.c_str(), program.c_str(), demo.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+  const pid_t pid = StartChild(GameDir() + "SKDEMO", {dir.Path("long.txt")},
+                               {"TMPDIR=" + temporary.Path()}, dir.Path("log.txt"));
   // Once its playback folder is there, the playback is being prepared or running.
   for (int i = 0; i < 3000 && temporary.Count() == 0; ++i) ::usleep(10000);
   EXPECT_EQ(temporary.Count(), 1);
@@ -112,7 +103,7 @@ TEST(SkdemoTest, ASignalEndsItAndLeavesNothingBehind) {
   ::kill(pid, SIGTERM);
   int status = 0;
   ::waitpid(pid, &status, 0);
-  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status << dir.Read("log.txt");
   EXPECT_EQ(temporary.Count(), 0);
 }
 
