@@ -30,6 +30,8 @@ std::optional<std::pair<unsigned, unsigned>> IconFolderSize(const std::string& f
   return std::pair{w, h};
 }
 
+using InstallTree = InstalledTreeTest;
+
 std::set<std::string> ExpectedFilesBesideTheIcons() {
   std::set<std::string> files{
       kData + "Skarveth.dat",
@@ -68,9 +70,7 @@ PngSize ReadPngSize(const std::string& bytes) {
   return {be32(16), be32(20), static_cast<unsigned char>(bytes[25])};
 }
 
-TEST(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
   ASSERT_FALSE(ShippedMaps().empty());
 
   std::set<std::string> expected = ExpectedFilesBesideTheIcons();
@@ -87,9 +87,7 @@ TEST(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
   for (unsigned size : {48u, 128u, 256u}) EXPECT_TRUE(iconSizes.count(size)) << size << " px icon";
 }
 
-TEST(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
   for (const auto& program : kInstalledPrograms) {
     const std::string installed = tree.Bin(program.Installed);
     EXPECT_TRUE(IsExecutableFile(installed)) << installed;
@@ -98,9 +96,7 @@ TEST(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
   }
 }
 
-TEST(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
   const std::string data = tree.DataDir() + "/";
   EXPECT_TRUE(ReadWhole(data + "Skarveth.dat") == ReadWhole(SK_GAME_DIR "/Skarveth.dat"));
   for (const std::string& map : ShippedMaps())
@@ -117,9 +113,7 @@ TEST(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
   EXPECT_EQ(marker.find('\n'), marker.size() - 1) << "one line of text: " << marker;
 }
 
-TEST(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
   int icons = 0;
   for (const std::string& file : tree.Files()) {
     const auto icon = IconFolderSize(file);
@@ -133,7 +127,7 @@ TEST(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
   EXPECT_GE(icons, 3);
 }
 
-TEST(InstallTree, StrippedInstallKeepsWorkingProgramsUnderTheirNames) {
+TEST(StrippedInstall, KeepsWorkingProgramsUnderTheirNames) {
   // The package is built from a stripped install; renamed programs need their own strip step.
   InstalledTree tree("--strip");
   ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
