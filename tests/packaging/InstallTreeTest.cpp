@@ -2,8 +2,8 @@
 // data folder, the desktop files and manual pages, and nothing a player or a build left lying
 // in the ready-to-play folder.
 #include <gtest/gtest.h>
+#include <png.h>
 
-#include <cstdint>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -51,23 +51,13 @@ std::set<std::string> ExpectedFilesBesideTheIcons() {
   return files;
 }
 
-// Width and height from a PNG's header chunk; 0 x 0 when the bytes are no PNG.
-struct PngSize {
-  std::uint32_t Width = 0, Height = 0;
-  int ColourType = -1;
-};
-PngSize ReadPngSize(const std::string& bytes) {
-  static const std::string kSignature = "\x89PNG\r\n\x1a\n";
-  if (bytes.size() < 26 || bytes.compare(0, 8, kSignature) != 0 ||
-      bytes.compare(12, 4, "IHDR") != 0) {
-    return {};
-  }
-  auto be32 = [&](std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return v;
-  };
-  return {be32(16), be32(20), static_cast<unsigned char>(bytes[25])};
+// The size and pixel format a PNG file declares; nothing when it is no PNG.
+std::optional<png_image> PngHeader(const std::string& path) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return std::nullopt;
+  png_image_free(&image);  // the header's fields stay
+  return image;
 }
 
 TEST_F(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
@@ -119,10 +109,14 @@ TEST_F(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
     const auto icon = IconFolderSize(file);
     if (!icon) continue;
     ++icons;
-    const PngSize png = ReadPngSize(ReadWhole(tree.Path(file)));
-    EXPECT_EQ(png.Width, icon->first) << file;
-    EXPECT_EQ(png.Height, icon->second) << file;
-    EXPECT_EQ(png.ColourType, 6) << file << ": no alpha channel, so no round corners";
+    const auto png = PngHeader(tree.Path(file));
+    if (!png) {
+      ADD_FAILURE() << file << " is no PNG";
+      continue;
+    }
+    EXPECT_EQ(png->width, icon->first) << file;
+    EXPECT_EQ(png->height, icon->second) << file;
+    EXPECT_EQ(png->format, PNG_FORMAT_RGBA) << file << ": no alpha channel, so no round corners";
   }
   EXPECT_GE(icons, 3);
 }
