@@ -3,7 +3,16 @@
 # to be kept by hand.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME skarveth)
-set(SK_PACKAGE_VERSION 1.00)  # the version the menu shows, and the metadata's release
+# The version the menu shows and --version prints, kept in common/Version.h alone; the
+# metadata's release and the manual pages must name the same (the packaging tests check).
+set(SK_VERSION_HEADER ${PROJECT_SOURCE_DIR}/common/Version.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${SK_VERSION_HEADER})
+file(STRINGS ${SK_VERSION_HEADER} SK_PACKAGE_VERSION REGEX "kGameVersion = \"[^\"]+\"")
+string(REGEX REPLACE ".*kGameVersion = \"([^\"]+)\".*" "\\1" SK_PACKAGE_VERSION
+       "${SK_PACKAGE_VERSION}")
+if(NOT SK_PACKAGE_VERSION MATCHES "^[0-9][0-9.]*$")
+  message(FATAL_ERROR "No kGameVersion found in ${SK_VERSION_HEADER}")
+endif()
 set(CPACK_PACKAGE_VERSION ${SK_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vosk Game Works")
 set(CPACK_PACKAGE_CONTACT "Vosk Game Works <packages@vosk.example>")

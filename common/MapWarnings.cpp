@@ -28,17 +28,6 @@ bool IsStandalone(std::uint8_t marker) {
   return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
 }
 
-// "name: " before a warning about a named picture.
-std::string About(const std::string& name) { return name.empty() ? "" : name + ": "; }
-
-std::string SizeText(const TPictureSize& s) {
-  return std::to_string(s.Width) + " x " + std::to_string(s.Height);
-}
-
-bool FitsScreen(const TPictureSize& s) {
-  return s.Width == kScreenWidth && s.Height == kScreenHeight;
-}
-
 bool OnScreen(std::int32_t x, std::int32_t y) {
   return x >= 0 && x < kScreenWidth && y >= 0 && y < kScreenHeight;
 }
@@ -47,38 +36,33 @@ std::string PointText(std::int32_t x, std::int32_t y) {
   return std::to_string(x) + "," + std::to_string(y);
 }
 
-void CheckBackground(const TMapPicture& picture, std::vector<std::string>& warnings) {
-  const std::string file = About(picture.Name);
-  const std::span<const std::uint8_t> bytes = picture.Bytes;
-  const bool jpeg_start =
-      bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
-  if (!jpeg_start) {
-    warnings.push_back(file + "the background is not a JPEG file");
-    return;
-  }
-  const auto size = JpegFrameSize(bytes);
-  if (!size) {
-    warnings.push_back(file + "the background's JPEG frame size cannot be found");
-  } else if (!FitsScreen(*size)) {
-    warnings.push_back(file + "the background is " + SizeText(*size) +
-                       " pixels; the game needs 640 x 480");
-  }
+// A picture of the map's `what` that does not cover the screen exactly.
+std::optional<std::string> SizeProblem(const char* what, const TPictureSize& s) {
+  if (s.Width == kScreenWidth && s.Height == kScreenHeight) return std::nullopt;
+  return std::string("the ") + what + " is " + std::to_string(s.Width) + " x " +
+         std::to_string(s.Height) + " pixels; the game needs 640 x 480";
 }
 
-void CheckMask(const TMapPicture& picture, std::vector<std::string>& warnings) {
-  const std::string file = About(picture.Name);
-  const std::span<const std::uint8_t> bytes = picture.Bytes;
-  if (bytes.empty()) {
-    warnings.push_back(file + "the mask file is empty; the game plays the map without a mask");
-    return;
-  }
+std::optional<std::string> BackgroundProblem(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 3 || bytes[0] != 0xFF || bytes[1] != 0xD8 || bytes[2] != 0xFF)
+    return "the background is not a JPEG file";
+  const auto size = JpegFrameSize(bytes);
+  if (!size) return "the background's JPEG frame size cannot be found";
+  return SizeProblem("background", *size);
+}
+
+std::optional<std::string> MaskProblem(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return "the mask file is empty; the game plays the map without a mask";
   const auto size = BmpSize(bytes);
-  if (!size) {
-    warnings.push_back(file + "the mask is not a BMP file");
-  } else if (!FitsScreen(*size)) {
-    warnings.push_back(file + "the mask is " + SizeText(*size) +
-                       " pixels; the game needs 640 x 480");
-  }
+  if (!size) return "the mask is not a BMP file";
+  return SizeProblem("mask", *size);
+}
+
+// The warning about a picture starts with its name, when it has one.
+void AddPictureWarning(const TMapPicture& picture, std::optional<std::string> problem,
+                       std::vector<std::string>& warnings) {
+  if (!problem) return;
+  warnings.push_back(picture.Name.empty() ? std::move(*problem) : picture.Name + ": " + *problem);
 }
 
 void CheckWaypoints(const TMapContent& content, std::vector<std::string>& warnings) {
@@ -139,8 +123,8 @@ std::optional<TPictureSize> BmpSize(std::span<const std::uint8_t> bytes) {
 std::vector<std::string> FindMapWarnings(const TMapContent& content, const TMapPicture& background,
                                          const std::optional<TMapPicture>& mask) {
   std::vector<std::string> warnings;
-  CheckBackground(background, warnings);
-  if (mask) CheckMask(*mask, warnings);
+  AddPictureWarning(background, BackgroundProblem(background.Bytes), warnings);
+  if (mask) AddPictureWarning(*mask, MaskProblem(mask->Bytes), warnings);
   CheckWaypoints(content, warnings);
   return warnings;
 }

@@ -28,8 +28,8 @@ std::optional<TPicture> DecodeMask(std::span<const std::uint8_t> data) {
   }
 }
 
-MapLoadResult LoadPictures(TMapState& map, TImageList& images,
-                           std::span<const std::uint8_t> bytes, const TMapFileInfo& info) {
+MapLoadResult LoadPictures(TMapState& map, TImageList& images, std::span<const std::uint8_t> bytes,
+                           const TMapFileInfo& info) {
   if (info.BackgroundSize < 0) return MapLoadResult::BadBackgroundSize;
   const std::uint64_t background_end = info.BackgroundOffset + std::uint64_t(info.BackgroundSize);
   // A background beyond what a load reads is too large, not missing.
@@ -55,8 +55,8 @@ MapLoadResult LoadPictures(TMapState& map, TImageList& images,
   return MapLoadResult::Loaded;
 }
 
-MapLoadResult LoadParsedMap(TMapState& map, TImageList& images,
-                            std::span<const std::uint8_t> bytes, const TMapFileInfo& info,
+MapLoadResult LoadParsedMap(TMapState& map, TImageList& images, std::span<const std::uint8_t> bytes,
+                            const TMapFileInfo& info,
                             const SizeWalkingModels& size_walking_models) {
   const std::size_t path_count = info.Content.Paths.size();
   // The countdown needs a first path, and every path needs a model type of its own.
@@ -83,6 +83,11 @@ void ForgetMap(TMapState& map, const SizeWalkingModels& size_walking_models) {
 }
 
 }  // namespace
+
+void AddMapImages(TImageList& images) {
+  AddImage(images, kMapBackgroundImage, TPicture{}, false, 0x000000, false);
+  AddImage(images, kMapMaskImage, TPicture{}, true, 0xFF00FF, false);
+}
 
 const char* DescribeMapLoadResult(MapLoadResult result) {
   switch (result) {

@@ -17,6 +17,10 @@ namespace sk {
 inline constexpr const char* kMapBackgroundImage = "Map_Background.jpg";
 inline constexpr const char* kMapMaskImage = "Map_Mask.bmp";
 
+// Adds the two images a map load fills, empty: the background, drawn whole, and the scenery
+// layer, see-through where it is magenta.
+void AddMapImages(TImageList& images);
+
 // The loaded map. Every load replaces it.
 struct TMapState {
   TMapPaths Paths;

@@ -11,22 +11,20 @@ constexpr TColor kBlack = 0x000000;
 constexpr TColor kMagenta = 0xFF00FF;
 
 constexpr std::array<const char*, kEffectCount> kEffectMembers = {
-    "Menu_Move.ogg",    "Menu_Next.ogg",  "Menu_Back.ogg",   "Menu_Disabled.ogg",
-    "RailGun_Shot.ogg", "Model_Death.ogg", "Death.ogg",      "Damage.ogg",
-    "Excellent.ogg",    "Three.ogg",      "Two.ogg",         "One.ogg",
-    "Fight.ogg",        "Chat.ogg",       "Slide.ogg"};
+    "Menu_Move.ogg",   "Menu_Next.ogg", "Menu_Back.ogg", "Menu_Disabled.ogg", "RailGun_Shot.ogg",
+    "Model_Death.ogg", "Death.ogg",     "Damage.ogg",    "Excellent.ogg",     "Three.ogg",
+    "Two.ogg",         "One.ogg",       "Fight.ogg",     "Chat.ogg",          "Slide.ogg"};
 constexpr const char* kSongMember = "Green_Shine.s3m";
 
 MemberLoader ArchiveLoader(Application& app) {
-  return [&app](const std::string& name, TMemoryStream& stream) {
-    app.Data.LoadMember(name, stream);
-  };
+  return
+      [&app](const std::string& name, TMemoryStream& stream) { app.Data.LoadMember(name, stream); };
 }
 
 }  // namespace
 
-void LoadImage(Application& app, const std::string& name, bool transparent,
-               TColor transparentColor, bool systemMemory) {
+void LoadImage(Application& app, const std::string& name, bool transparent, TColor transparentColor,
+               bool systemMemory) {
   TMemoryStream stream;
   app.Data.LoadMember(name, stream);
   AddImage(app.DXImageList(), name, stream.View(), transparent, transparentColor, systemMemory);
@@ -45,8 +43,7 @@ void LoadGameImages(Application& app) {
   SetFrameWidth(FindImage(images, "Numbers.bmp"), 32);
   SetFrameWidth(FindImage(images, "Blood.bmp"), 64);
   // Left empty here: the map loader fills them from the map file.
-  AddImage(images, kMapBackgroundImage, TPicture{}, false, kBlack, false);
-  AddImage(images, kMapMaskImage, TPicture{}, true, kMagenta, false);
+  AddMapImages(images);
 }
 
 void LoadMenuImages(Application& app) {

@@ -30,13 +30,7 @@ bool TakeValue(const TOptionWord& word, int argc, const char* const* argv, int& 
     return false;
   }
   std::string_view value = word.Value;
-  if (!word.HasValue) {
-    if (i + 1 >= argc) {
-      command.Error = name + " needs a file name";
-      return false;
-    }
-    value = argv[++i];
-  }
+  if (!word.HasValue && i + 1 < argc) value = argv[++i];
   if (value.empty()) {
     command.Error = name + " needs a file name";
     return false;

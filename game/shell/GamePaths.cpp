@@ -67,6 +67,8 @@ TUserEnvironment ProcessUserEnvironment() {
   }
   env.XdgConfigHome = Variable("XDG_CONFIG_HOME");
   env.XdgDataHome = Variable("XDG_DATA_HOME");
+  env.XdgCacheHome = Variable("XDG_CACHE_HOME");
+  env.XdgRuntimeDir = Variable("XDG_RUNTIME_DIR");
   return env;
 }
 

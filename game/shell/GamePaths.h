@@ -63,6 +63,9 @@ struct TUserEnvironment {
   std::string Home;           // $HOME, else the home folder of the user's account
   std::string XdgConfigHome;  // as set; ignored unless an absolute path
   std::string XdgDataHome;
+  // Only the single-instance lock looks at these two.
+  std::string XdgCacheHome = {};
+  std::string XdgRuntimeDir = {};
 };
 TUserEnvironment ProcessUserEnvironment();
 

@@ -118,8 +118,7 @@ std::optional<std::string> TestMapProblem(const std::string& configuredPath) {
   const std::string file = TestMapFile(configuredPath);
   TMapState map;
   TImageList images;
-  AddImage(images, kMapBackgroundImage, TPicture{}, false, 0x000000, false);
-  AddImage(images, kMapMaskImage, TPicture{}, true, 0xFF00FF, false);
+  AddMapImages(images);
   const MapLoadResult loaded = LoadMapFile(map, images, file, [](std::size_t) {});
   if (loaded == MapLoadResult::Loaded) return std::nullopt;
   return MapProblem(file, loaded);

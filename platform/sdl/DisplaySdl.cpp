@@ -66,10 +66,10 @@ int TSdlDisplay::WatchEvents(void* display, SDL_Event* event) {
   if (event->type == SDL_RENDER_DEVICE_RESET) self.deviceLost_ = true;
   // The size to keep for the next start is the one the player gave the window itself; a
   // maximised or full-screen window keeps the size it will return to.
+  constexpr Uint32 kNotNormal = SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED &&
       self.window_ && event->window.windowID == SDL_GetWindowID(self.window_) &&
-      !self.fullScreen_ && !self.MaximizedNow() &&
-      (SDL_GetWindowFlags(self.window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+      !self.fullScreen_ && (SDL_GetWindowFlags(self.window_) & kNotNormal) == 0) {
     self.normalSize_ = TWindowSize{event->window.data1, event->window.data2};
   }
   return 0;
@@ -91,12 +91,6 @@ void TSdlDisplay::MakeWindow(const TDisplayOptions& options) {
   SetWindowIcon(window_);
   SDL_SetWindowMinimumSize(window_, kMinWindowSize.Width, kMinWindowSize.Height);
   maximizedBeforeFullScreen_ = options.Maximized;
-}
-
-TWindowSize TSdlDisplay::WindowSize() const {
-  TWindowSize size;
-  if (window_) SDL_GetWindowSize(window_, &size.Width, &size.Height);
-  return size;
 }
 
 bool TSdlDisplay::MaximizedNow() const {
@@ -192,8 +186,9 @@ void TSdlDisplay::PlatformPresent(const TSurface& backSurface, bool waitVBlank) 
 }
 
 TRect TSdlDisplay::Viewport() const {
-  if (!window_) return PictureArea(TWindowSize{});
-  return PictureArea(WindowSize());
+  TWindowSize size;  // no window yet: the picture unscaled
+  if (window_) SDL_GetWindowSize(window_, &size.Width, &size.Height);
+  return PictureArea(size);
 }
 
 std::optional<TPoint> TSdlDisplay::MapToDrawingArea(int windowX, int windowY) const {

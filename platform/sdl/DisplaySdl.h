@@ -61,7 +61,6 @@ class TSdlDisplay : public IDisplay {
   // Follows the device resets and the sizes the player gives the window.
   static int WatchEvents(void* display, SDL_Event* event);
   void MakeWindow(const TDisplayOptions& options);
-  TWindowSize WindowSize() const;
   bool MaximizedNow() const;
   void MakeRenderer(bool waitVBlank);
   void DropRenderer();

@@ -1,48 +1,32 @@
 #include "platform/sdl/SingleInstance.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 #include "common/FileDescriptor.h"
 #include "common/NewFiles.h"
+#include "game/shell/GamePaths.h"
 
 namespace sk {
 namespace {
 
 constexpr const char* kLockName = "Skarveth.lock";
 
-std::string Variable(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
-
-std::string HomeFolder() {
-  std::string home = Variable("HOME");
-  if (home.empty()) {
-    if (const passwd* entry = ::getpwuid(::geteuid())) home = entry->pw_dir;
-  }
-  return home;
-}
-
 // The player's runtime folder (made by the session, only theirs), then their cache folder.
 std::vector<std::string> LockFolders() {
+  const TUserEnvironment env = ProcessUserEnvironment();
+  const std::string own = std::string("/") + kUserFolderName;
   std::vector<std::string> folders;
-  const std::string runtime = Variable("XDG_RUNTIME_DIR");
-  if (runtime.starts_with('/')) folders.push_back(runtime + "/skarveth");
-  std::string cache = Variable("XDG_CACHE_HOME");
-  if (!cache.starts_with('/')) {
-    const std::string home = HomeFolder();
-    if (home.starts_with('/')) cache = home + "/.cache";
-  }
+  if (env.XdgRuntimeDir.starts_with('/')) folders.push_back(env.XdgRuntimeDir + own);
+  std::string cache = env.XdgCacheHome;
+  if (!cache.starts_with('/') && env.Home.starts_with('/')) cache = env.Home + "/.cache";
   if (cache.starts_with('/')) {
     ::mkdir(cache.c_str(), 0700);  // the cache folder may not exist yet on a fresh account
-    folders.push_back(cache + "/skarveth");
+    folders.push_back(cache + own);
   }
   return folders;
 }

@@ -108,7 +108,10 @@ TEST_F(Skmap, BuildsTheWorkedExample) {
 TEST_F(Skmap, CommandLineAndDescriptionFile) {
   for (const char* args : {"", "a.ini b.ini"})
     ExpectFailure(Start(args), "Usage: SKMAP <Skarveth map ini file>");
-  ExpectFailure(Start("missing.ini"), "Ini file not found.");
+  const ProcessResult missing = Start("missing.ini");
+  ExpectFailure(missing, "Ini file not found.");
+  // Standard error names the file and the reason.
+  EXPECT_EQ(missing.error, "SKMAP: " + dir_.Path("missing.ini: No such file or directory\n"));
   ExpectFailure(Start("Maps"), "Ini file not found.");
   const std::string not_ours[] = {"just some text\n", std::string("\0\xFF[\x01\n=\x80", 7),
                                   "[Skarveth Map]\n[Path1]\n1=1,1,1\n",
@@ -120,7 +123,12 @@ TEST_F(Skmap, CommandLineAndDescriptionFile) {
 }
 
 TEST_F(Skmap, RefusesFaultyDescriptions) {
-  const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+  // A key's value, the error SKMAP prints and, for a file it cannot use, the path and the
+  // reason standard error gives.
+  struct TCase {
+    std::string Key, Value, Message, Reason = "";
+  };
+  const std::vector<TCase> cases = {
       {"MapName", "", "\"MapName\" value not specified."},
       {"MapFileName", "", "\"MapFileName\" value not specified."},
       {"BackgroundJPEG", "", "\"BackgroundJPEG\" value not specified."},
@@ -129,17 +137,26 @@ TEST_F(Skmap, RefusesFaultyDescriptions) {
       {"FinalWaypoint", "600,y", "\"FinalWaypoint\" value is invalid."},
       {"FinalWaypoint", "-32769,400", "\"FinalWaypoint\" value is invalid."},
       {"BackgroundJPEG", "missing.jpg", "Cannot open JPEG background file."},
+      {"BackgroundJPEG", "pics\\missing.jpg", "Cannot open JPEG background file.",
+       "pics/missing.jpg: No such file or directory"},
       {"BackgroundJPEG", "Maps", "Cannot open JPEG background file."},
       {"MaskBMP", "missing.bmp", "Cannot open BMP mask file."},
+      {"MaskBMP", "Maps", "Cannot open BMP mask file.", "Maps: Is a directory"},
       {"MapFileName", "NoFolder\\Test.map", "Cannot create output file."},
       {"MapFileName", "Maps", "Cannot create output file."},
-      {"MapFileName", "test.jpg/Test.map", "Cannot create output file."},
+      // The output's folder runs through a regular file, which stops root too.
+      {"MapFileName", "test.jpg/Test.map", "Cannot create output file.",
+       "test.jpg/Test.map: Not a directory"},
   };
-  for (const auto& [key, value, message] : cases) {
+  for (const TCase& c : cases) {
     Description d;
-    d.keys[key] = value;
-    SCOPED_TRACE(key + "=" + value);
-    ExpectFailure(Build(d), message);
+    d.keys[c.Key] = c.Value;
+    SCOPED_TRACE(c.Key + "=" + c.Value);
+    const ProcessResult r = Build(d);
+    ExpectFailure(r, c.Message);
+    if (!c.Reason.empty()) {
+      EXPECT_EQ(r.error, "SKMAP: " + dir_.Path(c.Reason) + "\n");
+    }
     EXPECT_FALSE(dir_.Exists("Maps/Test.map"));
   }
   ExpectFailure(Build({.paths = {}}), "Map must have at least one path.");
@@ -319,32 +336,6 @@ TEST_F(Skmap, SaysNothingMoreAboutAMapTheGamePlays) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.error, "") << progressive;
   }
-}
-
-TEST_F(Skmap, NamesTheFileItCannotReadOnStandardError) {
-  const std::string root = dir_.Path();
-  Description d;
-  d.keys["BackgroundJPEG"] = "pics\\missing.jpg";
-  ProcessResult r = Build(d);
-  ExpectFailure(r, "Cannot open JPEG background file.");
-  EXPECT_EQ(r.error, "SKMAP: " + root + "pics/missing.jpg: No such file or directory\n");
-
-  d = Description{};
-  d.keys["MaskBMP"] = "Maps";
-  r = Build(d);
-  ExpectFailure(r, "Cannot open BMP mask file.");
-  EXPECT_EQ(r.error, "SKMAP: " + root + "Maps: Is a directory\n");
-
-  r = Start("missing.ini");
-  ExpectFailure(r, "Ini file not found.");
-  EXPECT_EQ(r.error, "SKMAP: " + root + "missing.ini: No such file or directory\n");
-
-  // The output's folder runs through a regular file, which stops root too.
-  d = Description{};
-  d.keys["MapFileName"] = "test.jpg/Test.map";
-  r = Build(d);
-  ExpectFailure(r, "Cannot create output file.");
-  EXPECT_EQ(r.error, "SKMAP: " + root + "test.jpg/Test.map: Not a directory\n");
 }
 
 TEST_F(Skmap, AnswersHelpAndVersion) {

@@ -13,9 +13,7 @@
 
 namespace sk::test {
 
-
-std::vector<std::uint8_t> MakeMap(const TMapContent& content,
-                                  const std::vector<std::uint8_t>& jpeg,
+std::vector<std::uint8_t> MakeMap(const TMapContent& content, const std::vector<std::uint8_t>& jpeg,
                                   const std::vector<std::uint8_t>& bmp) {
   auto bytes = AssembleMapFile(content, jpeg, bmp);
   EXPECT_TRUE(bytes.has_value());
@@ -53,14 +51,14 @@ TMapContent ExampleContent() {
 
 TImageList MakeMapImages() {
   TImageList images;
-  AddImage(images, kMapBackgroundImage, TPicture{}, false, 0, false);
-  AddImage(images, kMapMaskImage, TPicture{}, true, 0xFF00FF, false);
+  AddMapImages(images);
   return images;
 }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << path;
 }
 

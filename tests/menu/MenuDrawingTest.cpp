@@ -16,14 +16,6 @@ constexpr std::uint16_t kWhite = 0xFFFF;
 
 int Ink(const MenuHarness& h, const TRect& r) { return CountOther(h, r, kGrey); }
 
-int CountPixel(const MenuHarness& h, const TRect& r, std::uint16_t pixel) {
-  int n = 0;
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    for (int x = r.Left; x < r.Right; ++x) n += h.Pixel(x, y) == pixel;
-  }
-  return n;
-}
-
 MenuHarness& Shown(MenuHarness& h, std::uint8_t page) {
   h.ShowPage(page);
   h.Frame();

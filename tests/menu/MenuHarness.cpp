@@ -1,5 +1,7 @@
 #include "MenuHarness.h"
 
+#include <algorithm>
+
 #include "game/shell/SKMain.h"
 #include "render/RenderTestSupport.h"
 
@@ -63,12 +65,17 @@ std::vector<std::string> MenuHarness::TakeSounds() {
   return sounds;
 }
 
-int CountOther(const MenuHarness& h, const TRect& r, std::uint16_t pixel) {
+int CountPixel(const MenuHarness& h, const TRect& r, std::uint16_t pixel) {
   int n = 0;
   for (int y = r.Top; y < r.Bottom; ++y) {
-    for (int x = r.Left; x < r.Right; ++x) n += h.Pixel(x, y) != pixel;
+    for (int x = r.Left; x < r.Right; ++x) n += h.Pixel(x, y) == pixel;
   }
   return n;
+}
+
+int CountOther(const MenuHarness& h, const TRect& r, std::uint16_t pixel) {
+  // An empty region (its far side before its near one) has no pixels at all.
+  return std::max(0, r.Width()) * std::max(0, r.Height()) - CountPixel(h, r, pixel);
 }
 
 }  // namespace sk::test

@@ -48,7 +48,8 @@ class MenuHarness {
   std::size_t logMark_ = 0;
 };
 
-// Pixels of a frame region that differ from `pixel`.
+// Pixels of a frame region that are `pixel`, and those that differ from it.
+int CountPixel(const MenuHarness& h, const TRect& r, std::uint16_t pixel);
 int CountOther(const MenuHarness& h, const TRect& r, std::uint16_t pixel);
 
 }  // namespace sk::test

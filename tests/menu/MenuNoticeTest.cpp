@@ -12,14 +12,6 @@ constexpr std::uint16_t kGrey = MatchColor(0x808080);
 constexpr std::uint16_t kDarkRed = MatchColor(0x800000);
 constexpr TRect kNoticeBox{40, 444, 590, 472};
 
-int DarkRed(const MenuHarness& h) {
-  int n = 0;
-  for (int y = kNoticeBox.Top; y < kNoticeBox.Bottom; ++y) {
-    for (int x = kNoticeBox.Left; x < kNoticeBox.Right; ++x) n += h.Pixel(x, y) == kDarkRed;
-  }
-  return n;
-}
-
 TEST(MenuNotice, StandsOnTheNextPageShownAndGoesWhenThePlayerLeavesIt) {
   MenuHarness h;
   h.ShowPage(kMenuPageMaps);
@@ -30,7 +22,7 @@ TEST(MenuNotice, StandsOnTheNextPageShownAndGoesWhenThePlayerLeavesIt) {
   h.Frame();
   h.Frame();
   // A dark red box with the text inside, on the page it first appeared on.
-  EXPECT_GT(DarkRed(h), 5000);
+  EXPECT_GT(CountPixel(h, kNoticeBox, kDarkRed), 5000);
   EXPECT_GT(CountOther(h, TRect{100, 450, 530, 466}, kDarkRed), 100);
   EXPECT_EQ(h.Menu().NoticePage, kMenuPageMaps);
 

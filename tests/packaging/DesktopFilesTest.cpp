@@ -34,9 +34,11 @@ std::vector<std::string> AllBetween(const std::string& text, const std::string& 
   return found;
 }
 
-TEST(DesktopEntry, StartsTheInstalledGameWithItsOwnIcon) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+using DesktopEntry = InstalledTreeTest;
+using Metainfo = InstalledTreeTest;
+using ManPages = InstalledTreeTest;
+
+TEST_F(DesktopEntry, StartsTheInstalledGameWithItsOwnIcon) {
   const std::string path = tree.Share("applications/" SK_APP_ID ".desktop");
   const std::string entry = ReadWhole(path);
   ASSERT_FALSE(entry.empty());
@@ -57,9 +59,7 @@ TEST(DesktopEntry, StartsTheInstalledGameWithItsOwnIcon) {
   EXPECT_EQ(check.output, "");
 }
 
-TEST(Metainfo, DescribesTheInstalledTreeAndValidatesWithIt) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(Metainfo, DescribesTheInstalledTreeAndValidatesWithIt) {
   const std::string xml = ReadWhole(tree.Share("metainfo/" SK_APP_ID ".metainfo.xml"));
   ASSERT_FALSE(xml.empty());
 
@@ -92,9 +92,7 @@ TEST(Metainfo, DescribesTheInstalledTreeAndValidatesWithIt) {
   EXPECT_EQ(check.status, 0) << check.output;
 }
 
-TEST(ManPages, EveryInstalledProgramHasAPageThatFormatsCleanly) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(ManPages, EveryInstalledProgramHasAPageThatFormatsCleanly) {
   const bool haveGroff = HaveProgram("groff");
   for (const auto& program : kInstalledPrograms) {
     const std::string name = program.Installed;

@@ -2,8 +2,8 @@
 // data folder, the desktop files and manual pages, and nothing a player or a build left lying
 // in the ready-to-play folder.
 #include <gtest/gtest.h>
+#include <png.h>
 
-#include <cstdint>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -30,6 +30,8 @@ std::optional<std::pair<unsigned, unsigned>> IconFolderSize(const std::string& f
   return std::pair{w, h};
 }
 
+using InstallTree = InstalledTreeTest;
+
 std::set<std::string> ExpectedFilesBesideTheIcons() {
   std::set<std::string> files{
       kData + "Skarveth.dat",
@@ -49,28 +51,16 @@ std::set<std::string> ExpectedFilesBesideTheIcons() {
   return files;
 }
 
-// Width and height from a PNG's header chunk; 0 x 0 when the bytes are no PNG.
-struct PngSize {
-  std::uint32_t Width = 0, Height = 0;
-  int ColourType = -1;
-};
-PngSize ReadPngSize(const std::string& bytes) {
-  static const std::string kSignature = "\x89PNG\r\n\x1a\n";
-  if (bytes.size() < 26 || bytes.compare(0, 8, kSignature) != 0 ||
-      bytes.compare(12, 4, "IHDR") != 0) {
-    return {};
-  }
-  auto be32 = [&](std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return v;
-  };
-  return {be32(16), be32(20), static_cast<unsigned char>(bytes[25])};
+// The size and pixel format a PNG file declares; nothing when it is no PNG.
+std::optional<png_image> PngHeader(const std::string& path) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return std::nullopt;
+  png_image_free(&image);  // the header's fields stay
+  return image;
 }
 
-TEST(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
   ASSERT_FALSE(ShippedMaps().empty());
 
   std::set<std::string> expected = ExpectedFilesBesideTheIcons();
@@ -87,9 +77,7 @@ TEST(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
   for (unsigned size : {48u, 128u, 256u}) EXPECT_TRUE(iconSizes.count(size)) << size << " px icon";
 }
 
-TEST(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
   for (const auto& program : kInstalledPrograms) {
     const std::string installed = tree.Bin(program.Installed);
     EXPECT_TRUE(IsExecutableFile(installed)) << installed;
@@ -98,9 +86,7 @@ TEST(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
   }
 }
 
-TEST(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
   const std::string data = tree.DataDir() + "/";
   EXPECT_TRUE(ReadWhole(data + "Skarveth.dat") == ReadWhole(SK_GAME_DIR "/Skarveth.dat"));
   for (const std::string& map : ShippedMaps())
@@ -117,23 +103,25 @@ TEST(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
   EXPECT_EQ(marker.find('\n'), marker.size() - 1) << "one line of text: " << marker;
 }
 
-TEST(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
-  InstalledTree tree;
-  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+TEST_F(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
   int icons = 0;
   for (const std::string& file : tree.Files()) {
     const auto icon = IconFolderSize(file);
     if (!icon) continue;
     ++icons;
-    const PngSize png = ReadPngSize(ReadWhole(tree.Path(file)));
-    EXPECT_EQ(png.Width, icon->first) << file;
-    EXPECT_EQ(png.Height, icon->second) << file;
-    EXPECT_EQ(png.ColourType, 6) << file << ": no alpha channel, so no round corners";
+    const auto png = PngHeader(tree.Path(file));
+    if (!png) {
+      ADD_FAILURE() << file << " is no PNG";
+      continue;
+    }
+    EXPECT_EQ(png->width, icon->first) << file;
+    EXPECT_EQ(png->height, icon->second) << file;
+    EXPECT_EQ(png->format, PNG_FORMAT_RGBA) << file << ": no alpha channel, so no round corners";
   }
   EXPECT_GE(icons, 3);
 }
 
-TEST(InstallTree, StrippedInstallKeepsWorkingProgramsUnderTheirNames) {
+TEST(StrippedInstall, KeepsWorkingProgramsUnderTheirNames) {
   // The package is built from a stripped install; renamed programs need their own strip step.
   InstalledTree tree("--strip");
   ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "support/ChildProcess.h"
 #include "support/Process.h"
@@ -21,10 +20,11 @@ using namespace std::chrono_literals;
 
 constexpr auto kPatience = 60s;  // the sanitizer build starts slowly
 
-class InstalledGame : public ::testing::Test {
+class InstalledGame : public test::InstalledTreeTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+    test::InstalledTreeTest::SetUp();
+    if (HasFatalFailure()) return;
     fs::create_directories(work.Path("run"));
     before = test::Snapshot(tree.Prefix());
   }
@@ -49,7 +49,6 @@ class InstalledGame : public ::testing::Test {
                       StandardError::Separate);
   }
 
-  test::InstalledTree tree;
   TempDir home;
   TempDir work;
   std::vector<std::pair<std::string, std::string>> before;
@@ -91,9 +90,7 @@ TEST_F(InstalledGame, KeepsThePlayersFilesInTheirFoldersAndListsTheirMaps) {
   EXPECT_EQ(RunUntilTerminated({"--record", work.Path("demo.txt")}), 0) << work.Read("log.txt");
 
   // The settings were seeded from the shipped file and written back there on the close.
-  std::ifstream shipped(Data() + "Skarveth.ini", std::ios::binary);
-  EXPECT_EQ(home.Read(".config/skarveth/Skarveth.ini"),
-            std::string(std::istreambuf_iterator<char>(shipped), {}));
+  EXPECT_EQ(home.Read(".config/skarveth/Skarveth.ini"), test::ReadWhole(Data() + "Skarveth.ini"));
   for (const char* folder : {".config", ".config/skarveth"}) {
     struct stat st {};
     ASSERT_EQ(::stat(home.Path(folder).c_str(), &st), 0);

@@ -1,4 +1,5 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -65,6 +66,13 @@ class InstalledTree {
  private:
   TempDir dir_;
   ProcessResult result_;
+};
+
+// A test of the tree as a plain `cmake --install` lays it down, afresh for each test.
+class InstalledTreeTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(tree.Install().status, 0) << tree.Install().output; }
+  InstalledTree tree;
 };
 
 inline std::vector<std::string> ShippedMaps() {

@@ -25,6 +25,11 @@ std::string Read(const SKData& data, const std::string& name) {
   return std::string(stream.bytes.begin(), stream.bytes.end());
 }
 
+// The archive and the loose files of a ready-to-play folder (ending in '/').
+bool OpenIn(SKData& data, const std::string& folder) {
+  return data.OpenArchive(folder + "Skarveth.dat", folder + "Data/");
+}
+
 std::string ErrorOf(const std::function<void()>& f) {
   try {
     f();
@@ -36,16 +41,17 @@ std::string ErrorOf(const std::function<void()>& f) {
 
 TEST(SKData, FindsMembersWithTheLaterDuplicateWinning) {
   TempDir dir;
-  const std::vector<ArchiveMember> members = {
-      {"Models.bmp", Member("first")}, {"Empty.ogg", {}}, {"MODELS.BMP", Member("second")},
-      {"Chat.ogg", Member("chat")}};
+  const std::vector<ArchiveMember> members = {{"Models.bmp", Member("first")},
+                                              {"Empty.ogg", {}},
+                                              {"MODELS.BMP", Member("second")},
+                                              {"Chat.ogg", Member("chat")}};
   dir.Write("Skarveth.dat", BuildArchive(members));
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   EXPECT_EQ(data.FindMember("models.bmp"), 2);
   EXPECT_EQ(data.FindMember("Nothing"), -1);
   EXPECT_EQ(Read(data, "Models.bmp"), "second");
-  EXPECT_EQ(Read(data, "Empty.ogg"), "");  // zero-size member in the middle
+  EXPECT_EQ(Read(data, "Empty.ogg"), "");     // zero-size member in the middle
   EXPECT_EQ(Read(data, "Chat.ogg"), "chat");  // ... and the ones after keep their offsets
   EXPECT_EQ(Read(data, "Missing.ogg"), "");
   data.CloseArchive();
@@ -56,15 +62,16 @@ TEST(SKData, FindsMembersWithTheLaterDuplicateWinning) {
 
 TEST(SKData, LooseFilesInDataOverrideMembers) {
   TempDir dir;
-  dir.Write("Skarveth.dat", BuildArchive(std::vector<ArchiveMember>{{"Chat.ogg", Member("packed")},
-                                                                   {"Slide.ogg", Member("packed")},
-                                                                   {"Two.ogg", Member("packed")}}));
+  dir.Write("Skarveth.dat",
+            BuildArchive(std::vector<ArchiveMember>{{"Chat.ogg", Member("packed")},
+                                                    {"Slide.ogg", Member("packed")},
+                                                    {"Two.ogg", Member("packed")}}));
   dir.Write("Data/Chat.ogg", "loose");
   dir.Write("Data/SLIDE.OGG", "any case");
   std::filesystem::create_directories(dir.Path("Data/Two.ogg"));  // a folder is no override
   dir.Write("Data/Only.txt", "not packed");
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   EXPECT_EQ(Read(data, "Chat.ogg"), "loose");
   EXPECT_EQ(Read(data, "Slide.ogg"), "any case");
   EXPECT_EQ(Read(data, "Two.ogg"), "packed");
@@ -85,34 +92,32 @@ TEST(SKData, OpensEmptyArchivesAndToleratesSurplusDirectoryBytes) {
   w.Text("xyz");
   dir.Write("Skarveth.dat", w.Data());
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   EXPECT_EQ(data.ArchiveDir()[0].offset, 18 + 16);
   EXPECT_EQ(Read(data, "a.bin"), "xyz");
 
   dir.Write("Skarveth.dat", BuildArchive(std::vector<ArchiveMember>{}));
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   EXPECT_TRUE(data.ArchiveDir().empty());
 }
 
 TEST(SKData, RefusesFilesOfAnotherKind) {
   TempDir dir;
   SKData data;
-  EXPECT_FALSE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));  // missing
+  EXPECT_FALSE(OpenIn(data, dir.Root()));  // missing
   dir.Write("Skarveth.dat", std::string("SKARVETH_DATA", 13));
-  EXPECT_FALSE(data.OpenArchive(dir.Root() + "Skarveth.dat",
-                                dir.Root() + "Data/"));  // shorter than the magic
+  EXPECT_FALSE(OpenIn(data, dir.Root()));  // shorter than the magic
   dir.Write("Skarveth.dat", std::string("SKARVETH_DATA\x02\x02\0\0\0\0\0", 20));
-  EXPECT_FALSE(
-      data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));  // version byte 2
+  EXPECT_FALSE(OpenIn(data, dir.Root()));  // version byte 2
   std::filesystem::create_directories(dir.Path("Dir/Skarveth.dat"));
-  EXPECT_FALSE(data.OpenArchive(dir.Path("Dir/") + "Skarveth.dat", dir.Path("Dir/") + "Data/"));
+  EXPECT_FALSE(OpenIn(data, dir.Path("Dir/")));
   EXPECT_FALSE(data.IsOpen());
 }
 
 TEST(SKData, DamagedArchivesAreReadErrors) {
   TempDir dir;
   SKData data;
-  const auto open = [&] { data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"); };
+  const auto open = [&] { OpenIn(data, dir.Root()); };
   dir.Write("Skarveth.dat", std::string("SKARVETH_DATA\x01\x02\0", 16));
   EXPECT_EQ(ErrorOf(open), "Stream read error");  // cut inside the directory length
   dir.Write("Skarveth.dat", std::string("SKARVETH_DATA\x01\xFF\xFF\xFF\x7F\x01\x00", 20));
@@ -124,7 +129,7 @@ TEST(SKData, DamagedArchivesAreReadErrors) {
   auto bytes = BuildArchive(std::vector<ArchiveMember>{{"a", Member("12345")}, {"b", Member("6")}});
   bytes.resize(bytes.size() - 2);  // cuts off b and the end of a
   dir.Write("Skarveth.dat", bytes);
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   TMemoryStream stream;
   EXPECT_EQ(ErrorOf([&] { data.LoadMember("a", stream); }), "Stream read error");
   EXPECT_EQ(ErrorOf([&] { data.LoadMember("b", stream); }), "Stream read error");
@@ -137,7 +142,7 @@ TEST(SKData, UnreadableOverrideNamesItsPath) {
   dir.Write("Data/Chat.ogg", "x");
   ::chmod(dir.Path("Data/Chat.ogg").c_str(), 0);
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   TMemoryStream stream;
   EXPECT_EQ(ErrorOf([&] { data.LoadMember("Chat.ogg", stream); }),
             "Cannot open file " + dir.Root() + "Data/Chat.ogg");
@@ -163,7 +168,7 @@ TEST(SKData, MembersAndOverridesAreCappedAt64MB) {
   const std::uint64_t size = archive.size() + std::uint64_t{kMaxMemberSize} + too_large;
   ASSERT_EQ(::truncate(dir.Path("Skarveth.dat").c_str(), static_cast<off_t>(size)), 0);
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   TMemoryStream stream;
   EXPECT_EQ(ErrorOf([&] { data.LoadMember("big.bin", stream); }), "Stream read error");
   data.LoadMember("fits.bin", stream);
@@ -190,7 +195,7 @@ TEST(SKData, HugeDirectoryLengthsReadOnlyWhatEntriesCanUse) {
   ASSERT_EQ(::truncate(dir.Path("Skarveth.dat").c_str(), 18 + length + 3), 0);
   const std::size_t before = test::PeakResidentBytes();
   SKData data;
-  ASSERT_TRUE(data.OpenArchive(dir.Root() + "Skarveth.dat", dir.Root() + "Data/"));
+  ASSERT_TRUE(OpenIn(data, dir.Root()));
   EXPECT_LT(test::PeakResidentBytes(), before + (64u << 20));
   ASSERT_EQ(data.ArchiveDir().size(), 1u);
   EXPECT_EQ(data.ArchiveDir()[0].offset, 18 + std::int64_t{length});

@@ -21,9 +21,11 @@ std::vector<Row> Rows(const TImageList& list) {
 
 class AssetSets : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(h.app->Data.OpenArchive(h.desktop.programDir + "Skarveth.dat",
-                                        h.desktop.programDir + "Data/"));
+  void SetUp() override { ASSERT_TRUE(OpenArchive()); }
+  // The harness folder's archive and loose files, as the game opens them.
+  bool OpenArchive() {
+    const TGamePaths paths = h.desktop.Paths();
+    return h.app->Data.OpenArchive(paths.ArchiveFile(), paths.OverrideFolder());
   }
   ShellHarness h;
 };
@@ -69,8 +71,7 @@ TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
   auto members = FullMemberSet();
   members.erase(members.begin() + 8);  // Menu_Background.bmp
   h.WriteFile("Skarveth.dat", MakeArchive(members));
-  ASSERT_TRUE(h.app->Data.OpenArchive(h.desktop.programDir + "Skarveth.dat",
-                                      h.desktop.programDir + "Data/"));
+  ASSERT_TRUE(OpenArchive());
   LoadIntroImages(*h.app);
   EXPECT_EQ(FindImage(h.app->DXImageList(), "Menu_Logo.bmp").PatternHeight, 3);
   EXPECT_EQ(FindImage(h.app->DXImageList(), "Menu_Background.bmp").Picture.Width, 0);

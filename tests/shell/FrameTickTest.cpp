@@ -19,30 +19,25 @@ struct Session {
   ShellHarness h;
 };
 
-TEST(FrameTick, DefaultDelayGivesAtMost62AndAHalfTicksASecond) {
-  Session s("16");
-  s.CloseAt(10000);
-  EXPECT_EQ(s.h.Run(), 0);
+// Ten seconds of the message loop at a frame delay, from a clock start: the flips and the
+// frame rate counted.
+TEST(FrameTick, TenSecondsGiveAtMostOneTickPerDelay) {
+  struct TCase {
+    const char* Delay;
+    std::uint32_t Start;
+    int Flips, FrameRate;
+  };
   // Ticks at 16, 32, ..., 9984 ms after the timer started; the close comes first at 10000.
-  EXPECT_EQ(s.h.display->FlipCount, 624);
-  // 63 ticks in the first 1008 ms window: 62.5, rounded to even.
-  EXPECT_EQ(s.h.app->DXTimer.FrameRate, 62);
-}
-
-TEST(FrameTick, DelayOf100GivesAtMostTenTicksASecond) {
-  Session s("100");
-  s.CloseAt(10000);
-  s.h.Run();
-  EXPECT_EQ(s.h.display->FlipCount, 99);
-  EXPECT_EQ(s.h.app->DXTimer.FrameRate, 10);
-}
-
-TEST(FrameTick, TheClockMayWrapAround) {
-  Session s("16", 0xFFFFFFFFu - 3000);
-  s.CloseAt(10000);
-  s.h.Run();
-  EXPECT_EQ(s.h.display->FlipCount, 624);
-  EXPECT_EQ(s.h.app->DXTimer.FrameRate, 62);
+  // 63 ticks in the first 1008 ms window: 62.5, rounded to even. The clock may wrap around.
+  for (const TCase& c : {TCase{"16", 5000, 624, 62}, TCase{"100", 5000, 99, 10},
+                         TCase{"16", 0xFFFFFFFFu - 3000, 624, 62}}) {
+    SCOPED_TRACE(std::string(c.Delay) + " ms from " + std::to_string(c.Start));
+    Session s(c.Delay, c.Start);
+    s.CloseAt(10000);
+    EXPECT_EQ(s.h.Run(), 0);
+    EXPECT_EQ(s.h.display->FlipCount, c.Flips);
+    EXPECT_EQ(s.h.app->DXTimer.FrameRate, c.FrameRate);
+  }
 }
 
 TEST(FrameTick, TheLoopSleepsBetweenTicksInsteadOfPolling) {

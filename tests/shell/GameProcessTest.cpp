@@ -2,12 +2,9 @@
 // like the close box, and a second copy says why it leaves.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -33,36 +30,11 @@ class GameFolder {
     fs::create_directory(dir_.Path("run"));
   }
 
-  // Starts the game with this environment besides the inherited one, from which every
-  // variable naming a display, a video driver or the lock folder is removed.
-  pid_t Start(const std::vector<std::string>& extra, const std::string& log) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-      const std::string entry = *e;
-      bool drop = false;
-      for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=",
-                               "SDL_AUDIODRIVER=", "XDG_RUNTIME_DIR=", "HOME="})
-        drop |= entry.starts_with(name);
-      if (!drop) env.push_back(entry);
-    }
-    env.push_back("XDG_RUNTIME_DIR=" + dir_.Path("run"));
-    env.insert(env.end(), extra.begin(), extra.end());
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    const std::string program = dir_.Path("Skarveth");
-    const std::string output = dir_.Path(log);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      if (!std::freopen(output.c_str(), "w", stderr) || !std::freopen("/dev/null", "w", stdout))
-        ::_exit(127);
-      // As started in the background from a script: SIGINT arrives ignored.
-      ::signal(SIGINT, SIG_IGN);
-      char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-      ::execve(program.c_str(), argv, envp.data());
-      ::_exit(127);
-    }
-    return pid;
+  // Starts the game with this environment besides the inherited one (see StartChild) and a
+  // lock folder of its own.
+  pid_t Start(std::vector<std::string> extra, const std::string& log) {
+    extra.push_back("XDG_RUNTIME_DIR=" + dir_.Path("run"));
+    return StartChild(dir_.Path("Skarveth"), {}, extra, dir_.Path(log));
   }
 
   std::string Read(const std::string& name) const { return dir_.Read(name); }

@@ -1,8 +1,9 @@
 #include "ShellHarness.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "game/shell/MessageLoop.h"
 #include "game/shell/SKMain.h"
@@ -63,7 +64,8 @@ Bytes MakeArchive(const std::vector<std::pair<std::string, Bytes>>& members) {
   out.push_back(0x01);
   Put32(out, static_cast<std::uint32_t>(dir.size()));
   out.insert(out.end(), dir.begin(), dir.end());
-  for (const auto& member : members) out.insert(out.end(), member.second.begin(), member.second.end());
+  for (const auto& member : members)
+    out.insert(out.end(), member.second.begin(), member.second.end());
   return out;
 }
 
@@ -85,10 +87,10 @@ std::vector<std::pair<std::string, Bytes>> FullMemberSet() {
       {"Menu_Cursor.bmp", MakeBmp(16, 16)},     {"Menu_Logo.bmp", MakeBmp(300, 81)},
       {"Menu_Background.bmp", MakeBmp(64, 64)}, {"Logo_Vosk.bmp", MakeBmp(200, 100)},
   };
-  const char* sounds[] = {"Menu_Move.ogg", "Menu_Next.ogg", "Menu_Back.ogg", "Menu_Disabled.ogg",
-                          "RailGun_Shot.ogg", "Model_Death.ogg", "Death.ogg", "Damage.ogg",
-                          "Excellent.ogg", "Three.ogg", "Two.ogg", "One.ogg", "Fight.ogg",
-                          "Chat.ogg", "Slide.ogg"};
+  const char* sounds[] = {
+      "Menu_Move.ogg",   "Menu_Next.ogg", "Menu_Back.ogg", "Menu_Disabled.ogg", "RailGun_Shot.ogg",
+      "Model_Death.ogg", "Death.ogg",     "Damage.ogg",    "Excellent.ogg",     "Three.ogg",
+      "Two.ogg",         "One.ogg",       "Fight.ogg",     "Chat.ogg",          "Slide.ogg"};
   int size = 10;
   for (const char* s : sounds) m.push_back({s, Bytes(static_cast<std::size_t>(size++), 0x4F)});
   m.push_back({"Green_Shine.s3m", Bytes(64, 0x53)});
@@ -124,7 +126,8 @@ ShellHarness::~ShellHarness() {
 
 void ShellHarness::WriteFile(const std::string& relative, const Bytes& bytes) {
   std::ofstream out(dir / relative, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 void ShellHarness::WriteFile(const std::string& relative, const std::string& text) {
@@ -145,44 +148,28 @@ void ShellHarness::RecordRouting() {
     const std::string n = std::to_string(s + 1);
     app->Screens[s] = {
         [this, n](Application& a) { routed.push_back(n + " step " + std::to_string(a.Now())); },
-        [this, n](Application&, std::uint16_t k) { routed.push_back(n + " key " + std::to_string(k)); },
-        [this, n](Application&, std::uint8_t c) { routed.push_back(n + " char " + std::to_string(c)); },
+        [this, n](Application&, std::uint16_t k) {
+          routed.push_back(n + " key " + std::to_string(k));
+        },
+        [this, n](Application&, std::uint8_t c) {
+          routed.push_back(n + " char " + std::to_string(c));
+        },
         [this, n](Application&) { routed.push_back(n + " click"); }};
   }
 }
 
 TInputEvent ShellHarness::Key(std::uint16_t key, std::uint8_t modifiers) {
-  TInputEvent e;
-  e.Kind = TInputKind::KeyDown;
-  e.Key = key;
-  e.Modifiers = modifiers;
-  return e;
+  return {.Kind = TInputKind::KeyDown, .Key = key, .Modifiers = modifiers};
 }
 TInputEvent ShellHarness::Char(std::uint8_t ch) {
-  TInputEvent e;
-  e.Kind = TInputKind::Character;
-  e.Character = ch;
-  return e;
+  return {.Kind = TInputKind::Character, .Character = ch};
 }
 TInputEvent ShellHarness::Click(TMouseButton button, int x, int y) {
-  TInputEvent e;
-  e.Kind = TInputKind::MouseDown;
-  e.Button = button;
-  e.X = x;
-  e.Y = y;
-  return e;
+  return {.Kind = TInputKind::MouseDown, .Button = button, .X = x, .Y = y};
 }
 TInputEvent ShellHarness::Move(int x, int y) {
-  TInputEvent e;
-  e.Kind = TInputKind::MouseMove;
-  e.X = x;
-  e.Y = y;
-  return e;
+  return {.Kind = TInputKind::MouseMove, .X = x, .Y = y};
 }
-TInputEvent ShellHarness::Simple(TInputKind kind) {
-  TInputEvent e;
-  e.Kind = kind;
-  return e;
-}
+TInputEvent ShellHarness::Simple(TInputKind kind) { return {.Kind = kind}; }
 
 }  // namespace sk::test

@@ -32,32 +32,30 @@ TEST(SingleInstance, ASecondHolderIsRefusedUntilTheFirstLetsGo) {
   EXPECT_EQ(st.st_mode & 07777, 0700u);
 }
 
-// None of these is a lock the player can trust: the game runs, and never says "already
-// running" because of someone else's file.
+// The game runs, taking no lock in `folder`: the lock there is none the player can trust, and
+// someone else's file must never make the game say "already running".
+void ExpectRunsWithoutLock(const std::string& folder) {
+  SingleInstanceLock lock(folder);
+  EXPECT_TRUE(lock.Acquire()) << folder;
+  EXPECT_EQ(lock.Folder(), "") << folder;
+}
+
 TEST(SingleInstance, AFolderOrFileThatIsNotThePlayersAloneIsNoLock) {
   TempDir dir;
-  SingleInstanceLock missing("/nonexistent-folder-for-skarveth/skarveth");
-  EXPECT_TRUE(missing.Acquire());
-  EXPECT_EQ(missing.Folder(), "");
+  ExpectRunsWithoutLock("/nonexistent-folder-for-skarveth/skarveth");
 
   fs::create_directory(dir.Path("shared"));
   ::chmod(dir.Path("shared").c_str(), 0777);
-  SingleInstanceLock shared(dir.Path("shared"));
-  EXPECT_TRUE(shared.Acquire());
-  EXPECT_EQ(shared.Folder(), "");
+  ExpectRunsWithoutLock(dir.Path("shared"));
   EXPECT_FALSE(dir.Exists("shared/Skarveth.lock"));
 
   // A link to a folder, and a link where the lock file goes: never followed.
   fs::create_directory(dir.Path("real"));
   ::chmod(dir.Path("real").c_str(), 0700);
   fs::create_directory_symlink(dir.Path("real"), dir.Path("linked"));
-  SingleInstanceLock linked(dir.Path("linked"));
-  EXPECT_TRUE(linked.Acquire());
-  EXPECT_EQ(linked.Folder(), "");
+  ExpectRunsWithoutLock(dir.Path("linked"));
   fs::create_symlink(dir.Path("elsewhere"), dir.Path("real/Skarveth.lock"));
-  SingleInstanceLock planted(dir.Path("real"));
-  EXPECT_TRUE(planted.Acquire());
-  EXPECT_EQ(planted.Folder(), "");
+  ExpectRunsWithoutLock(dir.Path("real"));
   EXPECT_FALSE(dir.Exists("elsewhere"));
 }
 
@@ -72,9 +70,7 @@ TEST(SingleInstance, ALockFileOfAnotherUserIsNeverTakenAsAnotherCopy) {
   ASSERT_EQ(::chown(dir.Path("run/Skarveth.lock").c_str(), 4242, 4242), 0);
   const int held = ::open(dir.Path("run/Skarveth.lock").c_str(), O_RDWR);
   ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
-  SingleInstanceLock lock(dir.Path("run"));
-  EXPECT_TRUE(lock.Acquire());
-  EXPECT_EQ(lock.Folder(), "");
+  ExpectRunsWithoutLock(dir.Path("run"));
   ::close(held);
 }
 

@@ -17,7 +17,7 @@ namespace sk {
 // A program started in the background with an environment of its own, for tests that end it
 // with a signal: the inherited environment minus every variable that names a display, a video
 // or audio driver, a home or the per-user folders, plus `extra`. Standard output and error go
-// to `log`.
+// to `log`. As from a script run in the background, SIGINT arrives ignored.
 inline pid_t StartChild(const std::string& program, const std::vector<std::string>& args,
                         const std::vector<std::string>& extra, const std::string& log) {
   std::vector<std::string> env;
@@ -41,6 +41,7 @@ inline pid_t StartChild(const std::string& program, const std::vector<std::strin
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (!std::freopen(log.c_str(), "w", stdout) || ::dup2(::fileno(stdout), 2) < 0) ::_exit(127);
+    ::signal(SIGINT, SIG_IGN);
     ::execve(program.c_str(), argv.data(), envp.data());
     ::_exit(127);
   }

@@ -76,8 +76,7 @@ int PrintMapReport(const std::string& file_name, std::span<const std::uint8_t> b
                    std::FILE* out) {
   TMapState map;
   TImageList images;
-  AddImage(images, kMapBackgroundImage, TPicture{}, false, 0x000000, false);
-  AddImage(images, kMapMaskImage, TPicture{}, true, 0xFF00FF, false);
+  AddMapImages(images);
   const MapLoadResult result = LoadMapFromBytes(map, images, bytes, [](std::size_t) {});
   const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
   if (!info) throw Error(file_name + ": " + DescribeMapLoadResult(result));

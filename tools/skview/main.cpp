@@ -33,12 +33,11 @@ int WritePreview(const std::string& png_name, const std::string& file_name) {
   const std::vector<std::uint8_t> bytes = ReadMapBytes(file_name);
   sk::TMapState map;
   sk::TImageList images;
-  sk::AddImage(images, sk::kMapBackgroundImage, sk::TPicture{}, false, 0x000000, false);
-  sk::AddImage(images, sk::kMapMaskImage, sk::TPicture{}, true, 0xFF00FF, false);
+  sk::AddMapImages(images);
   const sk::MapLoadResult result = sk::LoadMapFromBytes(map, images, bytes, [](std::size_t) {});
   if (result != sk::MapLoadResult::Loaded) {
-    throw sk::Error(file_name + ": the game refuses this map: " +
-                    sk::DescribeMapLoadResult(result));
+    throw sk::Error(file_name +
+                    ": the game refuses this map: " + sk::DescribeMapLoadResult(result));
   }
   const auto info = sk::ReadMapFile(bytes);
   const auto png = sk::EncodePng(sk::RenderMapPicture(map, images, info->Content));
