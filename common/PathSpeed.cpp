@@ -1,0 +1,96 @@
+#include "common/PathSpeed.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace sk {
+namespace {
+
+TSegmentSpeed MeasureSegment(std::size_t index, const TWayPoint& from, std::int16_t to_x,
+                             std::int16_t to_y) {
+  TSegmentSpeed s;
+  s.Index = index;
+  s.Distance = std::hypot(double(to_x) - from.X, double(to_y) - from.Y);
+  s.Frames = from.Frames;
+  s.Speed = from.Frames == 0 ? 0.0 : s.Distance / from.Frames;
+  s.Verdict = from.Frames == 0 ? TSpeedVerdict::Playable : JudgeSpeed(s.Speed);
+  return s;
+}
+
+std::string Describe(const TSegmentSpeed& s) {
+  char line[160];
+  switch (s.Verdict) {
+    case TSpeedVerdict::TooSlow:
+      std::snprintf(line, sizeof line, "%.1f px/tick is slower than %.1f px/tick, too easy to play",
+                    s.Speed, kSlowestPlayableSpeed);
+      break;
+    case TSpeedVerdict::TooFast:
+      std::snprintf(line, sizeof line, "%.1f px/tick is faster than %.1f px/tick, too hard to play",
+                    s.Speed, kFastestPlayableSpeed);
+      break;
+    case TSpeedVerdict::Unfollowable:
+      std::snprintf(line, sizeof line,
+                    "%.1f px/tick jumps farther than the cross-hair can follow (over %.0f px/tick)",
+                    s.Speed, kFastestFollowableSpeed);
+      break;
+    case TSpeedVerdict::Playable:
+      line[0] = 0;
+      break;
+  }
+  return line;
+}
+
+}  // namespace
+
+TSpeedVerdict JudgeSpeed(double speed) {
+  if (speed > kFastestFollowableSpeed) return TSpeedVerdict::Unfollowable;
+  if (speed > kFastestPlayableSpeed) return TSpeedVerdict::TooFast;
+  if (speed < kSlowestPlayableSpeed) return TSpeedVerdict::TooSlow;
+  return TSpeedVerdict::Playable;
+}
+
+std::vector<TSegmentSpeed> PathSegmentSpeeds(const std::vector<TWayPoint>& path,
+                                             std::int16_t final_x, std::int16_t final_y) {
+  std::vector<TSegmentSpeed> speeds;
+  speeds.reserve(path.size());
+  for (std::size_t k = 0; k < path.size(); ++k) {
+    const bool last = k + 1 == path.size();
+    speeds.push_back(MeasureSegment(k, path[k], last ? final_x : path[k + 1].X,
+                                    last ? final_y : path[k + 1].Y));
+  }
+  return speeds;
+}
+
+std::optional<double> PathMeanSpeed(const std::vector<TWayPoint>& path, std::int16_t final_x,
+                                    std::int16_t final_y) {
+  double distance = 0;
+  std::uint64_t frames = 0;
+  for (const TSegmentSpeed& s : PathSegmentSpeeds(path, final_x, final_y)) {
+    distance += s.Distance;
+    frames += s.Frames;
+  }
+  if (frames == 0) return std::nullopt;
+  return distance / double(frames);
+}
+
+std::uint16_t FramesForSpeed(double distance, double speed) {
+  if (!(speed > 0) || !std::isfinite(distance)) return 1;
+  const double frames = std::nearbyint(distance / speed);
+  return static_cast<std::uint16_t>(std::clamp(frames, 1.0, 65535.0));
+}
+
+std::vector<std::string> FindSpeedWarnings(const TMapContent& content) {
+  std::vector<std::string> warnings;
+  for (std::size_t p = 0; p < content.Paths.size(); ++p) {
+    for (const TSegmentSpeed& s :
+         PathSegmentSpeeds(content.Paths[p], content.FinalX, content.FinalY)) {
+      if (s.Verdict == TSpeedVerdict::Playable) continue;
+      warnings.push_back("path " + std::to_string(p + 1) + ", waypoint " +
+                         std::to_string(s.Index + 1) + ": " + Describe(s));
+    }
+  }
+  return warnings;
+}
+
+}  // namespace sk

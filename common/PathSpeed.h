@@ -1,0 +1,58 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/MapFormat.h"
+
+// How fast the models walk a map's paths: pixels per frame tick, the figure that sets how hard
+// a map is. SKMAP, SKVIEW and the map editor all judge a segment by these functions, so an
+// author sees the same verdict wherever the map is looked at.
+namespace sk {
+
+// The speeds at which the balance tool's players find a path playable: slower, and even the
+// idle player lasts for ages; faster, and the perfect player loses.
+inline constexpr double kSlowestPlayableSpeed = 0.5;
+inline constexpr double kFastestPlayableSpeed = 3.0;
+// Faster than this, a model jumps farther in one tick than half its box is wide: the cross-hair
+// cannot follow it, and it seems to vanish from under a click.
+inline constexpr double kFastestFollowableSpeed = 25.0;
+
+enum class TSpeedVerdict {
+  Playable,
+  TooSlow,       // below kSlowestPlayableSpeed
+  TooFast,       // above kFastestPlayableSpeed
+  Unfollowable,  // above kFastestFollowableSpeed
+};
+
+// One segment of a path: from waypoint `Index` to the next one (the final waypoint after the
+// last), walked in `Frames` ticks.
+struct TSegmentSpeed {
+  std::size_t Index = 0;
+  double Distance = 0;    // pixels, straight line
+  std::uint16_t Frames = 0;
+  double Speed = 0;       // Distance / Frames; 0 for a segment of 0 frames
+  TSpeedVerdict Verdict = TSpeedVerdict::Playable;
+};
+
+// The segments of `path` ending at the map's final waypoint (FinalX, FinalY).
+std::vector<TSegmentSpeed> PathSegmentSpeeds(const std::vector<TWayPoint>& path,
+                                             std::int16_t final_x, std::int16_t final_y);
+
+// The whole path's mean speed: its length over its ticks. Nothing for a path of no ticks.
+std::optional<double> PathMeanSpeed(const std::vector<TWayPoint>& path, std::int16_t final_x,
+                                    std::int16_t final_y);
+
+TSpeedVerdict JudgeSpeed(double speed);
+
+// The frames that walk `distance` at `speed` px/tick, rounded to the nearest and kept within
+// 1..65535 (the stored range).
+std::uint16_t FramesForSpeed(double distance, double speed);
+
+// One line per segment whose verdict is not Playable, naming the path (from 1) and waypoint
+// (from 1), e.g. "path 2, waypoint 3: 7.1 px/tick is faster than 3.0 px/tick ...".
+std::vector<std::string> FindSpeedWarnings(const TMapContent& content);
+
+}  // namespace sk
