@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/FrameMemcpy.h"
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/render/Cursor.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"

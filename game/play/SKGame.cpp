@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/render/ColorText.h"
 #include "game/render/Cursor.h"
 #include "game/shell/Application.h"

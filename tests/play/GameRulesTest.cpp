@@ -5,7 +5,7 @@
 
 #include "TestMaps.h"
 #include "game/maps/SKScore.h"
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/shell/SKInit.h"
 
 namespace sk::test {

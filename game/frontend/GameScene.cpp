@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
 
