@@ -26,7 +26,7 @@ void DrawModels(Application& app) {
   for (std::size_t i = 0; i < game.WalkingModels.size(); ++i) {
     const TWalkingModel& model = game.WalkingModels[i];
     if (!model.Active && model.Dying <= 0) continue;
-    const TRect r = ModelRect(app, i);
+    const TRect r = ModelRect(app.Map, game, i);
     if (model.Active && r.Contains(app.MousePos.X, app.MousePos.Y)) {
       game.HoveredModel = model.ModelType;
     }

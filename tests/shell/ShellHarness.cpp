@@ -147,6 +147,7 @@ void ShellHarness::RecordRouting() {
   for (int s = 0; s < 4; ++s) {
     const std::string n = std::to_string(s + 1);
     app->Screens[s] = {
+        app->Screens[s].Enter,
         [this, n](Application& a) { routed.push_back(n + " step " + std::to_string(a.Now())); },
         [this, n](Application&, std::uint16_t k) {
           routed.push_back(n + " key " + std::to_string(k));
