@@ -15,16 +15,16 @@
 #include "game/render/Cursor.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
-#include "support/NullBackEnds.h"
+#include "platform/null/HeadlessHost.h"
 
 namespace sk {
 namespace {
 
-struct HeaviestFrame : test::NullBackEnds {
+struct HeaviestFrame : THeadlessHost {
   std::unique_ptr<Application> app;
   bool ready = false;
 
-  HeaviestFrame() {
+  HeaviestFrame() : THeadlessHost(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf", 5000) {
     app = MakeApplication();
     if (!app->Data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/")) return;
     app->Models = LoadModelDefinitions(app->Data);

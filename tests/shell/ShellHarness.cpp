@@ -108,15 +108,11 @@ ShellHarness::ShellHarness(const std::string& ini, bool withArchive) {
   if (withArchive) WriteFile("Skarveth.dat", MakeArchive(FullMemberSet()));
   desktop.programDir = dir.string() + "/";
   desktop.timeOfDay = 12345;
-  ShellServices services{clock, events, desktop, audio,
-                         [this](TSurface& s, TImageList& i) {
-                           auto d = std::make_unique<LoggingDisplay>(s, i, log);
-                           display = d.get();
-                           return d;
-                         },
-                         // The menu draws text from its first frame on.
-                         test::FontPath()};
-  app = std::make_unique<Application>(std::move(services));
+  app = std::make_unique<Application>(Services([this](TSurface& s, TImageList& i) {
+    auto d = std::make_unique<LoggingDisplay>(s, i, log);
+    display = d.get();
+    return d;
+  }));
 }
 
 ShellHarness::~ShellHarness() {
