@@ -33,7 +33,7 @@ struct TSegmentSpeed {
   std::size_t Index = 0;
   double Distance = 0;    // pixels, straight line
   std::uint16_t Frames = 0;
-  double Speed = 0;       // Distance / Frames; 0 for a segment of 0 frames
+  double Speed = 0;       // Distance / Frames; a segment of 0 frames is a jump of Distance
   TSpeedVerdict Verdict = TSpeedVerdict::Playable;
 };
 
@@ -45,6 +45,7 @@ std::vector<TSegmentSpeed> PathSegmentSpeeds(const std::vector<TWayPoint>& path,
 std::optional<double> PathMeanSpeed(const std::vector<TWayPoint>& path, std::int16_t final_x,
                                     std::int16_t final_y);
 
+// The verdict on a speed as it is shown, to the hundredth of a px/tick.
 TSpeedVerdict JudgeSpeed(double speed);
 
 // The frames that walk `distance` at `speed` px/tick, rounded to the nearest and kept within
@@ -54,5 +55,13 @@ std::uint16_t FramesForSpeed(double distance, double speed);
 // One line per segment whose verdict is not Playable, naming the path (from 1) and waypoint
 // (from 1), e.g. "path 2, waypoint 3: 7.1 px/tick is faster than 3.0 px/tick ...".
 std::vector<std::string> FindSpeedWarnings(const TMapContent& content);
+
+// A speed as SKMAP and SKVIEW print it: "1.42".
+std::string SpeedText(double speed);
+
+// A path's speed in one phrase: its mean, and the slowest and fastest segment when it has
+// several, e.g. "1.42 px/tick (segments 0.90 to 1.80)".
+std::string DescribePathSpeed(const std::vector<TWayPoint>& path, std::int16_t final_x,
+                              std::int16_t final_y);
 
 }  // namespace sk
