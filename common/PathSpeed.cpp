@@ -16,12 +16,13 @@ TSegmentSpeed MeasureSegment(std::size_t index, const TWayPoint& from, std::int1
   // A segment of no ticks is a jump: the game puts the model on the next waypoint within the
   // one tick that ends the segment before, so it covers the whole distance in that tick.
   s.Speed = from.Frames == 0 ? s.Distance : s.Distance / from.Frames;
-  s.Verdict = JudgeSpeed(s.Speed);
+  // Standing on one spot is a deliberate wait (the shipped maps have some), not a slow walk.
+  s.Verdict = s.Distance == 0 ? TSpeedVerdict::Playable : JudgeSpeed(s.Speed);
   return s;
 }
 
 // Speeds are shown to the hundredth and judged as shown, so a warning never reads
-// "3.00 px/tick is faster than 3.0 px/tick".
+// "2.00 px/tick is faster than 2.0 px/tick".
 double ShownSpeed(double speed) { return std::nearbyint(speed * 100) / 100; }
 
 std::string Describe(const TSegmentSpeed& s) {
@@ -29,12 +30,16 @@ std::string Describe(const TSegmentSpeed& s) {
   const double speed = ShownSpeed(s.Speed);
   switch (s.Verdict) {
     case TSpeedVerdict::TooSlow:
-      std::snprintf(line, sizeof line, "%.2f px/tick is slower than %.1f px/tick, too easy to play",
+      std::snprintf(line, sizeof line,
+                    "%.2f px/tick is slower than %.1f px/tick: too easy, a decent player lasts "
+                    "over 5 minutes",
                     speed, kSlowestPlayableSpeed);
       break;
     case TSpeedVerdict::TooFast:
-      std::snprintf(line, sizeof line, "%.2f px/tick is faster than %.1f px/tick, too hard to play",
-                    speed, kFastestPlayableSpeed);
+      std::snprintf(
+          line, sizeof line,
+          "%.2f px/tick is faster than %.1f px/tick: too hard, a decent player lasts under 45 s",
+          speed, kFastestPlayableSpeed);
       break;
     case TSpeedVerdict::Unfollowable:
       std::snprintf(line, sizeof line,
@@ -64,8 +69,8 @@ std::vector<TSegmentSpeed> PathSegmentSpeeds(const std::vector<TWayPoint>& path,
   speeds.reserve(path.size());
   for (std::size_t k = 0; k < path.size(); ++k) {
     const bool last = k + 1 == path.size();
-    speeds.push_back(MeasureSegment(k, path[k], last ? final_x : path[k + 1].X,
-                                    last ? final_y : path[k + 1].Y));
+    speeds.push_back(
+        MeasureSegment(k, path[k], last ? final_x : path[k + 1].X, last ? final_y : path[k + 1].Y));
   }
   return speeds;
 }

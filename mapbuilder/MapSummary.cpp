@@ -37,8 +37,7 @@ void PrintSummary(std::ostream& out, const TMapDescription& d, std::size_t file_
   for (std::size_t p = 0; p < d.Content.Paths.size(); ++p) {
     std::string label = "Path " + std::to_string(p + 1);
     label.resize(10, ' ');
-    Line(out, label,
-         DescribePathSpeed(d.Content.Paths[p], d.Content.FinalX, d.Content.FinalY));
+    Line(out, label, DescribePathSpeed(d.Content.Paths[p], d.Content.FinalX, d.Content.FinalY));
   }
   Line(out, "Ini file  ", PrintableText(files.Description));
   Line(out, "Background", PrintableText(files.Background));

@@ -31,8 +31,9 @@ bool StartsAsMap(const std::string& path) {
 std::string TildeHint(const char* key, const std::string& value) {
   const std::string path = NormalizeSeparators(value);
   if (!path.starts_with("~")) return "";
-  std::string hint = key + std::string(" starts with \"~\", which only a shell turns into your "
-                                       "home folder; SKMAP reads it as a folder named \"~\".");
+  std::string hint = key + std::string(
+                               " starts with \"~\", which only a shell turns into your "
+                               "home folder; SKMAP reads it as a folder named \"~\".");
   const char* home = std::getenv("HOME");
   if (path.starts_with("~/") && home && *home)
     hint += " Write the full path: " + std::string(home) + path.substr(1);
@@ -48,8 +49,8 @@ std::string MapTargetProblem(const std::string& path) {
 }
 
 std::string TildeHints(const TMapDescription& d) {
-  return TildeHint("MapFileName", d.MapFileName) +
-         TildeHint("BackgroundJPEG", d.BackgroundJPEG) + TildeHint("MaskBMP", d.MaskBMP);
+  return TildeHint("MapFileName", d.MapFileName) + TildeHint("BackgroundJPEG", d.BackgroundJPEG) +
+         TildeHint("MaskBMP", d.MaskBMP);
 }
 
 }  // namespace sk

@@ -156,8 +156,8 @@ bool AnswerOption(const std::vector<std::string>& args) {
   if (args[0] == "--help" || args[0] == "-h") {
     PrintHelp();
   } else if (args[0] == "--version" || args[0] == "-v") {
-    PrintLine(CommandName("SKMAP") + " " + kMapBuilderVersion + ", the map builder of " + kGameTitle +
-              " " + kGameVersion);
+    PrintLine(CommandName("SKMAP") + " " + kMapBuilderVersion + ", the map builder of " +
+              kGameTitle + " " + kGameVersion);
   } else {
     return false;
   }

@@ -16,13 +16,13 @@ using namespace sk::balance;
 
 std::string Usage() {
   return "Usage: " + sk::CommandName("SKBALANCE") + " [--seeds N] [--first-seed S] <map>...\n" +
-    "Plays N matches (default 10) per map for each simulated player, with the game's random\n"
-    "generator seeded S, S+1, ... (default 1), and prints a table of the match lengths.\n"
-    "  idle     never shoots\n"
-    "  decent   sees the field a quarter of a second late, shoots the visible model nearest\n"
-    "           to the exit with a scatter of 6 pixels, as soon as the railgun is loaded\n"
-    "  perfect  shoots at once where the most models die, nearest to the exit first\n"
-    "A match is timed from \"Fight!\" (16 ms a step) and stopped after 10 minutes.\n";
+         "Plays N matches (default 10) per map for each simulated player, with the game's random\n"
+         "generator seeded S, S+1, ... (default 1), and prints a table of the match lengths.\n"
+         "  idle     never shoots\n"
+         "  decent   sees the field a quarter of a second late, shoots the visible model nearest\n"
+         "           to the exit with a scatter of 6 pixels, as soon as the railgun is loaded\n"
+         "  perfect  shoots at once where the most models die, nearest to the exit first\n"
+         "A match is timed from \"Fight!\" (16 ms a step) and stopped after 10 minutes.\n";
 }
 
 struct TCommand {
