@@ -9,6 +9,7 @@
 #include "common/FileIo.h"
 #include "common/MapFormat.h"
 #include "common/Printable.h"
+#include "common/ProgramName.h"
 
 namespace sk {
 namespace {
@@ -31,9 +32,9 @@ bool StartsAsMap(const std::string& path) {
 std::string TildeHint(const char* key, const std::string& value) {
   const std::string path = NormalizeSeparators(value);
   if (!path.starts_with("~")) return "";
-  std::string hint = key + std::string(
-                               " starts with \"~\", which only a shell turns into your "
-                               "home folder; SKMAP reads it as a folder named \"~\".");
+  std::string hint = std::string(key) +
+                     " starts with \"~\", which only a shell turns into your home folder; " +
+                     CommandName("SKMAP") + " reads it as a folder named \"~\".";
   const char* home = std::getenv("HOME");
   if (path.starts_with("~/") && home && *home)
     hint += " Write the full path: " + std::string(home) + path.substr(1);
@@ -44,8 +45,8 @@ std::string TildeHint(const char* key, const std::string& value) {
 
 std::string MapTargetProblem(const std::string& path) {
   if (GetFileKind(path) != FileKind::Regular || StartsAsMap(path)) return "";
-  return "not a map file; SKMAP replaces only an earlier map. Remove it or name another "
-         "MapFileName";
+  return "not a map file; " + CommandName("SKMAP") +
+         " replaces only an earlier map. Remove it or name another MapFileName";
 }
 
 std::string TildeHints(const TMapDescription& d) {
