@@ -56,7 +56,7 @@ TSpeedVerdict JudgeSpeed(double speed);
 std::uint16_t FramesForSpeed(double distance, double speed);
 
 // One line per segment whose verdict is not Playable, naming the path (from 1) and waypoint
-// (from 1), e.g. "path 2, waypoint 3: 7.1 px/tick is faster than 3.0 px/tick ...".
+// (from 1), e.g. "path 2, waypoint 3: 7.10 px/tick is faster than 2.0 px/tick ...".
 std::vector<std::string> FindSpeedWarnings(const TMapContent& content);
 
 // A speed as SKMAP and SKVIEW print it: "1.42".
