@@ -152,7 +152,7 @@ TEST_F(Skmap, SummaryGivesSpeedsAndFullPathsAndEscapesControlBytes) {
 TEST_F(Skmap, ReplacesOnlyAMapFile) {
   const std::string map_start = "SKARVETH_MAP\x01";
   for (const std::string& old : {std::string("notes"), std::string(), map_start.substr(0, 12),
-                                 "SKARVETH_MAP\x02 and more"}) {
+                                 std::string("SKARVETH_MAP\x02 and more")}) {
     dir_.Write("Maps/Test.map", old);
     const ProcessResult r = Build({});
     ExpectFailure(r, "Output file exists and is not a map file.");
