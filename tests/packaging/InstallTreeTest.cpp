@@ -139,8 +139,6 @@ TEST(StrippedInstall, KeepsWorkingProgramsUnderTheirNames) {
       {"skmap", "--help", "result with skview, and how hard\nit plays with skbalance."},
       {"skview", "--help", "Usage: skview <map>\n       skview --points"},
       {"skbalance", "--help", "Usage: skbalance ["},
-      {"skpack", "", "Usage: skpack <archive>"},
-      {"skdemo", "", "usage: skdemo ["},
   };
   for (const auto& u : usage) {
     const ProcessResult r = RunProcess("'" + tree.Bin(u.Program) + "' " + u.Args);
