@@ -25,9 +25,9 @@ std::optional<std::string> TemporaryFolder(std::string* reason) {
   return std::nullopt;
 }
 
-FileDescriptor CreateNewFile(const std::string& path, mode_t mode) {
+FileDescriptor CreateNewFile(const std::string& path, FileReaders readers) {
   return FileDescriptor(
-      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, ModeFor(readers)));
 }
 
 std::optional<std::string> WriteUniqueFile(const std::string& folder, const std::string& prefix,
