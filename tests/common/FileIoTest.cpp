@@ -206,6 +206,9 @@ TEST(PrintableText, EscapesEverythingATerminalWouldObey) {
                           "2J \xC2\x9B \xE9t\xC3"),
             "\\x9B2J \\xC2\\x9B \\xE9t\\xC3");
   EXPECT_EQ(PrintableText("\xC0\xAF \xED\xA0\x80"), "\\xC0\\xAF \\xED\\xA0\\x80");
+  // The marks that turn the text's direction: U+202E, U+2066, U+061C, U+200F.
+  EXPECT_EQ(PrintableText("a\u202Egnp.exe \u2066\u061C\u200F\u2030"),
+            "a\\xE2\\x80\\xAEgnp.exe \\xE2\\x81\\xA6\\xD8\\x9C\\xE2\\x80\\x8F\u2030");
   EXPECT_EQ(PrintableText("one\ntwo"), "one\\x0Atwo");
   EXPECT_EQ(PrintableText("one\ntwo", true), "one\ntwo");
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/IntParse.h"
+#include "common/Printable.h"
 #include "tools/skbalance/BalanceReport.h"
 
 namespace {
@@ -68,7 +69,8 @@ int main(int argc, char** argv) {
     std::string problem;
     const auto field = TBalanceField::Load(file, problem);
     if (!field) {
-      std::fprintf(stderr, "SKBALANCE: %s: %s\n", file.c_str(), problem.c_str());
+      std::fprintf(stderr, "SKBALANCE: %s: %s\n", sk::PrintableText(file).c_str(),
+                   sk::PrintableText(problem).c_str());
       status = 1;
       continue;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/skpack/Packer.h"
+#include "common/Printable.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
     PrintUsage();
     return 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "SKPACK: %s\n", e.what());
+    std::fprintf(stderr, "SKPACK: %s\n", sk::PrintableText(e.what()).c_str());
     return 1;
   }
 }

@@ -10,6 +10,7 @@
 #include "common/Error.h"
 #include "common/FileIo.h"
 #include "common/MapFormat.h"
+#include "common/Printable.h"
 #include "game/maps/SKMap.h"
 #include "tools/skview/MapPicture.h"
 #include "tools/skview/MapPoints.h"
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
     return status;
   } catch (const std::exception& e) {
     std::fflush(stdout);
-    std::fprintf(stderr, "SKVIEW: %s\n", e.what());
+    std::fprintf(stderr, "SKVIEW: %s\n", sk::PrintableText(e.what()).c_str());
     return 1;
   }
 }
