@@ -14,13 +14,19 @@
 namespace sk {
 
 std::optional<std::string> TemporaryFolder(std::string* reason) {
-  const char* configured = std::getenv("TMPDIR");
-  const std::string folder = configured != nullptr && *configured != '\0' ? configured : "/tmp";
+  const char* tmpdir = std::getenv("TMPDIR");
+  const bool configured = tmpdir != nullptr && *tmpdir != '\0';
+  const std::string folder = configured ? tmpdir : "/tmp";
   struct stat st {};
-  if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return folder;
+  const bool found = ::stat(folder.c_str(), &st) == 0;
+  const int error = found ? 0 : errno;  // errno speaks only for a failed stat()
+  if (found && S_ISDIR(st.st_mode)) return folder;
   if (reason) {
-    *reason = "the temporary folder " + folder + (configured ? " (TMPDIR)" : "") +
-              (errno == ENOENT ? " does not exist" : " is not a usable folder");
+    const std::string problem = found ? "is not a folder"
+                                : error == ENOENT
+                                    ? "does not exist"
+                                    : std::string("cannot be used: ") + std::strerror(error);
+    *reason = "the temporary folder " + folder + (configured ? " (TMPDIR) " : " ") + problem;
   }
   return std::nullopt;
 }

@@ -185,6 +185,9 @@ TEST(NewFiles, FreshNamesTheTemporaryFolderAndPrivateFolders) {
     const ScopedEnv missing("TMPDIR", dir.Path("none"));
     EXPECT_FALSE(TemporaryFolder(&why));
     EXPECT_EQ(why, "the temporary folder " + dir.Path("none") + " (TMPDIR) does not exist");
+    const ScopedEnv file("TMPDIR", dir.Path("file"));
+    EXPECT_FALSE(TemporaryFolder(&why));
+    EXPECT_EQ(why, "the temporary folder " + dir.Path("file") + " (TMPDIR) is not a folder");
     const ScopedEnv there("TMPDIR", dir.Path());
     EXPECT_EQ(TemporaryFolder(), dir.Path());
   }
