@@ -1,7 +1,6 @@
-// Two local users: a stranger plants symbolic links and files in a shared sticky folder,
-// where the player then records a demo and saves frame pictures. Nothing of the player's may
-// be written through them, nor take anything from them. Runs as root only (it makes both
-// users, and always removes them again).
+// Two local users: a stranger plants symbolic links and files in a shared sticky folder, where
+// the player then records a demo and saves frame pictures. Nothing of the player's may be
+// written through them. Runs as root only (it makes both users, and always removes them again).
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -106,8 +105,7 @@ TEST_F(StrangerTest, FramePicturesAreNeverWrittenThroughAStrangersLink) {
   EXPECT_EQ(st.st_uid, ::getpwnam(player.Name().c_str())->pw_uid);
 }
 
-// A picture the stranger planted with setuid and setgid bits lends nothing to the one that
-// replaces it: root's frame is root's alone, with no special bits.
+// A picture planted with setuid and setgid bits lends nothing to root's that replaces it.
 TEST_F(StrangerTest, AFramePictureTakesNoBitsFromAStrangersFile) {
   TDemo demo = BeginDemoIn(GameDir(), 5);
   demo.Settings.SkipIntro = true;
@@ -115,8 +113,8 @@ TEST_F(StrangerTest, AFramePictureTakesNoBitsFromAStrangersFile) {
   const std::string picture = shared.Path("tick-0000001.png");
   ASSERT_EQ(stranger.Run("echo x > " + picture + " && chmod 6777 " + picture).status, 0);
   const std::string out = shared.Path().substr(0, shared.Path().size() - 1);
-  const ProcessResult run = RunProcess(game.Path("SKDEMO") + " --frames 1 --out " + out + " " +
-                                       game.Path("demo.txt"));
+  const ProcessResult run =
+      RunProcess(game.Path("SKDEMO") + " --frames 1 --out " + out + " " + game.Path("demo.txt"));
   EXPECT_EQ(run.status, 0) << run.output;
   struct stat st {};
   ASSERT_EQ(::stat(picture.c_str(), &st), 0);
