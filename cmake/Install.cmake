@@ -28,7 +28,8 @@ function(sk_install_program target name)
 endfunction()
 
 # target:installed name. The ready-to-play folder keeps the targets' own names.
-set(SK_INSTALLED_PROGRAMS Skarveth:skarveth SKMAP:skmap SKVIEW:skview SKDEMO:skdemo SKPACK:skpack)
+set(SK_INSTALLED_PROGRAMS Skarveth:skarveth SKMAP:skmap SKVIEW:skview SKDEMO:skdemo SKPACK:skpack
+                          SKBALANCE:skbalance)
 set(SK_INSTALLED_TARGETS)
 foreach(pair IN LISTS SK_INSTALLED_PROGRAMS)
   string(REPLACE ":" ";" pair ${pair})

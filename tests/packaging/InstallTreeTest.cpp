@@ -131,8 +131,19 @@ TEST(StrippedInstall, KeepsWorkingProgramsUnderTheirNames) {
               ReadWhole(SK_GAME_DIR "/" + std::string(program.Built)).size())
         << program.Installed << " was not stripped";
   }
-  const ProcessResult skmap = RunProcess("'" + tree.Bin("skmap") + "'");
-  EXPECT_NE(skmap.output.find("ERROR: Usage: SKMAP"), std::string::npos) << skmap.output;
+  // Installed, the programs name themselves and each other as the commands they are.
+  const struct {
+    const char *Program, *Args, *Expected;
+  } usage[] = {
+      {"skmap", "", "ERROR: Usage: skmap <"},
+      {"skmap", "--help", "result with skview, and how hard\nit plays with skbalance."},
+      {"skview", "--help", "Usage: skview <map>\n       skview --points"},
+      {"skbalance", "--help", "Usage: skbalance ["},
+  };
+  for (const auto& u : usage) {
+    const ProcessResult r = RunProcess("'" + tree.Bin(u.Program) + "' " + u.Args);
+    EXPECT_NE(r.output.find(u.Expected), std::string::npos) << u.Program << ": " << r.output;
+  }
   const ProcessResult skpack =
       RunProcess("'" + tree.Bin("skpack") + "' --list '" + tree.DataDir() + "/Skarveth.dat'");
   EXPECT_EQ(skpack.status, 0) << skpack.output;
