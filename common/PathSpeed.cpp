@@ -11,7 +11,10 @@ TSegmentSpeed MeasureSegment(std::size_t index, const TWayPoint& from, std::int1
                              std::int16_t to_y) {
   TSegmentSpeed s;
   s.Index = index;
-  s.Distance = std::hypot(double(to_x) - from.X, double(to_y) - from.Y);
+  // The squares of whole numbers below 2^16 add up exactly, and a square root is rounded
+  // alike on every processor, which the library's hypot does not promise.
+  const double dx = double(to_x) - from.X, dy = double(to_y) - from.Y;
+  s.Distance = std::sqrt(dx * dx + dy * dy);
   s.Frames = from.Frames;
   // A segment of no ticks is a jump: the game puts the model on the next waypoint within the
   // one tick that ends the segment before, so it covers the whole distance in that tick.

@@ -121,6 +121,20 @@ TEST_F(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
   EXPECT_GE(icons, 3);
 }
 
+// The installer's umask never reaches the tree: folders and programs 0755, data 0644.
+TEST(UmaskInstall, LaysDownTheSameModesUnderAnyUmask) {
+  const mode_t was = ::umask(0);
+  const InstalledTree tree;
+  ::umask(was);
+  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(tree.Prefix())) {
+    struct stat st {};
+    ASSERT_EQ(::lstat(entry.path().c_str(), &st), 0);
+    const bool program = entry.path().parent_path().filename() == "bin";
+    EXPECT_EQ(st.st_mode & 07777, S_ISDIR(st.st_mode) || program ? 0755u : 0644u) << entry.path();
+  }
+}
+
 TEST(StrippedInstall, KeepsWorkingProgramsUnderTheirNames) {
   // The package is built from a stripped install; renamed programs need their own strip step.
   InstalledTree tree("--strip");

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     const auto field = TBalanceField::Load(file, problem);
     if (!field) {
       std::fprintf(stderr, "%s: %s: %s\n", sk::CommandName("SKBALANCE").c_str(),
-                   sk::PrintableText(file).c_str(), problem.c_str());
+                   sk::PrintableText(file).c_str(), sk::PrintableText(problem).c_str());
       status = 1;
       continue;
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Printable.h"
 #include "common/ProgramName.h"
 #include "tools/skpack/Packer.h"
 
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
     PrintUsage();
     return 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKPACK").c_str(), e.what());
+    std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKPACK").c_str(),
+                 sk::PrintableText(e.what()).c_str());
     return 1;
   }
 }

@@ -88,7 +88,7 @@ int PrintMapReport(const std::string& file_name, std::span<const std::uint8_t> b
   const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
   if (!info) throw Error(file_name + ": " + DescribeMapLoadResult(result));
 
-  std::fprintf(out, "File: %s (%zu bytes)\n", file_name.c_str(), bytes.size());
+  std::fprintf(out, "File: %s (%zu bytes)\n", PrintableText(file_name).c_str(), bytes.size());
   // Maps come from strangers: a name's control bytes are shown, never sent to the terminal.
   std::fprintf(out, "Name: %s\n", PrintableText(Cp1252ToUtf8(info->Content.Name)).c_str());
   PrintPaths(*info, out);

@@ -10,6 +10,7 @@
 #include "common/Error.h"
 #include "common/FileIo.h"
 #include "common/MapFormat.h"
+#include "common/Printable.h"
 #include "common/ProgramName.h"
 #include "game/maps/SKMap.h"
 #include "tools/skview/MapPicture.h"
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
     return status;
   } catch (const std::exception& e) {
     std::fflush(stdout);
-    std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKVIEW").c_str(), e.what());
+    std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKVIEW").c_str(),
+                 sk::PrintableText(e.what()).c_str());
     return 1;
   }
 }
