@@ -2,6 +2,7 @@
 # The one entry point for players and developers:
 #   ./make.sh play            install what is missing, build the game's folder, start the game
 #   ./make.sh test            install what is missing, build everything, run every test
+#   ./make.sh test-fast       the in-process tests only (ctest label `unit`): the inner loop
 #   ./make.sh test-sanitize   the same tests built with AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./make.sh build           install and build only
 #   ./make.sh package         install what is missing, build the Debian package build/skarveth_*.deb
@@ -41,8 +42,9 @@ build() {  # build <folder> [cmake options...]: everything, tests and benchmarks
   cmake --build "$1" -j "$(nproc)"
 }
 
-run_tests() {  # run_tests <folder>
-  ctest --test-dir "$1" --output-on-failure -j "$(nproc)" --timeout 600
+run_tests() {  # run_tests <folder> [ctest options...]
+  local dir=$1; shift
+  ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" --timeout 600 "$@"
 }
 
 case "${1:-}" in
@@ -61,6 +63,11 @@ case "${1:-}" in
     build build
     run_tests build
     ;;
+  test-fast)
+    install_missing
+    build build
+    run_tests build -L unit
+    ;;
   test-sanitize)
     install_missing
     build build-sanitize -DSK_SANITIZE=ON -DSK_BUILD_BENCH=OFF
@@ -78,7 +85,7 @@ case "${1:-}" in
     (cd build && cpack -G DEB)
     ;;
   *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -5,6 +5,7 @@
 
 #include "game/audio/SKSound.h"
 #include "game/frontend/IntroDrawing.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 

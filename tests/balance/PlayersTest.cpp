@@ -7,8 +7,7 @@
 namespace sk::balance {
 namespace {
 
-// The box of a model standing on (x, y), as the game's ModelRect makes it.
-TRect BoxAt(int x, int y) { return TRect{x - 25, y - 80, x + 25, y}; }
+TRect BoxAt(int x, int y) { return ModelBoxAt(TPoint{x, y}); }
 
 TSeenModel Walking(int x, int y) { return TSeenModel{true, true, BoxAt(x, y)}; }
 

@@ -9,6 +9,7 @@ foreach(demo IN LISTS SK_SUITE_DEMOS)
     COMMAND ${CMAKE_COMMAND} -DSKDEMO=$<TARGET_FILE:SKDEMO> -DGAME_DIR=${SK_GAME_DIR}
             -DDEMO=${demo} -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/demos/${name}.expected
             -P ${PROJECT_SOURCE_DIR}/tests/demos/CheckDemo.cmake)
+  set_tests_properties(demo_suite.${name} PROPERTIES LABELS process)
 endforeach()
 # The real game plays one of them in a window under Xvfb and ends where SKDEMO ends.
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt)
@@ -16,5 +17,6 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt)
     COMMAND ${PROJECT_SOURCE_DIR}/tests/demos/play_in_window.sh ${SK_GAME_DIR}
             ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt
             ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.expected)
-  set_tests_properties(demo_suite.window_playback PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600)
+  set_tests_properties(demo_suite.window_playback PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600
+    LABELS process)
 endif()

@@ -11,9 +11,9 @@
 #include <numbers>
 
 #include "common/PathSpeed.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/frontend/SKIntro.h"
 #include "game/maps/PathRounding.h"
-#include "game/play/GameDrawing.h"
 #include "game/render/Draw.h"
 #include "tools/skbalance/Players.h"
 

@@ -8,9 +8,6 @@
 namespace sk::balance {
 namespace {
 
-constexpr int kScreenRight = 640;
-constexpr int kScreenBottom = 480;
-
 // The models of `field` worth a look, nearest to the exit first (ties: the lower path).
 std::vector<std::size_t> NearestToExitFirst(const TSeenField& field, TPoint exit,
                                             bool (*wanted)(const TSeenModel&)) {
@@ -81,8 +78,8 @@ std::optional<TPoint> DecentAim(const TSeenField& seen, const TOpenGround& groun
     if (!aim) continue;  // wholly behind scenery: not seen at all
     const TPoint off = error.Draw(kDecentAimSigma);
     // The pointer cannot leave the game's picture.
-    return TPoint{std::clamp(aim->X + off.X, 0, kScreenRight - 1),
-                  std::clamp(aim->Y + off.Y, 0, kScreenBottom - 1)};
+    return TPoint{std::clamp(aim->X + off.X, 0, kScreenWidth - 1),
+                  std::clamp(aim->Y + off.Y, 0, kScreenHeight - 1)};
   }
   return std::nullopt;
 }
@@ -93,8 +90,8 @@ std::optional<TPoint> PerfectAim(const TSeenField& now, const TOpenGround& groun
   if (order.empty()) return std::nullopt;
   std::vector<TRect> boxes;
   for (const std::size_t i : order) boxes.push_back(now[i].Box);
-  const std::vector<int> xs = Cuts(boxes, &TRect::Left, &TRect::Right, kScreenRight);
-  const std::vector<int> ys = Cuts(boxes, &TRect::Top, &TRect::Bottom, kScreenBottom);
+  const std::vector<int> xs = Cuts(boxes, &TRect::Left, &TRect::Right, kScreenWidth);
+  const std::vector<int> ys = Cuts(boxes, &TRect::Top, &TRect::Bottom, kScreenHeight);
   // The cuts along every box edge split the screen into cells whose pixels all lie in the same
   // boxes. Row by row, a cell that beats the best one so far and shows open ground takes its
   // place: the best cell wins, and of equals the first.

@@ -23,12 +23,7 @@
 #include "game/shell/GamePaths.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/ProgramDir.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "platform/null/HeadlessHost.h"
 #include "tools/skdemo/FramePictures.h"
 
 namespace {
@@ -121,21 +116,9 @@ int Play(const Options& options, const sk::TStopSignals& signals) {
   const auto sandbox = sk::TDemoSandbox::Create(demo, *paths, look, refusal, stop);
   if (!sandbox) return Refuse(refusal);
 
-  sk::CallLog log;
-  sk::FakeClock clock;
-  sk::ScriptedEventSource events(clock);
-  sk::RecordingDesktop desktop(log);
-  desktop.programDir = sandbox->ProgramDir();
-  desktop.timeOfDay = demo.Seed;
-  sk::RecordingAudioEngine audio(log);
-  sk::ShellServices services{clock,
-                             events,
-                             desktop,
-                             audio,
-                             [](sk::TSurface& surface, sk::TImageList& images) {
-                               return std::make_unique<sk::TNullDisplay>(surface, images);
-                             },
-                             paths->FontFile()};
+  sk::THeadlessHost host(paths->FontFile());
+  host.desktop.programDir = sandbox->ProgramDir();
+  host.desktop.timeOfDay = demo.Seed;
 
   sk::TDemoPlayer player(demo, Print);
   player.StopRequested = stop;
@@ -143,15 +126,15 @@ int Play(const Options& options, const sk::TStopSignals& signals) {
   player.AfterFrame = [&](std::uint32_t tick, const sk::TSurface& frame) {
     pictures.AfterFrame(tick, frame);
     // The log of sound calls is not needed here; keep it from growing through a long demo.
-    log.lines.clear();
+    host.log.lines.clear();
   };
   {
-    sk::Application app(std::move(services));
+    sk::Application app(host.Services());
     player.Attach(app);
     sk::RunApplication(app);
   }
-  if (!desktop.errorBoxes.empty()) {
-    const std::string& box = desktop.errorBoxes.front();
+  if (!host.desktop.errorBoxes.empty()) {
+    const std::string& box = host.desktop.errorBoxes.front();
     return Refuse("the game stopped with the error \"" + box.substr(box.find('|') + 1) + "\"");
   }
   if (!player.Refusal().empty()) return Refuse(options.Demo + ": " + player.Refusal());

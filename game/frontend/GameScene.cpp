@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "common/PortableMath.h"
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
 
@@ -27,7 +27,7 @@ void DrawModels(Application& app) {
   for (std::size_t i = 0; i < game.WalkingModels.size(); ++i) {
     const TWalkingModel& model = game.WalkingModels[i];
     if (!model.Active && model.Dying <= 0) continue;
-    const TRect r = ModelRect(app, i);
+    const TRect r = ModelRect(app.Map, game, i);
     if (model.Active && r.Contains(app.MousePos.X, app.MousePos.Y)) {
       game.HoveredModel = model.ModelType;
     }
