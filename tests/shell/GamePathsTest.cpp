@@ -76,6 +76,51 @@ TEST(GamePaths, AnInstalledCopyKeepsThePlayersFilesInTheXdgFolders) {
   EXPECT_EQ(problem, "no home folder to keep your settings and scores in (HOME is not set)");
 }
 
+// A marker counts only in a real install tree: programs in bin/, and no folder on the way to
+// the marker that someone else made or may change. Giving files away needs root.
+TEST(GamePaths, OnlyARealInstallTreeMakesAnInstalledCopy) {
+  struct Case {
+    const char* program;
+    const char* changed;
+    mode_t mode;
+    bool strangers;
+    TGameLayout layout;
+  };
+  const Case cases[] = {{"bin/", "share", 01777, false, TGameLayout::Installed},  // like /tmp
+                        {"games/", "share", 0755, false, TGameLayout::ReadyToPlay},
+                        {"bin/", "share", 0777, false, TGameLayout::ReadyToPlay},
+                        {"bin/", "share/skarveth", 0775, false, TGameLayout::ReadyToPlay},
+                        {"bin/", "share/skarveth/install-marker", 0666, false, TGameLayout::ReadyToPlay},
+                        {"bin/", "share", 0755, true, TGameLayout::ReadyToPlay},
+                        {"bin/", "share/skarveth/install-marker", 0644, true, TGameLayout::ReadyToPlay}};
+  for (const Case& c : cases) {
+    if (c.strangers && ::geteuid() != 0) continue;
+    const InstallTree t;
+    ::chmod(t.tree.Path(c.changed).c_str(), c.mode);
+    if (c.strangers) ::lchown(t.tree.Path(c.changed).c_str(), 65534, 65534);
+    std::string problem;
+    EXPECT_EQ(FindGamePaths(t.tree.Path(c.program), {t.home.Path(), "", ""}, "../share/skarveth",
+                            problem)->Layout, c.layout) << c.program << " " << c.changed;
+  }
+}
+
+// The player's maps and settings come from folders nobody else can change (another user's
+// own folder: StrangerTest).
+TEST(GamePaths, XdgFoldersOthersMayChangeAreRefused) {
+  const InstallTree t;
+  const std::string named = "the folder of your maps (XDG_DATA_HOME), " + t.home.Path("x/skarveth/");
+  t.home.Write("x/skarveth/Maps/a.map", "");
+  std::string why;
+  ::chmod(t.home.Path("x").c_str(), 0777);
+  EXPECT_FALSE(Find(t, {t.home.Path(), "", t.home.Path("x")}, why));
+  EXPECT_EQ(why, named + ", lies in " + t.home.Path("x/") + ", where another user could replace it");
+  ::chmod(t.home.Path("x").c_str(), 01777);
+  EXPECT_TRUE(Find(t, {t.home.Path(), "", t.home.Path("x")}, why));
+  ::chmod(t.home.Path("x/skarveth").c_str(), 0777);
+  EXPECT_FALSE(Find(t, {t.home.Path(), "", t.home.Path("x")}, why));
+  EXPECT_EQ(why, named + ", may be written by other users");
+}
+
 TEST(GamePaths, TheFirstStartSeedsThePlayersSettingsOnceAndPrivately) {
   const InstallTree t;
   std::string problem;
