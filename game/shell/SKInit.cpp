@@ -5,6 +5,7 @@
 
 #include "common/Error.h"
 #include "common/FileIo.h"
+#include "game/demo/DemoLimits.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
 
@@ -145,6 +146,7 @@ void InitAll(Application& app) {
   }
   app.Models = LoadModelDefinitions(app.Data);
   app.MapList = BuildMapList(app.Paths.MapFolders());
+  if (app.Start.RecordableMapsOnly) KeepRecordableMaps(app.MapList);
   EnterFirstScreen(app);
   InitSound(app.SoundModule());
   LoadSounds(app);

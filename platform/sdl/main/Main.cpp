@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
   });
   std::string message;
   if (!PrepareDemo(demo, desktop, message)) return Refuse(message);
+  for (const std::string& notice : demo->Notices())
+    std::fprintf(stderr, "%s\n", sk::PrintableText(notice).c_str());
 
   sk::SingleInstanceLock lock;
   if (!lock.Acquire()) {  // another copy runs: leave as before, but say why
