@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
   }
 
   sk::CloseOnInterrupt();
+  sk::CloseOnHangUp();
   SDL_SetHint(SDL_HINT_APP_NAME, sk::kApplicationTitle);
   SDL_Init(SDL_INIT_EVENTS);
   if (!sk::StartVideo()) {
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
     app.Start = sk::StartOptions(command);
     demo->Attach(app);
     status = sk::RunApplication(app);
+    sk::FinishDespiteHangUp();
     desktop.SetDisplay(nullptr);
   }
   SDL_Quit();
