@@ -158,9 +158,10 @@ void InitAll(Application& app) {
   PlayMusic(app.SoundModule());
 }
 
+// No pause between the save and the release: the settings are on the disk once the save
+// returns, and a closing game that lingers only keeps the player waiting.
 void CloseAll(Application& app) {
   SaveClosingSettings(app);
-  app.Platform.clock.Sleep(100);
   FreeAll(app);
 }
 
