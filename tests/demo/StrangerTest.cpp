@@ -112,11 +112,10 @@ TEST_F(StrangerTest, AStrangersXdgFolderIsRefused) {
   fs::copy_file(game.Path("Skarveth"), game.Path("bin/skarveth"));
   ASSERT_EQ(stranger.Run("mkdir -p " + shared.Path("skarveth/Maps")).status, 0);
   for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
-    const ProcessResult run = player.Run(std::string(variable) + "=" + shared.Path() + " " +
-                                         game.Path("bin/skarveth"));
+    const ProcessResult run =
+        player.Run(std::string(variable) + "=" + shared.Path() + " " + game.Path("bin/skarveth"));
     EXPECT_EQ(run.status, 1);
-    const std::string what =
-        variable == std::string("XDG_DATA_HOME") ? "maps" : "settings";
+    const std::string what = variable == std::string("XDG_DATA_HOME") ? "maps" : "settings";
     EXPECT_EQ(run.error, "Codename: Skarveth: Cannot start: the folder of your " + what + " (" +
                              variable + "), " + shared.Path("skarveth/") +
                              ", belongs to another user.\n");

@@ -86,21 +86,23 @@ TEST(GamePaths, OnlyARealInstallTreeMakesAnInstalledCopy) {
     bool strangers;
     TGameLayout layout;
   };
-  const Case cases[] = {{"bin/", "share", 01777, false, TGameLayout::Installed},  // like /tmp
-                        {"games/", "share", 0755, false, TGameLayout::ReadyToPlay},
-                        {"bin/", "share", 0777, false, TGameLayout::ReadyToPlay},
-                        {"bin/", "share/skarveth", 0775, false, TGameLayout::ReadyToPlay},
-                        {"bin/", "share/skarveth/install-marker", 0666, false, TGameLayout::ReadyToPlay},
-                        {"bin/", "share", 0755, true, TGameLayout::ReadyToPlay},
-                        {"bin/", "share/skarveth/install-marker", 0644, true, TGameLayout::ReadyToPlay}};
+  const Case cases[] = {
+      {"bin/", "share", 01777, false, TGameLayout::Installed},  // like /tmp
+      {"games/", "share", 0755, false, TGameLayout::ReadyToPlay},
+      {"bin/", "share", 0777, false, TGameLayout::ReadyToPlay},
+      {"bin/", "share/skarveth", 0775, false, TGameLayout::ReadyToPlay},
+      {"bin/", "share/skarveth/install-marker", 0666, false, TGameLayout::ReadyToPlay},
+      {"bin/", "share", 0755, true, TGameLayout::ReadyToPlay},
+      {"bin/", "share/skarveth/install-marker", 0644, true, TGameLayout::ReadyToPlay}};
   for (const Case& c : cases) {
     if (c.strangers && ::geteuid() != 0) continue;
     const InstallTree t;
     ::chmod(t.tree.Path(c.changed).c_str(), c.mode);
     if (c.strangers) ::lchown(t.tree.Path(c.changed).c_str(), 65534, 65534);
     std::string problem;
-    EXPECT_EQ(FindGamePaths(t.tree.Path(c.program), {t.home.Path(), "", ""}, "../share/skarveth",
-                            problem)->Layout, c.layout) << c.program << " " << c.changed;
+    const auto paths = FindGamePaths(t.tree.Path(c.program), {t.home.Path(), "", ""},
+                                     "../share/skarveth", problem);
+    EXPECT_EQ(paths->Layout, c.layout) << c.program << " " << c.changed;
   }
 }
 
@@ -108,12 +110,14 @@ TEST(GamePaths, OnlyARealInstallTreeMakesAnInstalledCopy) {
 // own folder: StrangerTest).
 TEST(GamePaths, XdgFoldersOthersMayChangeAreRefused) {
   const InstallTree t;
-  const std::string named = "the folder of your maps (XDG_DATA_HOME), " + t.home.Path("x/skarveth/");
+  const std::string named =
+      "the folder of your maps (XDG_DATA_HOME), " + t.home.Path("x/skarveth/");
   t.home.Write("x/skarveth/Maps/a.map", "");
   std::string why;
   ::chmod(t.home.Path("x").c_str(), 0777);
   EXPECT_FALSE(Find(t, {t.home.Path(), "", t.home.Path("x")}, why));
-  EXPECT_EQ(why, named + ", lies in " + t.home.Path("x/") + ", where another user could replace it");
+  EXPECT_EQ(why,
+            named + ", lies in " + t.home.Path("x/") + ", where another user could replace it");
   ::chmod(t.home.Path("x").c_str(), 01777);
   EXPECT_TRUE(Find(t, {t.home.Path(), "", t.home.Path("x")}, why));
   ::chmod(t.home.Path("x/skarveth").c_str(), 0777);

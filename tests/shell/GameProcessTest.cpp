@@ -98,12 +98,12 @@ TEST(GameProcess, AHangUpOrABrokenPipeClosesNormally) {
   EXPECT_EQ(WaitForChild(game, kPatience), 0) << folder.Read("log.txt");
   EXPECT_TRUE(folder.Read("demo.txt").starts_with("SKARVETH DEMO 1\n"));
 
-  const ProcessResult played = RunProcess(
-      "env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy HOME=" + home.Path() +
-          " XDG_RUNTIME_DIR=" + folder.Path("run") + " TMPDIR=" + temporary.Path() +
-          " '" SK_GAME_DIR "/Skarveth' --play '" SK_SOURCE_DIR
-          "/tests/demos/match_map1.txt' | head -1",
-      StandardError::Separate);
+  const ProcessResult played =
+      RunProcess("env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy HOME=" + home.Path() +
+                     " XDG_RUNTIME_DIR=" + folder.Path("run") + " TMPDIR=" + temporary.Path() +
+                     " '" SK_GAME_DIR "/Skarveth' --play '" SK_SOURCE_DIR
+                     "/tests/demos/match_map1.txt' | head -1",
+                 StandardError::Separate);
   EXPECT_EQ(played.output, "0 screen menu page 0\n");
   EXPECT_EQ(temporary.Count(), 0);
 }
