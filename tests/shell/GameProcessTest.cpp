@@ -39,7 +39,6 @@ class GameFolder {
     return StartChild(dir_.Path("Skarveth"), args, extra, dir_.Path(log));
   }
 
-  std::string Path(const std::string& name) const { return dir_.Path(name); }
   std::string Read(const std::string& name) const { return dir_.Read(name); }
 
  private:
@@ -88,19 +87,17 @@ TEST(GameProcess, InterruptClosesNormallyAndASecondCopySaysWhyItLeaves) {
 // as a kill does: a recording is written, and a playback's folder goes away.
 TEST(GameProcess, AHangUpOrABrokenPipeClosesNormally) {
   GameFolder folder(kIni);
-  TempDir home;
-  TempDir temporary;
+  TempDir home, temporary;
   const std::vector<std::string> env = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy",
                                         "HOME=" + home.Path(), "TMPDIR=" + temporary.Path()};
-  const pid_t game = folder.Start(env, "log.txt", {"--record", folder.Path("demo.txt")});
+  const pid_t game = folder.Start(env, "log.txt", {"--record", home.Path("demo.txt")});
   ASSERT_TRUE(WaitUntilCatching(game, SIGINT, kPatience));
   ::kill(game, SIGHUP);
   EXPECT_EQ(WaitForChild(game, kPatience), 0) << folder.Read("log.txt");
-  EXPECT_TRUE(folder.Read("demo.txt").starts_with("SKARVETH DEMO 1\n"));
-
+  EXPECT_TRUE(home.Read("demo.txt").starts_with("SKARVETH DEMO 1\n"));
   const ProcessResult played =
       RunProcess("env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy HOME=" + home.Path() +
-                     " XDG_RUNTIME_DIR=" + folder.Path("run") + " TMPDIR=" + temporary.Path() +
+                     " XDG_RUNTIME_DIR=" + home.Path() + " TMPDIR=" + temporary.Path() +
                      " '" SK_GAME_DIR "/Skarveth' --play '" SK_SOURCE_DIR
                      "/tests/demos/match_map1.txt' | head -1",
                  StandardError::Separate);
