@@ -176,7 +176,8 @@ std::string CopyTestMap(const TDemo& demo, const TGamePaths& player, const TGame
 
 }  // namespace
 
-TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed) {
+TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed,
+                std::vector<std::string>* leftOut) {
   TDemo demo;
   demo.Seed = seed;
   TDemoSettings& s = demo.Settings;
@@ -193,7 +194,10 @@ TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_
     if (auto id = IdentifyFile(paths.OverrideFolder() + name, kMaxMemberSize))
       demo.Overrides.push_back({name, *id});
   }
-  for (const TMapListEntry& entry : BuildMapList(paths.MapFolders())) {
+  TMapList maps = BuildMapList(paths.MapFolders());
+  std::vector<std::string> notices = KeepRecordableMaps(maps);
+  if (leftOut) *leftOut = std::move(notices);
+  for (const TMapListEntry& entry : maps) {
     if (auto id = IdentifyFile(entry.File(), kMaxMapFileBytes)) {
       demo.Maps.push_back({entry.FileName, *id});
       // "A.map" and "A.MAP" share one score file.

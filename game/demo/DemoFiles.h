@@ -14,8 +14,10 @@ namespace sk {
 // course (`settings`, as the game will start with them), the identity of the archive, of the
 // loose Data/ files, of every listed map and of the test map, and the score files of the listed
 // maps as they are now. A test map inside one of the game's test-map folders is named relative
-// to it, the only places a playback looks for it.
-TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed);
+// to it, the only places a playback looks for it. The maps are those KeepRecordableMaps keeps;
+// its notices go to `leftOut` when given.
+TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_t seed,
+                std::vector<std::string>* leftOut = nullptr);
 
 // The program folder a demo plays in: a temporary ready-to-play folder holding the player's
 // archive, Data/ files and maps — each checked against the recording — the recorded score

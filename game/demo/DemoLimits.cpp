@@ -19,14 +19,47 @@ std::optional<std::string> AddName(std::set<std::string>& names, const std::stri
                                    std::size_t limit, const std::string& what) {
   if (names.count(name) != 0) return what + " " + Quoted(name) + " is given twice";
   if (names.size() >= limit) {
-    return "more than " + std::to_string(limit) + " " + what +
-           "s; no game folder the game can list holds that many";
+    // A playback copies and checks every one before the first tick.
+    return "more than " + std::to_string(limit) + " " + what + "s; a demo holds at most " +
+           std::to_string(limit);
   }
   names.insert(name);
   return std::nullopt;
 }
 
 }  // namespace
+
+bool IsPlainFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of("/\\") == std::string::npos && name.find('\0') == std::string::npos;
+}
+
+std::optional<std::string> DemoMapNameProblem(const std::string& name) {
+  if (!IsPlainFileName(name)) return Quoted(name) + " is not a plain file name";
+  if (!EndsWithMap(name)) return "map " + Quoted(name) + " is not named like a map (*.map)";
+  return std::nullopt;
+}
+
+std::vector<std::string> KeepRecordableMaps(TMapList& list) {
+  std::vector<std::string> notices;
+  std::erase_if(list, [&](const TMapListEntry& entry) {
+    const auto problem = DemoMapNameProblem(entry.FileName);
+    if (problem) {
+      notices.push_back("The map " + entry.File() +
+                        " is left out of this recording, which could not be played back with it: " +
+                        *problem + ".");
+    }
+    return problem.has_value();
+  });
+  if (list.size() > kMaxDemoMaps) {
+    notices.push_back(std::to_string(list.size() - kMaxDemoMaps) + " of " +
+                      std::to_string(list.size()) + " maps, from " + list[kMaxDemoMaps].File() +
+                      " on, are left out of this recording: a demo holds at most " +
+                      std::to_string(kMaxDemoMaps) + " maps.");
+    list.resize(kMaxDemoMaps);
+  }
+  return notices;
+}
 
 std::optional<std::string> FrameDelayProblem(std::int32_t frameDelay) {
   if (frameDelay <= kMaxDemoFrameDelay) return std::nullopt;
@@ -52,7 +85,7 @@ std::optional<std::string> TDemoFileCheck::AddOverride(const std::string& name) 
 }
 
 std::optional<std::string> TDemoFileCheck::AddMap(const std::string& name) {
-  if (!EndsWithMap(name)) return "map " + Quoted(name) + " is not named like a map (*.map)";
+  if (auto problem = DemoMapNameProblem(name)) return problem;
   return AddName(maps_, name, kMaxDemoMaps, "map");
 }
 

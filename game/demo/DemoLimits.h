@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/demo/DemoFormat.h"
+#include "game/maps/MapList.h"
 
 // What a demo may ask of the machine that plays it. Demos come from strangers: everything in
 // one is held to what a session of the game in a real game folder can produce, so that
@@ -21,6 +22,18 @@ std::optional<std::string> FrameDelayProblem(std::int32_t frameDelay);
 // A problem with the test map's path, or nothing: it must name a file inside the game folder
 // (a relative path without ".."), so a demo can never read or describe any other file.
 std::optional<std::string> DemoTestMapProblem(const std::string& path);
+
+// A file's name inside its folder (Data/ or Maps/), never beside or above it: not empty, "."
+// or "..", and without '/', '\' or NUL.
+bool IsPlainFileName(const std::string& name);
+
+// A problem with a map file's name as a demo may hold it, or nothing.
+std::optional<std::string> DemoMapNameProblem(const std::string& name);
+
+// A recording lists only the maps its demo can hold, so that the playback shows the very same
+// list: maps named as no demo may name them, and those past kMaxDemoMaps, are left out of
+// `list`. One notice for the player per reason.
+std::vector<std::string> KeepRecordableMaps(TMapList& list);
 
 // The files a demo names, checked line by line as the reader meets them.
 class TDemoFileCheck {

@@ -253,10 +253,7 @@ void ReadSetting(TDemo& demo, HeadSeen& seen, Words& words) {
 
 // Files are named inside their folder (Data/ or Maps/), never beside or above it.
 std::string PlainName(std::string name) {
-  if (name.empty() || name == "." || name == ".." ||
-      name.find_first_of("/\\") != std::string::npos || name.find('\0') != std::string::npos) {
-    Fail("\"" + name + "\" is not a plain file name");
-  }
+  if (!IsPlainFileName(name)) Fail("\"" + name + "\" is not a plain file name");
   return name;
 }
 

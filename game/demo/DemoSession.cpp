@@ -24,7 +24,7 @@ bool TDemoSession::Prepare(Desktop& real, std::string& error) {
     }
     const std::uint32_t seed = real.TimeOfDayMilliseconds();
     const TSettings settings = ReadStartSettings(paths, StartOptions(command_));
-    TDemo head = BeginDemo(paths, settings, seed);
+    TDemo head = BeginDemo(paths, settings, seed, &notices_);
     if (const auto problem = DemoHeadProblem(head)) {
       error = "Cannot record this session: " + *problem + ".";
       return false;

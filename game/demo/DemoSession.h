@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoFormat.h"
@@ -56,6 +57,9 @@ class TDemoSession {
   // takes the window and volume settings from the player's own file; a recording starts from
   // the settings the game will start with.
   bool Prepare(Desktop& real, std::string& error);
+  // What the player should know about a recording about to start (maps it leaves out), one
+  // line each; empty otherwise.
+  const std::vector<std::string>& Notices() const { return notices_; }
   // The desktop to build the application on.
   Desktop& SessionDesktop(Desktop& real);
   // Before start-up.
@@ -73,6 +77,7 @@ class TDemoSession {
   std::unique_ptr<TDemoRecorder> recorder_;
   std::unique_ptr<TDemoPlayer> player_;
   std::unique_ptr<TDemoDesktop> desktop_;
+  std::vector<std::string> notices_;
 };
 
 }  // namespace sk

@@ -81,7 +81,8 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 TStartOptions StartOptions(const TCommandLine& command) {
-  return TStartOptions{command.TestMap, !command.TestMap.empty()};
+  return TStartOptions{command.TestMap, !command.TestMap.empty(),
+                       command.Kind == TCommandLine::Mode::Record};
 }
 
 std::string CommandLineUsage(const std::string& program) {

@@ -5,10 +5,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "common/FileIo.h"
 #include "common/IniFile.h"
 #include "game/maps/SKScore.h"
+#include "game/shell/FolderTrust.h"
 
 #ifndef SK_INSTALL_DATA_FROM_BIN
 #define SK_INSTALL_DATA_FROM_BIN "../share/skarveth"
@@ -81,7 +83,7 @@ std::optional<TGamePaths> FindGamePaths(const std::string& programDir, const TUs
   // "bin/.." lexically names the same folder, and the player sees a plain path in messages.
   const std::string data =
       WithSlash(std::filesystem::path(program + dataFromProgram).lexically_normal().string());
-  if (GetFileKind(data + kInstallMarkerName) != FileKind::Regular) return ReadyToPlayPaths(program);
+  if (!IsInstallTree(program, data, kInstallMarkerName)) return ReadyToPlayPaths(program);
   if (!env.Home.starts_with('/') &&
       (!env.XdgConfigHome.starts_with('/') || !env.XdgDataHome.starts_with('/'))) {
     problem = "no home folder to keep your settings and scores in (HOME is not set)";
@@ -93,6 +95,14 @@ std::optional<TGamePaths> FindGamePaths(const std::string& programDir, const TUs
   paths.DataDir = data;
   paths.ConfigDir = XdgFolder(env.XdgConfigHome, env.Home, ".config/") + kUserFolderName + "/";
   paths.UserDir = XdgFolder(env.XdgDataHome, env.Home, ".local/share/") + kUserFolderName + "/";
+  // Another user's folder would hand the player their maps, loose Data/ files and settings.
+  for (const auto& [folder, what] : {std::pair{paths.ConfigDir, "your settings (XDG_CONFIG_HOME)"},
+                                     std::pair{paths.UserDir, "your maps (XDG_DATA_HOME)"}}) {
+    if (auto why = PlayerFolderProblem(folder, what)) {
+      problem = *why;
+      return std::nullopt;
+    }
+  }
   return paths;
 }
 

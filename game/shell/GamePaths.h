@@ -74,11 +74,12 @@ TUserEnvironment ProcessUserEnvironment();
 std::string InstalledDataFromProgram();
 
 // The layout of the program in `programDir` (ending in '/'): an installed copy when
-// <programDir>/<dataFromProgram>/install-marker is a regular file, else the ready-to-play
-// folder. An installed copy keeps its settings in $XDG_CONFIG_HOME/skarveth/ (default
-// ~/.config/skarveth/) and the player's maps, score tables and loose Data/ files in
-// $XDG_DATA_HOME/skarveth/ (default ~/.local/share/skarveth/). Nothing, and a reason in
-// `problem`, when an installed copy finds no home folder to keep the player's files in.
+// <programDir>/<dataFromProgram>/install-marker is a regular file in a real install tree
+// (IsInstallTree), else the ready-to-play folder. An installed copy keeps its settings in
+// $XDG_CONFIG_HOME/skarveth/ (default ~/.config/skarveth/) and the player's maps, score tables
+// and loose Data/ files in $XDG_DATA_HOME/skarveth/ (default ~/.local/share/skarveth/).
+// Nothing, and a reason in `problem`, when an installed copy finds no home folder to keep the
+// player's files in, or one of those folders is not the player's own (PlayerFolderProblem).
 std::optional<TGamePaths> FindGamePaths(const std::string& programDir, const TUserEnvironment& env,
                                         const std::string& dataFromProgram, std::string& problem);
 

@@ -6,6 +6,7 @@
 #include "common/Error.h"
 #include "common/FileIo.h"
 #include "common/Printable.h"
+#include "game/demo/DemoLimits.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
 
@@ -130,6 +131,7 @@ void InitAll(Application& app) {
   }
   app.Models = LoadModelDefinitions(app.Data);
   app.MapList = BuildMapList(app.Paths.MapFolders());
+  if (app.Start.RecordableMapsOnly) KeepRecordableMaps(app.MapList);
   EnterFirstScreen(app);
   InitSound(app.SoundModule());
   LoadSounds(app);
@@ -141,9 +143,10 @@ void InitAll(Application& app) {
   PlayMusic(app.SoundModule());
 }
 
+// No pause between the save and the release: the settings are on the disk once the save
+// returns, and a closing game that lingers only keeps the player waiting.
 void CloseAll(Application& app) {
   SaveClosingSettings(app);
-  app.Platform.clock.Sleep(100);
   FreeAll(app);
 }
 

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/Error.h"
@@ -64,13 +65,21 @@ int TSdlDisplay::WatchEvents(void* display, SDL_Event* event) {
   // The platform may drop the renderer's device (driver reset, GPU switch); note it so the next
   // CanDraw rebuilds the renderer before anything is presented again.
   if (event->type == SDL_RENDER_DEVICE_RESET) self.deviceLost_ = true;
+  // The game closes on these without fail (a signal becomes SDL_QUIT too).
+  if (event->type == SDL_QUIT ||
+      (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_CLOSE))
+    self.closing_ = true;
   // The size to keep for the next start is the one the player gave the window itself; a
   // maximised or full-screen window keeps the size it will return to.
   constexpr Uint32 kNotNormal = SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED &&
       self.window_ && event->window.windowID == SDL_GetWindowID(self.window_) &&
       !self.fullScreen_ && (SDL_GetWindowFlags(self.window_) & kNotNormal) == 0) {
-    self.normalSize_ = TWindowSize{event->window.data1, event->window.data2};
+    const TWindowSize size{event->window.data1, event->window.data2};
+    // Not every desktop holds a resize that another program asks for to the window's minimum;
+    // the game holds it itself at the next frame (not inside SDL's event pump).
+    self.undersized_ = size.Width < kMinWindowSize.Width || size.Height < kMinWindowSize.Height;
+    if (!self.undersized_) self.normalSize_ = size;
   }
   return 0;
 }
@@ -83,8 +92,11 @@ void TSdlDisplay::MakeWindow(const TDisplayOptions& options) {
   }
   firstSize_ = ChooseWindowSize(options.Window, UsableDesktop());
   normalSize_ = firstSize_;
-  Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
+  // Hidden until the game shows it, in its mode: the renderer may still make the window anew,
+  // and a full-screen start must not flash a framed window first.
+  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
   if (options.Maximized) flags |= SDL_WINDOW_MAXIMIZED;
+  if (options.FullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              firstSize_.Width, firstSize_.Height, flags);
   if (!window_) throw Error("Primary Surface cannot be made");
@@ -145,7 +157,9 @@ void TSdlDisplay::PlatformInitialize(const TDisplayOptions& options) {
 
 void TSdlDisplay::PlatformFinalize() {
   DropRenderer();
-  if (fullScreen_) {
+  // Giving the window back takes the desktop several round trips that SDL waits for; a game
+  // that is closing ends at once instead of first restoring a window that is about to go.
+  if (fullScreen_ && !closing_) {
     // Back to the window the player had before full screen.
     SDL_SetWindowFullscreen(window_, 0);
     if (maximizedBeforeFullScreen_) {
@@ -153,7 +167,7 @@ void TSdlDisplay::PlatformFinalize() {
     } else {
       SDL_SetWindowSize(window_, normalSize_.Width, normalSize_.Height);
     }
-  } else {
+  } else if (!fullScreen_) {
     maximizedBeforeFullScreen_ = MaximizedNow();
   }
   fullScreen_ = false;
@@ -173,6 +187,13 @@ bool TSdlDisplay::PlatformRestore() {
 }
 
 void TSdlDisplay::PlatformPresent(const TSurface& backSurface, bool waitVBlank) {
+  if (undersized_) {
+    undersized_ = false;
+    TWindowSize size;
+    SDL_GetWindowSize(window_, &size.Width, &size.Height);
+    SDL_SetWindowSize(window_, std::max(size.Width, kMinWindowSize.Width),
+                      std::max(size.Height, kMinWindowSize.Height));
+  }
   if (waitVBlank != vsyncRenderer_ && SDL_RenderSetVSync(renderer_, waitVBlank ? 1 : 0) == 0)
     vsyncRenderer_ = waitVBlank;
   SDL_UpdateTexture(texture_, nullptr, backSurface.Pixels.data(),

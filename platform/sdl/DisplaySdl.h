@@ -57,6 +57,8 @@ class TSdlDisplay : public IDisplay {
   TWindowSize firstSize_;   // the window's size when it was made
   TWindowSize normalSize_;  // its last size in window mode, neither maximised nor full screen
   bool maximizedBeforeFullScreen_ = false;
+  bool closing_ = false;     // the player or the session closed the game
+  bool undersized_ = false;  // made smaller than the minimum by someone other than the desktop
 
   // Follows the device resets and the sizes the player gives the window.
   static int WatchEvents(void* display, SDL_Event* event);

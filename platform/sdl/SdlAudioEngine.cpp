@@ -2,8 +2,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <algorithm>
+#include <cstdio>
+
+#include "common/Version.h"
 
 namespace sk {
 namespace {
@@ -15,18 +19,39 @@ void SDLCALL MusicHook(void* song, Uint8* stream, int bytes) {
   static_cast<OpenMptSong*>(song)->Render(stream, bytes);
 }
 
+void Silently(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA prints a line for everything it fails to open, eight of them on a machine without a
+// sound card, while SDL tries it; the game says it once, in its own words. ALSA comes with
+// SDL, so its error handler is looked up, not linked: an SDL without ALSA simply has none.
+void QuietenAlsa() {
+  using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+  using SetHandler = int (*)(Handler);
+  if (const auto set =
+          reinterpret_cast<SetHandler>(::dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"))) {
+    set(Silently);
+  }
+}
+
+// The game goes on without sound, which is worth one line on standard error.
+bool NoDevice() {
+  std::fprintf(stderr, "%s: no sound device, playing silently.\n", kGameTitle);
+  return false;
+}
+
 }  // namespace
 
 SdlAudioEngine::~SdlAudioEngine() { Close(); }
 
 bool SdlAudioEngine::Init(int frequency, int channels) {
   if (open_) return true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  QuietenAlsa();
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return NoDevice();
   Mix_Init(MIX_INIT_OGG);
   if (Mix_OpenAudio(frequency, AUDIO_S16SYS, 2, 1024) != 0) {
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
+    return NoDevice();
   }
   int got_frequency = frequency;
   Uint16 got_format = AUDIO_S16SYS;

@@ -3,7 +3,9 @@
 #include <SDL.h>
 #include <pthread.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <initializer_list>
 
@@ -23,9 +25,34 @@ bool DriverAskedFor() {
   return hint != nullptr && *hint != '\0';
 }
 
+// Passed on as SIGINT, whose handler SDL installs (CloseOnInterrupt makes sure it can): SDL
+// turns it into the quit event, and nothing here touches the game's state.
+void PassOnAsInterrupt(int) {
+  const int saved = errno;
+  ::kill(::getpid(), SIGINT);
+  errno = saved;
+}
+
 }  // namespace
 
 void CloseOnInterrupt() { std::signal(SIGINT, SIG_DFL); }
+
+void CloseOnHangUp() {
+  for (const int signal : {SIGHUP, SIGPIPE}) {
+    struct sigaction now {};
+    if (::sigaction(signal, nullptr, &now) != 0 || now.sa_handler == SIG_IGN) continue;
+    struct sigaction pass {};
+    pass.sa_handler = PassOnAsInterrupt;
+    sigemptyset(&pass.sa_mask);
+    pass.sa_flags = SA_RESTART;
+    ::sigaction(signal, &pass, nullptr);
+  }
+}
+
+void FinishDespiteHangUp() {
+  std::signal(SIGHUP, SIG_IGN);
+  std::signal(SIGPIPE, SIG_IGN);
+}
 
 void EndOnSignalsFromNowOn() {
   std::signal(SIGINT, SIG_DFL);

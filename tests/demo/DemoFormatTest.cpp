@@ -185,9 +185,7 @@ TEST(DemoFormatTest, HoldsADemoToWhatAGameFolderHolds) {
   for (int i = 0; i < 4095; ++i) most += map("m" + std::to_string(i) + ".map");
   most += map("a.MAP");
   const TDemoReadResult read = ParseDemoText(most + map("b.map") + "end 0\n");
-  EXPECT_EQ(read.Error,
-            "line 4103: more than 4096 maps; no game folder the game can list holds "
-            "that many");
+  EXPECT_EQ(read.Error, "line 4103: more than 4096 maps; a demo holds at most 4096");
   EXPECT_TRUE(ParseDemoText(most + "end 0\n").Demo);
 }
 

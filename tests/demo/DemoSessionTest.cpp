@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/FileIo.h"
+#include "game/demo/DemoLimits.h"
 #include "game/demo/DemoSession.h"
 #include "tests/demo/NullGame.h"
 
@@ -77,6 +78,30 @@ TEST(DemoSessionTest, RecordingsThatNoPlaybackWouldAcceptAreRefusedAtTheStart) {
       refusal("[Skarveth Configuration]\nFrameDelay=5000\n"),
       "Cannot record this session: the frame delay 5000 is above 1000 ms (one tick a second).");
   EXPECT_FALSE(dir.Exists("demo.txt"));
+}
+
+// Maps no demo can name are left out of the recording, and of the list the recorded session
+// shows, so its demo always plays back; the player is told.
+TEST(DemoSessionTest, MapsADemoCannotHoldAreLeftOutOfARecording) {
+  TempDir dir;
+  MakePlayerFolder(dir, "[Skarveth Configuration]\n");
+  std::filesystem::copy_file(dir.Path("Maps/Rustyard.map"), dir.Path("Maps/a\\b.map"));
+  CallLog log;
+  RecordingDesktop desktop(log);
+  desktop.programDir = dir.Root();
+  TDemoSession session(RecordInto(dir.Path("demo.txt")), nullptr);
+  std::string message;
+  ASSERT_TRUE(session.Prepare(desktop, message)) << message;
+  EXPECT_EQ(session.Notices(),
+            std::vector<std::string>{"The map " + dir.Path("Maps/a\\b.map") +
+                                     " is left out of this recording, which could not be played "
+                                     "back with it: \"a\\b.map\" is not a plain file name."});
+  EXPECT_EQ(session.Finish(0, message), 0);
+  EXPECT_TRUE(ParseDemoText(dir.Read("demo.txt")).Demo);
+  // Past the most maps a demo holds, the first ones in the list's order are kept.
+  TMapList many(kMaxDemoMaps + 2, TMapListEntry{"Map", "x.map", "/m/"});
+  EXPECT_EQ(KeepRecordableMaps(many).size(), 1u);
+  EXPECT_EQ(many.size(), kMaxDemoMaps);
 }
 
 }  // namespace

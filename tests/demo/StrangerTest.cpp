@@ -122,5 +122,22 @@ TEST_F(StrangerTest, AFramePictureTakesNoBitsFromAStrangersFile) {
   EXPECT_EQ(st.st_uid, 0u);
 }
 
+// An installed copy refuses a data or settings folder another user made, in one line.
+TEST_F(StrangerTest, AStrangersXdgFolderIsRefused) {
+  game.Write("share/skarveth/install-marker", "");
+  fs::create_directory(game.Path("bin"));
+  fs::copy_file(game.Path("Skarveth"), game.Path("bin/skarveth"));
+  ASSERT_EQ(stranger.Run("mkdir -p " + shared.Path("skarveth/Maps")).status, 0);
+  for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+    const ProcessResult run =
+        player.Run(std::string(variable) + "=" + shared.Path() + " " + game.Path("bin/skarveth"));
+    EXPECT_EQ(run.status, 1);
+    const std::string what = variable == std::string("XDG_DATA_HOME") ? "maps" : "settings";
+    EXPECT_EQ(run.error, "Codename: Skarveth: Cannot start: the folder of your " + what + " (" +
+                             variable + "), " + shared.Path("skarveth/") +
+                             ", belongs to another user.\n");
+  }
+}
+
 }  // namespace
 }  // namespace sk::test

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "game/maps/MapList.h"
 #include "game/shell/GamePaths.h"
@@ -26,8 +27,9 @@ class InstallTree {
   TempDir home;
 };
 
-std::optional<TGamePaths> Find(const InstallTree& t, TUserEnvironment env, std::string& problem) {
-  return FindGamePaths(t.Bin(), env, "../share/skarveth", problem);
+std::optional<TGamePaths> Find(const InstallTree& t, TUserEnvironment env, std::string& problem,
+                               const std::string& programDir = "bin/") {
+  return FindGamePaths(t.tree.Path(programDir), env, "../share/skarveth", problem);
 }
 
 TEST(GamePaths, WithoutTheMarkerEverythingIsBesideTheProgram) {
@@ -74,6 +76,38 @@ TEST(GamePaths, AnInstalledCopyKeepsThePlayersFilesInTheXdgFolders) {
   EXPECT_TRUE(Find(t, {"", "/cfg", "/data"}, problem));
   EXPECT_FALSE(Find(t, {"", "/cfg", ""}, problem));
   EXPECT_EQ(problem, "no home folder to keep your settings and scores in (HOME is not set)");
+}
+
+// A marker counts only in a real install tree: programs in bin/, and nothing on the way to the
+// marker that someone else made or may change (giving files away needs root).
+TEST(GamePaths, OnlyARealInstallTreeMakesAnInstalledCopy) {
+  const std::tuple<const char*, const char*, mode_t, uid_t, TGameLayout> cases[] = {
+      {"bin/", "share", 01777, 0, TGameLayout::Installed},  // like /tmp
+      {"games/", "share", 0755, 0, TGameLayout::ReadyToPlay},
+      {"bin/", "share", 0777, 0, TGameLayout::ReadyToPlay},
+      {"bin/", "share/skarveth/install-marker", 0666, 0, TGameLayout::ReadyToPlay},
+      {"bin/", "share/skarveth/install-marker", 0644, 65534, TGameLayout::ReadyToPlay}};
+  for (const auto& [program, changed, mode, owner, layout] : cases) {
+    if (owner != 0 && ::geteuid() != 0) continue;
+    const InstallTree t;
+    ::chmod(t.tree.Path(changed).c_str(), mode);
+    ::lchown(t.tree.Path(changed).c_str(), owner, owner);
+    std::string problem;
+    EXPECT_EQ(Find(t, {t.home.Path(), "", ""}, problem, program)->Layout, layout) << changed;
+  }
+}
+
+// A maps folder someone else could replace is refused (another user's own: StrangerTest).
+TEST(GamePaths, XdgFoldersOthersMayChangeAreRefused) {
+  const InstallTree t;
+  t.home.Write("x/skarveth/Maps/a.map", "");
+  std::string why;
+  ::chmod(t.home.Path("x").c_str(), 0777);
+  EXPECT_FALSE(Find(t, {t.home.Path(), "", t.home.Path("x")}, why));
+  EXPECT_EQ(why, "the folder of your maps (XDG_DATA_HOME), " + t.home.Path("x/skarveth/") +
+                     ", lies in " + t.home.Path("x/") + ", where another user could replace it");
+  ::chmod(t.home.Path("x").c_str(), 01777);
+  EXPECT_TRUE(Find(t, {t.home.Path(), "", t.home.Path("x")}, why));
 }
 
 TEST(GamePaths, TheFirstStartSeedsThePlayersSettingsOnceAndPrivately) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/ChildProcess.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace sk {
@@ -32,9 +33,10 @@ class GameFolder {
 
   // Starts the game with this environment besides the inherited one (see StartChild) and a
   // lock folder of its own.
-  pid_t Start(std::vector<std::string> extra, const std::string& log) {
+  pid_t Start(std::vector<std::string> extra, const std::string& log,
+              const std::vector<std::string>& args = {}) {
     extra.push_back("XDG_RUNTIME_DIR=" + dir_.Path("run"));
-    return StartChild(dir_.Path("Skarveth"), {}, extra, dir_.Path(log));
+    return StartChild(dir_.Path("Skarveth"), args, extra, dir_.Path(log));
   }
 
   std::string Read(const std::string& name) const { return dir_.Read(name); }
@@ -79,6 +81,28 @@ TEST(GameProcess, InterruptClosesNormallyAndASecondCopySaysWhyItLeaves) {
       EXPECT_EQ(entry.path(), home.Path(".cache/skarveth/Skarveth.lock"));
     }
   }
+}
+
+// A hang-up, or a broken pipe on the output as in `--play demo.txt | head -1`, closes the game
+// as a kill does: a recording is written, and a playback's folder goes away.
+TEST(GameProcess, AHangUpOrABrokenPipeClosesNormally) {
+  GameFolder folder(kIni);
+  TempDir home, temporary;
+  const std::vector<std::string> env = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy",
+                                        "HOME=" + home.Path(), "TMPDIR=" + temporary.Path()};
+  const pid_t game = folder.Start(env, "log.txt", {"--record", home.Path("demo.txt")});
+  ASSERT_TRUE(WaitUntilCatching(game, SIGINT, kPatience));
+  ::kill(game, SIGHUP);
+  EXPECT_EQ(WaitForChild(game, kPatience), 0) << folder.Read("log.txt");
+  EXPECT_TRUE(home.Read("demo.txt").starts_with("SKARVETH DEMO 1\n"));
+  const ProcessResult played =
+      RunProcess("env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy HOME=" + home.Path() +
+                     " XDG_RUNTIME_DIR=" + home.Path() + " TMPDIR=" + temporary.Path() +
+                     " '" SK_GAME_DIR "/Skarveth' --play '" SK_SOURCE_DIR
+                     "/tests/demos/match_map1.txt' | head -1",
+                 StandardError::Separate);
+  EXPECT_EQ(played.output, "0 screen menu page 0\n");
+  EXPECT_EQ(temporary.Count(), 0);
 }
 
 }  // namespace

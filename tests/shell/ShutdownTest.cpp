@@ -11,7 +11,7 @@ namespace {
 
 const std::vector<std::string> kReleaseOrder = {"DisplayFinalize", "FreeSong 1", "AudioClose"};
 
-TEST(Shutdown, CloseSavesTheNameWaitsAndReleasesInOrder) {
+TEST(Shutdown, CloseSavesTheNameAndReleasesInOrderAtOnce) {
   ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n; keep me\n");
   h.events.At(6000, ShellHarness::Simple(TInputKind::Close));
   h.Start();
@@ -20,7 +20,7 @@ TEST(Shutdown, CloseSavesTheNameWaitsAndReleasesInOrder) {
   const std::uint32_t sleptBefore = h.clock.slept;
   while (!h.app->Terminated) RunLoopOnce(*h.app);
   EXPECT_FALSE(h.app->Failed);
-  EXPECT_EQ(h.clock.slept - sleptBefore, 100u);
+  EXPECT_EQ(h.clock.slept, sleptBefore);
   EXPECT_EQ(std::vector<std::string>(h.log.lines.end() - 3, h.log.lines.end()), kReleaseOrder);
   const std::string ini = h.ReadFile("Skarveth.ini");
   EXPECT_NE(ini.find("Name=^2Neo"), std::string::npos);

@@ -116,6 +116,7 @@ int main(int argc, char** argv) {
       TSdlDisplay display(g.BackSurface, g.Images);
       display.SetDisplayOptions(TDisplayOptions{fullScreen, true, {}, false});
       display.InitializeDisplay();
+      SDL_ShowWindow(display.Window());
       const Uint64 end = SDL_GetTicks64() + static_cast<Uint64>(seconds * 1000);
       for (int tick = 0; SDL_GetTicks64() < end; ++tick) {
         SDL_Event e;

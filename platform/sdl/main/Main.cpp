@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
   });
   std::string message;
   if (!PrepareDemo(demo, desktop, message)) return Refuse(message);
+  for (const std::string& notice : demo->Notices())
+    std::fprintf(stderr, "%s\n", sk::PrintableText(notice).c_str());
 
   sk::SingleInstanceLock lock;
   if (!lock.Acquire()) {  // another copy runs: leave as before, but say why
@@ -100,6 +102,7 @@ int main(int argc, char** argv) {
   }
 
   sk::CloseOnInterrupt();
+  sk::CloseOnHangUp();
   SDL_SetHint(SDL_HINT_APP_NAME, sk::kApplicationTitle);
   SDL_Init(SDL_INIT_EVENTS);
   if (!sk::StartVideo()) {
@@ -133,6 +136,7 @@ int main(int argc, char** argv) {
     app.Start = sk::StartOptions(command);
     demo->Attach(app);
     status = sk::RunApplication(app);
+    sk::FinishDespiteHangUp();
     desktop.SetDisplay(nullptr);
   }
   SDL_Quit();
