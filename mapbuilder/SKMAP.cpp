@@ -10,13 +10,12 @@
 #include "common/IniFile.h"
 #include "common/MapFormat.h"
 #include "common/Version.h"
+#include "mapbuilder/BuildMap.h"
 #include "mapbuilder/MapDescription.h"
 #include "mapbuilder/MapWarnings.h"
 
 namespace sk {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 void PrintLine(const std::string& text) { std::cout << text << '\n'; }
 
@@ -28,29 +27,6 @@ void PrintBanner() {
   PrintLine("Made by Vosk Game Works: code, pictures, sounds and maps.");
   PrintLine("More maps and news: https://vosk.example/skarveth");
   PrintLine("");
-}
-
-std::string ExpandFileName(const std::string& name) {
-  if (name.empty()) return name;
-  std::error_code error;
-  const auto full = std::filesystem::absolute(name, error);
-  return error ? name : full.string();
-}
-
-// The standard-error line for a file that cannot be read: the full path and the reason.
-std::string UnreadableDetail(const std::string& path) {
-  const std::string problem = OpenProblem(path);
-  return ExpandFileName(path) + ": " + (problem.empty() ? "the file cannot be read" : problem);
-}
-
-// The whole picture file. Its size must fit the map's signed 32-bit field.
-Bytes ReadPicture(const std::string& path, const char* cannot_open, const char* too_large) {
-  const std::string file = NormalizeSeparators(path);
-  if (auto bytes = ReadFileBytes(file, kMaxMapPictureSize)) return std::move(*bytes);
-  std::error_code error;
-  const auto size = std::filesystem::file_size(file, error);
-  if (!error && size > kMaxMapPictureSize) throw BuildFailure(too_large);
-  throw BuildFailure(cannot_open, UnreadableDetail(file));
 }
 
 // After the summary, on standard error, so the printed lines stay the same for scripts.
@@ -80,24 +56,14 @@ void BuildMap(const std::vector<std::string>& args) {
     throw BuildFailure("Ini file not found.", UnreadableDetail(ini_path));
   const TMapDescription d = ReadMapDescription(IniFile::Load(ini_path));
 
-  const Bytes background = ReadPicture(d.BackgroundJPEG, "Cannot open JPEG background file.",
-                                       "Background JPEG file is too large.");
-  Bytes mask;
-  if (!d.MaskBMP.empty())
-    mask = ReadPicture(d.MaskBMP, "Cannot open BMP mask file.", "Mask BMP file is too large.");
-
   // Assembled whole and swapped in at once: a failed build never leaves a broken map behind.
-  const auto map = AssembleMapFile(d.Content, background, mask);
-  if (!map) throw BuildFailure("Cannot create output file.");
-  const std::string map_file = NormalizeSeparators(d.MapFileName);
-  std::string reason;
-  if (!ReplaceFileAtomically(map_file, *map, &reason))
-    throw BuildFailure("Cannot create output file.", ExpandFileName(map_file) + ": " + reason);
+  const TBuiltMap map = AssembleDescribedMap(d);
+  WriteDescribedMap(d, map);
 
-  PrintSummary(d, map->size());
+  PrintSummary(d, map.File.size());
   PrintLine("");
   PrintLine("SUCCESS: Map file was built successfully.");
-  PrintWarnings(FindMapWarnings(d, background, mask), NormalizeSeparators(d.MapFileName));
+  PrintWarnings(FindMapWarnings(d, map.Background, map.Mask), NormalizeSeparators(d.MapFileName));
 }
 
 void PrintHelp() {

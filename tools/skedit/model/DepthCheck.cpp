@@ -1,0 +1,92 @@
+#include "tools/skedit/model/DepthCheck.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+
+namespace sk::edit {
+namespace {
+
+// A model may stand this far below a piece's lowest row and still be behind it: the row a
+// prop stands on is drawn a little into the floor.
+constexpr int kFloorTolerance = 3;
+
+struct TPieces {
+  std::vector<std::int32_t> Label;  // per screen pixel; -1 for open ground
+  std::vector<int> Floor;           // per piece, its lowest row
+};
+
+TPieces FindPieces(const TPreviewScene& scene) {
+  TPieces pieces;
+  pieces.Label.assign(std::size_t(kScreenWidth) * kScreenHeight, -1);
+  std::vector<int> stack;
+  for (int start = 0; start < kScreenWidth * kScreenHeight; ++start) {
+    if (pieces.Label[start] >= 0 || !scene.SceneryAt(start % kScreenWidth, start / kScreenWidth))
+      continue;
+    const auto id = std::int32_t(pieces.Floor.size());
+    int floor = 0;
+    stack.assign(1, start);
+    pieces.Label[start] = id;
+    while (!stack.empty()) {
+      const int at = stack.back();
+      stack.pop_back();
+      const int x = at % kScreenWidth, y = at / kScreenWidth;
+      floor = std::max(floor, y);
+      const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+      for (const auto& n : next) {
+        if (n[0] < 0 || n[1] < 0 || n[0] >= kScreenWidth || n[1] >= kScreenHeight) continue;
+        const int i = n[1] * kScreenWidth + n[0];
+        if (pieces.Label[i] >= 0 || !scene.SceneryAt(n[0], n[1])) continue;
+        pieces.Label[i] = id;
+        stack.push_back(i);
+      }
+    }
+    pieces.Floor.push_back(floor);
+  }
+  return pieces;
+}
+
+struct TFault {
+  TRect First, Last;
+  int Count = 0;
+};
+
+}  // namespace
+
+std::vector<std::string> FindDepthWarnings(const TPreviewScene& scene) {
+  if (!scene.HasMask()) return {};
+  const TPieces pieces = FindPieces(scene);
+  std::vector<std::string> warnings;
+  for (std::size_t p = 0; p < scene.PathCount(); ++p) {
+    std::map<std::int32_t, TFault> faults;
+    const std::uint32_t steps = scene.RoundSteps();
+    TRect previous{};
+    for (std::uint32_t step = 0; step < steps; ++step) {
+      const TRect box = scene.ModelBox(p, step);
+      if (box.Width() == 0 || (step > 0 && box == previous)) continue;
+      previous = box;
+      const int feet = box.Bottom;
+      for (int y = std::max(0, box.Top); y < std::min(kScreenHeight, box.Bottom); ++y) {
+        for (int x = std::max(0, box.Left); x < std::min(kScreenWidth, box.Right); ++x) {
+          const std::int32_t id = pieces.Label[std::size_t(y) * kScreenWidth + x];
+          if (id < 0 || feet <= pieces.Floor[id] + kFloorTolerance) continue;
+          TFault& f = faults[id];
+          if (f.Count++ == 0) f.First = box;
+          f.Last = box;
+          x = box.Right;  // one count per box and piece row is enough
+        }
+      }
+    }
+    for (const auto& [id, f] : faults) {
+      const int fx = (f.First.Left + f.First.Right) / 2, lx = (f.Last.Left + f.Last.Right) / 2;
+      warnings.push_back("path " + std::to_string(p + 1) + ": feet from (" + std::to_string(fx) +
+                         ", " + std::to_string(f.First.Bottom) + ") to (" + std::to_string(lx) +
+                         ", " + std::to_string(f.Last.Bottom) +
+                         ") stand in front of scenery whose floor is row " +
+                         std::to_string(pieces.Floor[id]) + ", yet it hides the model");
+    }
+  }
+  return warnings;
+}
+
+}  // namespace sk::edit

@@ -1,0 +1,157 @@
+// SKEDIT: the map editor. An author points at the picture instead of typing coordinates,
+// sets speeds instead of ticks, and sees the map as a match shows it while editing.
+#include <SDL.h>
+#include <imgui.h>
+#include <imgui_impl_sdl.h>
+#include <imgui_impl_sdlrenderer.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+#include "common/StopSignals.h"
+#include "common/Version.h"
+#include "game/shell/ProgramDir.h"
+#include "tools/skedit/model/Recovery.h"
+#include "tools/skedit/view/Arguments.h"
+#include "tools/skedit/view/EditorFrame.h"
+#include "tools/skedit/view/FrameStats.h"
+#include "tools/skedit/view/Window.h"
+
+namespace sk::edit {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+TGamePaths EditorGamePaths() {
+  const std::string program_dir = FindProgramDir();
+  std::string problem;
+  auto paths = FindGamePaths(program_dir, ProcessUserEnvironment(), InstalledDataFromProgram(),
+                             problem);
+  return paths ? *paths : ReadyToPlayPaths(program_dir);
+}
+
+void Prepare(TEditorState& s, const TEditorArguments& a) {
+  s.Paths = EditorGamePaths();
+  const std::string folder = EditorFolder().value_or(s.Paths.ProgramDir);
+  s.SettingsFile = folder + "skedit.ini";
+  s.RecoveryFile = folder + "skedit-recovery.ini";
+  s.Settings = ReadEditorSettings(s.SettingsFile);
+  s.Recovered = ReadRecovery(s.RecoveryFile);
+  s.Work.Scene.LoadModels(s.Paths.ArchiveFile());
+  if (!a.NewDescription.empty()) {
+    StartNewMap(s, a.NewDescription, a.NewBackground, a.NewMask);
+  } else if (!a.File.empty()) {
+    OpenAnyFile(s, a.File);
+  }
+}
+
+void SetTitle(SDL_Window* window, const TEditorState& s) {
+  std::string title = "Skarveth Map Editor";
+  if (HasWork(s))
+    title = (s.Work.Doc->Modified() ? "*" : "") + CurrentMap(s).Content.Name + " - " + title;
+  if (title != SDL_GetWindowTitle(window)) SDL_SetWindowTitle(window, title.c_str());
+}
+
+// Waits for input while nothing moves on screen, so an idle editor costs no processor.
+bool Busy(const TEditorState& s) {
+  return s.Preview.Playing || s.Difficulty.Busy() || s.Canvas.Drag != TDragKind::None ||
+         s.GamePid != 0;
+}
+
+void PumpEvents(TEditorState& s, SDL_Window* window) {
+  SDL_Event event;
+  bool got = SDL_WaitEventTimeout(&event, Busy(s) ? 15 : 250) != 0;
+  while (got) {
+    ImGui_ImplSDL2_ProcessEvent(&event);
+    const bool close = event.type == SDL_WINDOWEVENT &&
+                       event.window.event == SDL_WINDOWEVENT_CLOSE &&
+                       event.window.windowID == SDL_GetWindowID(window);
+    if (event.type == SDL_QUIT || close) RequestQuit(s);
+    got = SDL_PollEvent(&event) != 0;
+  }
+}
+
+void Run(TEditorState& s, TStopSignals& stop, SDL_Window* window, SDL_Renderer* renderer) {
+  TDialogs dialogs;
+  TCanvasTextures textures{TScreenTexture(renderer, SDL_PIXELFORMAT_RGB565),
+                           TScreenTexture(renderer, SDL_PIXELFORMAT_RGBA32)};
+  TFrameStats stats;
+  auto last = Clock::now();
+  while (!s.Quit && stop.Pending() == 0) {
+    PumpEvents(s, window);
+    const auto start = Clock::now();
+    AdvancePreview(s, std::chrono::duration<double, std::milli>(start - last).count());
+    last = start;
+    FollowEdits(s);
+    UpdateTextures(s, textures);
+    ImGui_ImplSDLRenderer_NewFrame();
+    ImGui_ImplSDL2_NewFrame();
+    ImGui::NewFrame();
+    DrawEditorFrame(s, dialogs, textures);
+    ImGui::Render();
+    SDL_SetRenderDrawColor(renderer, 20, 20, 24, 255);
+    SDL_RenderClear(renderer);
+    ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+    stats.Add(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    SDL_RenderPresent(renderer);
+    SetTitle(window, s);
+    if (Clock::now() - s.LastRecovery > std::chrono::seconds(kRecoveryIntervalSeconds))
+      WriteRecoveryNow(s);
+  }
+  stats.Report();
+}
+
+int RunEditor(const TEditorArguments& a, TStopSignals& stop) {
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::cerr << "skedit: cannot open a window: " << SDL_GetError() << '\n';
+    return 1;
+  }
+  int status = 0;
+  {
+    TEditorState s;
+    Prepare(s, a);
+    TEditorWindow window(s.Settings);
+    if (!window.Renderer()) {
+      std::cerr << "skedit: cannot open a window: " << SDL_GetError() << '\n';
+      status = 1;
+    } else {
+      Run(s, stop, window.Window(), window.Renderer());
+      // Ended by a signal with unsaved work: the recovery copy keeps it for the next start.
+      if (stop.Pending() != 0) WriteRecoveryNow(s);
+      else RemoveRecovery(s.RecoveryFile);
+      window.Remember(s.Settings);
+      WriteEditorSettings(s.SettingsFile, s.Settings);
+    }
+  }
+  SDL_Quit();
+  return status;
+}
+
+}  // namespace
+}  // namespace sk::edit
+
+int main(int argc, char** argv) {
+  // Before any thread starts, so every thread holds the signals back.
+  sk::TStopSignals stop;
+  std::string problem;
+  const auto args = sk::edit::ParseEditorArguments(
+      std::vector<std::string>(argv + std::min(argc, 1), argv + argc), problem);
+  if (!args) {
+    std::cerr << "skedit: " << problem << '\n' << sk::edit::EditorUsage();
+    return 2;
+  }
+  if (args->Help) {
+    std::cout << sk::edit::EditorUsage();
+    return 0;
+  }
+  if (args->Version) {
+    std::cout << "skedit " << sk::kGameVersion << ", the map editor of " << sk::kGameTitle << '\n';
+    return 0;
+  }
+  const int status = sk::edit::RunEditor(*args, stop);
+  if (const int signal = stop.Pending()) stop.EndBy(signal);
+  return status;
+}
