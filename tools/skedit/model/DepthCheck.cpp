@@ -11,22 +11,26 @@ namespace {
 // prop stands on is drawn a little into the floor.
 constexpr int kFloorTolerance = 3;
 
-struct TPieces {
-  std::vector<std::int32_t> Label;  // per screen pixel; -1 for open ground
-  std::vector<int> Floor;           // per piece, its lowest row
+struct TFault {
+  TRect First, Last;
+  int Count = 0;
 };
 
-TPieces FindPieces(const TPreviewScene& scene) {
-  TPieces pieces;
-  pieces.Label.assign(std::size_t(kScreenWidth) * kScreenHeight, -1);
+}  // namespace
+
+void TDepthCheck::Prepare(const TPreviewScene& scene) {
+  label_.clear();
+  floor_.clear();
+  if (!scene.HasMask()) return;
+  label_.assign(std::size_t(kScreenWidth) * kScreenHeight, -1);
   std::vector<int> stack;
   for (int start = 0; start < kScreenWidth * kScreenHeight; ++start) {
-    if (pieces.Label[start] >= 0 || !scene.SceneryAt(start % kScreenWidth, start / kScreenWidth))
+    if (label_[start] >= 0 || !scene.SceneryAt(start % kScreenWidth, start / kScreenWidth))
       continue;
-    const auto id = std::int32_t(pieces.Floor.size());
+    const auto id = std::int32_t(floor_.size());
     int floor = 0;
     stack.assign(1, start);
-    pieces.Label[start] = id;
+    label_[start] = id;
     while (!stack.empty()) {
       const int at = stack.back();
       stack.pop_back();
@@ -36,26 +40,17 @@ TPieces FindPieces(const TPreviewScene& scene) {
       for (const auto& n : next) {
         if (n[0] < 0 || n[1] < 0 || n[0] >= kScreenWidth || n[1] >= kScreenHeight) continue;
         const int i = n[1] * kScreenWidth + n[0];
-        if (pieces.Label[i] >= 0 || !scene.SceneryAt(n[0], n[1])) continue;
-        pieces.Label[i] = id;
+        if (label_[i] >= 0 || !scene.SceneryAt(n[0], n[1])) continue;
+        label_[i] = id;
         stack.push_back(i);
       }
     }
-    pieces.Floor.push_back(floor);
+    floor_.push_back(floor);
   }
-  return pieces;
 }
 
-struct TFault {
-  TRect First, Last;
-  int Count = 0;
-};
-
-}  // namespace
-
-std::vector<std::string> FindDepthWarnings(const TPreviewScene& scene) {
-  if (!scene.HasMask()) return {};
-  const TPieces pieces = FindPieces(scene);
+std::vector<std::string> TDepthCheck::Find(const TPreviewScene& scene) const {
+  if (label_.empty()) return {};
   std::vector<std::string> warnings;
   for (std::size_t p = 0; p < scene.PathCount(); ++p) {
     std::map<std::int32_t, TFault> faults;
@@ -68,8 +63,8 @@ std::vector<std::string> FindDepthWarnings(const TPreviewScene& scene) {
       const int feet = box.Bottom;
       for (int y = std::max(0, box.Top); y < std::min(kScreenHeight, box.Bottom); ++y) {
         for (int x = std::max(0, box.Left); x < std::min(kScreenWidth, box.Right); ++x) {
-          const std::int32_t id = pieces.Label[std::size_t(y) * kScreenWidth + x];
-          if (id < 0 || feet <= pieces.Floor[id] + kFloorTolerance) continue;
+          const std::int32_t id = label_[std::size_t(y) * kScreenWidth + x];
+          if (id < 0 || feet <= floor_[id] + kFloorTolerance) continue;
           TFault& f = faults[id];
           if (f.Count++ == 0) f.First = box;
           f.Last = box;
@@ -83,7 +78,7 @@ std::vector<std::string> FindDepthWarnings(const TPreviewScene& scene) {
                          ", " + std::to_string(f.First.Bottom) + ") to (" + std::to_string(lx) +
                          ", " + std::to_string(f.Last.Bottom) +
                          ") stand in front of scenery whose floor is row " +
-                         std::to_string(pieces.Floor[id]) + ", yet it hides the model");
+                         std::to_string(floor_[id]) + ", yet it hides the model");
     }
   }
   return warnings;

@@ -33,6 +33,7 @@ bool TPreviewScene::LoadPictures(std::span<const std::uint8_t> background,
   AddMapImages(images_);
   const MapLoadResult result = LoadMapFromBytes(map_, images_, *bytes, [](std::size_t) {});
   RestoreImages(images_);
+  scenery_ = &FindImage(images_, kMapMaskImage);
   if (result != MapLoadResult::Loaded) {
     problem = DescribeMapLoadResult(result);
     return false;
@@ -101,8 +102,8 @@ void TPreviewScene::Draw(TSurface& back, std::uint32_t step, bool models) const 
 }
 
 bool TPreviewScene::SceneryAt(int x, int y) const {
-  if (!map_.MapHasMask) return false;
-  const auto pixel = ImagePixel(FindImage(images_, kMapMaskImage), x, y);
+  if (!map_.MapHasMask || !scenery_) return false;
+  const auto pixel = ImagePixel(*scenery_, x, y);
   return pixel && !(*pixel == kMaskTransparent);
 }
 

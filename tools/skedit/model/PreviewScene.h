@@ -42,6 +42,7 @@ class TPreviewScene {
  private:
   TMapState map_;
   TImageList images_;
+  const TImage* scenery_ = nullptr;  // the scenery layer in images_, looked up once
   bool has_models_ = false;
 };
 

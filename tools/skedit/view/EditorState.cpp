@@ -38,6 +38,7 @@ void StartWork(TEditorState& s, TOpenedMap opened, const std::string& source_map
   w.PictureProblem.clear();
   if (!w.Scene.LoadPictures(w.Background, w.Mask, w.PictureProblem) && w.Background.empty())
     w.PictureProblem = "Cannot open JPEG background file " + opened.Map.BackgroundJPEG;
+  w.Depth.Prepare(w.Scene);
   w.SceneRevision = w.PostedRevision = ~std::uint64_t{0};
   s.SelectedPath = 0;
   s.SelectedWaypoint.reset();

@@ -9,6 +9,7 @@
 
 #include "game/render/Surface.h"
 #include "game/shell/GamePaths.h"
+#include "tools/skedit/model/DepthCheck.h"
 #include "tools/skedit/model/Difficulty.h"
 #include "tools/skedit/model/EditDocument.h"
 #include "tools/skedit/model/EditorSettings.h"
@@ -27,6 +28,7 @@ struct TWork {
   std::vector<std::uint8_t> Mask;
   std::string PictureProblem;  // why the game would refuse the pictures
   TPreviewScene Scene;
+  TDepthCheck Depth;
   std::uint64_t SceneRevision = ~std::uint64_t{0};
   std::uint64_t PostedRevision = ~std::uint64_t{0};
   std::uint64_t WarningsRevision = ~std::uint64_t{0};

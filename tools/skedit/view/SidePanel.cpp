@@ -179,7 +179,7 @@ void UpdateWarnings(TEditorState& s) {
   w.Warnings = FindMapWarnings(d.Content, TMapPicture{d.BackgroundJPEG, w.Background}, mask);
   if (!w.PictureProblem.empty()) w.Warnings.insert(w.Warnings.begin(), w.PictureProblem);
   for (std::string& line : FindSpeedWarnings(d.Content)) w.Warnings.push_back(std::move(line));
-  for (std::string& line : FindDepthWarnings(w.Scene)) w.Warnings.push_back(std::move(line));
+  for (std::string& line : w.Depth.Find(w.Scene)) w.Warnings.push_back(std::move(line));
   w.WarningsRevision = w.Doc->Revision();
 }
 
