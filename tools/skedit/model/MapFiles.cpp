@@ -96,8 +96,9 @@ TOpenedMap NewMap(const std::string& description, const std::string& background,
   opened.Map.Content.FinalY = 400;
   opened.Map.Content.Paths.emplace_back();
   opened.Map.MapFileName = map_folder + Stem(description) + ".map";
-  opened.Map.BackgroundJPEG = background;
-  opened.Map.MaskBMP = mask;
+  // Full paths: the description then builds the same map wherever SKMAP is run.
+  opened.Map.BackgroundJPEG = ExpandFileName(background);
+  opened.Map.MaskBMP = ExpandFileName(mask);
   return opened;
 }
 

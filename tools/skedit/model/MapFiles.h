@@ -33,8 +33,9 @@ std::optional<TOpenedMap> OpenDescription(const std::string& file, std::string& 
 std::optional<TOpenedMap> OpenMapFile(const std::string& file, std::string& problem,
                                       const std::string& writable_folder = "");
 
-// A new map of one empty path with the exit in the middle, named after the description's
-// file, built into `map_folder` (ending in '/').
+// A new map of one empty path with the exit in the middle of the floor, named after the
+// description's file, built into `map_folder` (ending in '/'), its pictures named by full
+// paths.
 TOpenedMap NewMap(const std::string& description, const std::string& background,
                   const std::string& mask, const std::string& map_folder);
 

@@ -60,6 +60,13 @@ bool Busy(const TEditorState& s) {
          s.GamePid != 0;
 }
 
+// A key's press and release in one frame would never be seen by Dear ImGui: input stops
+// at each key or button event, and the rest waits for the next frame.
+bool EndsFrameInput(const SDL_Event& event) {
+  return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP ||
+         event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP;
+}
+
 void PumpEvents(TEditorState& s, SDL_Window* window) {
   SDL_Event event;
   bool got = SDL_WaitEventTimeout(&event, Busy(s) ? 15 : 250) != 0;
@@ -69,8 +76,19 @@ void PumpEvents(TEditorState& s, SDL_Window* window) {
                        event.window.event == SDL_WINDOWEVENT_CLOSE &&
                        event.window.windowID == SDL_GetWindowID(window);
     if (event.type == SDL_QUIT || close) RequestQuit(s);
-    got = SDL_PollEvent(&event) != 0;
+    got = !EndsFrameInput(event) && SDL_PollEvent(&event) != 0;
   }
+}
+
+// While a button is held the SDL back-end asks X for the pointer's screen position, which X
+// may answer from a cache that stops moving during the drag (seen under Xvfb); the position
+// in our window from SDL's own motion events is always current.
+void FollowPointer() {
+  ImGuiIO& io = ImGui::GetIO();
+  if (!ImGui::IsMousePosValid()) return;
+  int x = 0, y = 0;
+  SDL_GetMouseState(&x, &y);
+  io.MousePos = ImVec2(float(x), float(y));
 }
 
 void Run(TEditorState& s, TStopSignals& stop, SDL_Window* window, SDL_Renderer* renderer) {
@@ -88,6 +106,7 @@ void Run(TEditorState& s, TStopSignals& stop, SDL_Window* window, SDL_Renderer* 
     UpdateTextures(s, textures);
     ImGui_ImplSDLRenderer_NewFrame();
     ImGui_ImplSDL2_NewFrame();
+    FollowPointer();
     ImGui::NewFrame();
     DrawEditorFrame(s, dialogs, textures);
     ImGui::Render();
