@@ -75,6 +75,7 @@ struct TEditorState {
   std::optional<TOpenedMap> Recovered;  // offered at start
   bool Quit = false;
   int GamePid = 0;  // the game of a test-play, while it runs
+  bool Raise = false;  // bring the window back to the front (after a test-play)
 };
 
 bool HasWork(const TEditorState& s);

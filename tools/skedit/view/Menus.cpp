@@ -177,15 +177,18 @@ void RecoveryDialog(TEditorState& s) {
 
 void GameDialog(TEditorState& s) {
   if (s.GamePid == 0) return;
-  if (TestPlayEnded(s.GamePid)) {
-    s.GamePid = 0;
-    s.Status = "The test-play ended.";
-    return;
-  }
+  const bool ended = TestPlayEnded(s.GamePid);
   if (!ImGui::IsPopupOpen("Test-play")) ImGui::OpenPopup("Test-play");
   if (ImGui::BeginPopupModal("Test-play", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
     ImGui::Text("The game is playing the map. The editor waits for it to end.");
+    // Closed from inside, or the popup would stay open unseen and hold every shortcut.
+    if (ended) ImGui::CloseCurrentPopup();
     ImGui::EndPopup();
+  }
+  if (ended) {
+    s.GamePid = 0;
+    s.Raise = true;
+    s.Status = "The test-play ended.";
   }
 }
 

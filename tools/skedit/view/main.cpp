@@ -72,6 +72,15 @@ void PumpEvents(TEditorState& s, SDL_Window* window) {
   bool got = SDL_WaitEventTimeout(&event, Busy(s) ? 15 : 250) != 0;
   while (got) {
     ImGui_ImplSDL2_ProcessEvent(&event);
+    // The back-end reads the modifiers as they are now, after every queued key; each key
+    // event is handled in a frame of its own, so its own modifiers are the ones that count.
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
+      ImGuiIO& io = ImGui::GetIO();
+      io.KeyCtrl = (event.key.keysym.mod & KMOD_CTRL) != 0;
+      io.KeyShift = (event.key.keysym.mod & KMOD_SHIFT) != 0;
+      io.KeyAlt = (event.key.keysym.mod & KMOD_ALT) != 0;
+      io.KeySuper = (event.key.keysym.mod & KMOD_GUI) != 0;
+    }
     const bool close = event.type == SDL_WINDOWEVENT &&
                        event.window.event == SDL_WINDOWEVENT_CLOSE &&
                        event.window.windowID == SDL_GetWindowID(window);
@@ -116,6 +125,11 @@ void Run(TEditorState& s, TStopSignals& stop, SDL_Window* window, SDL_Renderer* 
     stats.Add(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     SDL_RenderPresent(renderer);
     SetTitle(window, s);
+    if (s.Raise) {
+      SDL_RaiseWindow(window);
+      SDL_SetWindowInputFocus(window);  // without a window manager, nobody else gives it back
+    }
+    s.Raise = false;
     if (Clock::now() - s.LastRecovery > std::chrono::seconds(kRecoveryIntervalSeconds))
       WriteRecoveryNow(s);
   }
