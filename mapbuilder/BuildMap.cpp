@@ -4,6 +4,8 @@
 
 #include "common/FileIo.h"
 #include "common/MapFormat.h"
+#include "common/Printable.h"
+#include "mapbuilder/MapTarget.h"
 
 namespace sk {
 namespace {
@@ -24,7 +26,8 @@ Bytes ReadPicture(const std::string& path, const char* cannot_open, const char* 
 
 std::string UnreadableDetail(const std::string& path) {
   const std::string problem = OpenProblem(path);
-  return ExpandFileName(path) + ": " + (problem.empty() ? "the file cannot be read" : problem);
+  return PrintableText(ExpandFileName(path)) + ": " +
+         (problem.empty() ? "the file cannot be read" : problem);
 }
 
 std::string ExpandFileName(const std::string& name) {
@@ -49,9 +52,16 @@ TBuiltMap AssembleDescribedMap(const TMapDescription& d) {
 
 void WriteDescribedMap(const TMapDescription& d, const TBuiltMap& map) {
   const std::string map_file = NormalizeSeparators(d.MapFileName);
+  // A description naming the wrong file must never cost the author that file.
+  if (const std::string problem = MapTargetProblem(map_file); !problem.empty()) {
+    throw BuildFailure("Output file exists and is not a map file.",
+                       PrintableText(ExpandFileName(map_file)) + ": " + problem);
+  }
   std::string reason;
-  if (!ReplaceFileAtomically(map_file, map.File, &reason))
-    throw BuildFailure("Cannot create output file.", ExpandFileName(map_file) + ": " + reason);
+  if (!ReplaceFileAtomically(map_file, map.File, &reason)) {
+    throw BuildFailure("Cannot create output file.",
+                       PrintableText(ExpandFileName(map_file)) + ": " + reason);
+  }
 }
 
 }  // namespace sk

@@ -27,7 +27,8 @@ std::string UnreadableDetail(const std::string& path);
 TBuiltMap AssembleDescribedMap(const TMapDescription& d);
 
 // Replaces the map file `d` names with `map.File` at once, so a failed build never leaves a
-// broken map behind. Throws BuildFailure("Cannot create output file.").
+// broken map behind; something there that is no map file is never replaced. Throws
+// BuildFailure with SKMAP's messages.
 void WriteDescribedMap(const TMapDescription& d, const TBuiltMap& map);
 
 }  // namespace sk

@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "common/PortableMath.h"
 #include "game/play/GameDrawing.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
@@ -63,7 +64,7 @@ TRailTrailPlacement PlaceRailTrail(TPoint shot_point, std::int32_t trail_time) {
   const double dy = static_cast<double>(kGun.Y) - shot_point.Y;
   double degrees = 0;
   if (shot_point.X != kGun.X) {
-    const double a = std::atan(dy / dx) * 180.0 / std::numbers::pi;
+    const double a = PortableAtan(dy / dx) * 180.0 / std::numbers::pi;
     degrees = shot_point.X > kGun.X ? a + 90 : a - 90;
   }
   TRailTrailPlacement placement;

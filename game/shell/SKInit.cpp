@@ -5,6 +5,7 @@
 
 #include "common/Error.h"
 #include "common/FileIo.h"
+#include "common/Printable.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
 
@@ -74,7 +75,7 @@ void SeedSettings(Application& app) {
   if (app.Start.KeepSettingsFile) return;
   std::string problem;
   if (SeedSettingsFile(app.Paths, problem)) return;
-  std::fprintf(stderr, "Cannot make the settings file %s\n", problem.c_str());
+  std::fprintf(stderr, "Cannot make the settings file %s\n", PrintableText(problem).c_str());
   ShowMenuNotice(app.Menu, "Your settings and name cannot be saved: " + ShortReason(problem) + ".");
   app.SettingsProblemShown = true;
 }

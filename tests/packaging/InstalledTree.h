@@ -33,7 +33,8 @@ struct TInstalledProgram {
 };
 inline constexpr TInstalledProgram kInstalledPrograms[] = {
     {"skarveth", "Skarveth"}, {"skmap", "SKMAP"},   {"skview", "SKVIEW"},
-    {"skdemo", "SKDEMO"},     {"skpack", "SKPACK"}, {"skedit", "SKEDIT"},
+    {"skdemo", "SKDEMO"},     {"skpack", "SKPACK"}, {"skbalance", "SKBALANCE"},
+    {"skedit", "SKEDIT"},
 };
 
 // This build folder installed with `cmake --install` into a fresh prefix, removed afterwards.

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "common/PortableMath.h"
 
 namespace sk::balance {
 namespace {
@@ -64,11 +65,12 @@ std::uint64_t TAimError::Next() {
 double TAimError::Uniform() { return (static_cast<double>(Next() >> 11) + 0.5) * 0x1.0p-53; }
 
 TPoint TAimError::Draw(double sigma) {
-  // Box-Muller: two uniform numbers give two independent normal ones.
-  const double radius = std::sqrt(-2.0 * std::log(Uniform()));
-  const double angle = 2.0 * std::numbers::pi * Uniform();
-  return TPoint{static_cast<int>(std::nearbyint(sigma * radius * std::cos(angle))),
-                static_cast<int>(std::nearbyint(sigma * radius * std::sin(angle)))};
+  // Box-Muller: two uniform numbers give two independent normal ones. The portable functions
+  // keep a seed's matches, and so the balance figures, the same on every machine.
+  const double radius = std::sqrt(-2.0 * PortableLog(Uniform()));
+  const TCosSin turn = TurnCosSin(Uniform());
+  return TPoint{static_cast<int>(std::nearbyint(sigma * radius * turn.Cos)),
+                static_cast<int>(std::nearbyint(sigma * radius * turn.Sin))};
 }
 
 std::optional<TPoint> DecentAim(const TSeenField& seen, const TOpenGround& ground, TPoint exit,

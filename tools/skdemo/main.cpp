@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "common/Printable.h"
+#include "common/ProgramName.h"
 #include "common/StopSignals.h"
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoFormat.h"
@@ -32,13 +33,17 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: SKDEMO [--frames N,M,... --out DIR] [--game DIR] DEMO\n"
-    "  plays DEMO headless and prints its checkpoints;\n"
-    "  --frames writes the frames of those ticks as DIR/tick-NNNNNNN.png;\n"
-    "  --game names the folder of the game whose archive and maps the demo needs\n"
-    "  (default: the folder SKDEMO is in; an installed game's folder also means\n"
-    "  the player's own maps, scores and Data files)";
+std::string Usage() {
+  const std::string self = sk::CommandName("SKDEMO");
+  return "usage: " + self + " [--frames N,M,... --out DIR] [--game DIR] DEMO\n" +
+         "  plays DEMO headless and prints its checkpoints;\n"
+         "  --frames writes the frames of those ticks as DIR/tick-NNNNNNN.png;\n"
+         "  --game names the folder of the game whose archive and maps the demo needs\n"
+         "  (default: the folder " +
+         self +
+         " is in; an installed game's folder also means\n"
+         "  the player's own maps, scores and Data files)";
+}
 
 struct Options {
   std::string Demo;
@@ -91,7 +96,8 @@ void Print(const std::string& line) {
 // Texts from the demo may hold any byte: they reach the terminal escaped.
 int Refuse(const std::string& message) {
   std::fflush(stdout);
-  std::fprintf(stderr, "SKDEMO: %s\n", sk::PrintableText(message).c_str());
+  std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKDEMO").c_str(),
+               sk::PrintableText(message).c_str());
   return 1;
 }
 
@@ -170,7 +176,7 @@ int main(int argc, char** argv) {
   sk::TStopSignals signals;
   Options options;
   if (!ParseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "%s\n", kUsage);
+    std::fprintf(stderr, "%s\n", Usage().c_str());
     return 2;
   }
   int status = 1;
