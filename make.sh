@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev libopenmpt-dev libvorbis-dev
-  libjpeg-dev libfreetype-dev libpng-dev fonts-dejavu-core
+  libjpeg-dev libfreetype-dev libpng-dev fonts-dejavu-core libimgui-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick xvfb x11-utils
   desktop-file-utils appstream groff-base dpkg-dev file

@@ -35,7 +35,7 @@ endfunction()
 
 # target:installed name. The ready-to-play folder keeps the targets' own names.
 set(SK_INSTALLED_PROGRAMS Skarveth:skarveth SKMAP:skmap SKVIEW:skview SKDEMO:skdemo SKPACK:skpack
-                          SKBALANCE:skbalance)
+                          SKBALANCE:skbalance SKEDIT:skedit)
 set(SK_INSTALLED_TARGETS)
 foreach(pair IN LISTS SK_INSTALLED_PROGRAMS)
   string(REPLACE ":" ";" pair ${pair})
@@ -54,15 +54,19 @@ install(FILES ${SK_GAME_DIR}/Skarveth.dat ${PROJECT_SOURCE_DIR}/data/fonts/DejaV
 install(FILES ${SK_MAP_FILES} DESTINATION ${SK_INSTALL_DATA_DIR}/Maps)
 
 # The desktop: menu entry, software-centre metadata, one icon per size the generator drew.
-install(FILES ${SK_PACKAGING_DIR}/${SK_APP_ID}.desktop
+# The map editor has a menu entry and an icon of its own.
+set(SK_EDITOR_ID org.skarveth.Skedit)
+install(FILES ${SK_PACKAGING_DIR}/${SK_APP_ID}.desktop ${SK_PACKAGING_DIR}/${SK_EDITOR_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SK_PACKAGING_DIR}/${SK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-file(GLOB SK_ICON_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/icons/${SK_APP_ID}-*.png)
-foreach(icon IN LISTS SK_ICON_FILES)
-  string(REGEX REPLACE ".*-([0-9]+)\\.png$" "\\1" size ${icon})
-  install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-          RENAME ${SK_APP_ID}.png)
+foreach(id IN ITEMS ${SK_APP_ID} ${SK_EDITOR_ID})
+  file(GLOB SK_ICON_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/icons/${id}-*.png)
+  foreach(icon IN LISTS SK_ICON_FILES)
+    string(REGEX REPLACE ".*-([0-9]+)\\.png$" "\\1" size ${icon})
+    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${id}.png)
+  endforeach()
 endforeach()
 
 file(GLOB SK_MAN_PAGES CONFIGURE_DEPENDS ${SK_PACKAGING_DIR}/man/*.6)

@@ -27,7 +27,11 @@ for each map.
 The package also holds SKMAP, which turns a map description (a JPEG
 background, a mask and paths of waypoints) into a map the game lists and
 plays, SKVIEW to check a map, SKDEMO to play recorded sessions headless
-and SKPACK for the data archive.")
+and SKPACK for the data archive.
+.
+SKEDIT, the map editor, makes maps by pointing at the picture: speeds
+instead of ticks, the models walking the paths as in a match, and how
+hard the map is, measured after every edit.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

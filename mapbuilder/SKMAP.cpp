@@ -13,6 +13,7 @@
 #include "common/Printable.h"
 #include "common/ProgramName.h"
 #include "common/Version.h"
+#include "mapbuilder/BuildMap.h"
 #include "mapbuilder/MapDescription.h"
 #include "mapbuilder/MapSummary.h"
 #include "mapbuilder/MapTarget.h"
@@ -20,8 +21,6 @@
 
 namespace sk {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 void PrintLine(const std::string& text) { std::cout << text << '\n'; }
 
@@ -33,30 +32,6 @@ void PrintBanner() {
   PrintLine("Made by Vosk Game Works: code, pictures, sounds and maps.");
   PrintLine("More maps and news: https://vosk.example/skarveth");
   PrintLine("");
-}
-
-std::string ExpandFileName(const std::string& name) {
-  if (name.empty()) return name;
-  std::error_code error;
-  const auto full = std::filesystem::absolute(name, error);
-  return error ? name : full.string();
-}
-
-// The standard-error line for a file that cannot be read: the full path and the reason.
-std::string UnreadableDetail(const std::string& path) {
-  const std::string problem = OpenProblem(path);
-  return PrintableText(ExpandFileName(path)) + ": " +
-         (problem.empty() ? "the file cannot be read" : problem);
-}
-
-// The whole picture file. Its size must fit the map's signed 32-bit field.
-Bytes ReadPicture(const std::string& path, const char* cannot_open, const char* too_large) {
-  const std::string file = NormalizeSeparators(path);
-  if (auto bytes = ReadFileBytes(file, kMaxMapPictureSize)) return std::move(*bytes);
-  std::error_code error;
-  const auto size = std::filesystem::file_size(file, error);
-  if (!error && size > kMaxMapPictureSize) throw BuildFailure(too_large);
-  throw BuildFailure(cannot_open, UnreadableDetail(file));
 }
 
 // After the summary, on standard error, so the printed lines stay the same for scripts.
@@ -89,34 +64,19 @@ std::string Usage() { return "Usage: " + CommandName("SKMAP") + " <Skarveth map 
 
 // Everything after the description is read, with its "~" hints added to a failure's detail.
 void BuildFromDescription(const TMapDescription& d, const std::string& ini_path) {
-  const Bytes background = ReadPicture(d.BackgroundJPEG, "Cannot open JPEG background file.",
-                                       "Background JPEG file is too large.");
-  Bytes mask;
-  if (!d.MaskBMP.empty())
-    mask = ReadPicture(d.MaskBMP, "Cannot open BMP mask file.", "Mask BMP file is too large.");
-
-  const std::string map_file = NormalizeSeparators(d.MapFileName);
-  // A description naming the wrong file must never cost the author that file.
-  if (const std::string problem = MapTargetProblem(map_file); !problem.empty()) {
-    throw BuildFailure("Output file exists and is not a map file.",
-                       PrintableText(ExpandFileName(map_file)) + ": " + problem);
-  }
   // Assembled whole and swapped in at once: a failed build never leaves a broken map behind.
-  const auto map = AssembleMapFile(d.Content, background, mask);
-  if (!map) throw BuildFailure("Cannot create output file.");
-  std::string reason;
-  if (!ReplaceFileAtomically(map_file, *map, &reason)) {
-    throw BuildFailure("Cannot create output file.",
-                       PrintableText(ExpandFileName(map_file)) + ": " + reason);
-  }
+  const TBuiltMap map = AssembleDescribedMap(d);
+  WriteDescribedMap(d, map);
+  const std::string map_file = NormalizeSeparators(d.MapFileName);
 
   const TBuildFiles files{FullPath(ini_path), FullPath(NormalizeSeparators(d.BackgroundJPEG)),
                           d.MaskBMP.empty() ? "" : FullPath(NormalizeSeparators(d.MaskBMP)),
                           FullPath(map_file)};
-  PrintSummary(std::cout, d, map->size(), files);
+  PrintSummary(std::cout, d, map.File.size(), files);
   PrintLine("");
   PrintLine("SUCCESS: Map file was built successfully.");
-  PrintWarnings(FindMapWarnings(d, background, mask), FindSpeedWarnings(d.Content), map_file);
+  PrintWarnings(FindMapWarnings(d, map.Background, map.Mask), FindSpeedWarnings(d.Content),
+                map_file);
 }
 
 void BuildMap(const std::vector<std::string>& args) {

@@ -17,10 +17,14 @@ namespace {
 
 const std::string kData = SK_INSTALL_DATADIR "/skarveth/";
 
-// The two sides of an icon's folder, <w>x<h>, when `file` is an installed icon.
-std::optional<std::pair<unsigned, unsigned>> IconFolderSize(const std::string& file) {
+// The map editor's menu entry and icon.
+constexpr const char* kEditorId = "org.skarveth.Skedit";
+
+// The two sides of an icon's folder, <w>x<h>, when `file` is an installed icon of `id`.
+std::optional<std::pair<unsigned, unsigned>> IconFolderSize(const std::string& file,
+                                                            const std::string& id = SK_APP_ID) {
   const std::string head = SK_INSTALL_DATADIR "/icons/hicolor/";
-  const std::string tail = "/apps/" SK_APP_ID ".png";
+  const std::string tail = "/apps/" + id + ".png";
   if (!file.starts_with(head) || !file.ends_with(tail)) return std::nullopt;
   const std::string folder = file.substr(head.size(), file.size() - head.size() - tail.size());
   unsigned w = 0, h = 0;
@@ -39,6 +43,7 @@ std::set<std::string> ExpectedFilesBesideTheIcons() {
       kData + "Skarveth.ini",
       kData + "install-marker",
       SK_INSTALL_DATADIR "/applications/" SK_APP_ID ".desktop",
+      SK_INSTALL_DATADIR "/applications/" + std::string(kEditorId) + ".desktop",
       SK_INSTALL_DATADIR "/metainfo/" SK_APP_ID ".metainfo.xml",
       SK_INSTALL_DOC_DIR "/copyright",
       SK_INSTALL_DOC_DIR "/changelog",
@@ -64,17 +69,23 @@ TEST_F(InstallTree, HoldsEveryFileOfTheLayoutAndNothingElse) {
   ASSERT_FALSE(ShippedMaps().empty());
 
   std::set<std::string> expected = ExpectedFilesBesideTheIcons();
-  std::set<unsigned> iconSizes;
+  std::set<unsigned> iconSizes, editorIconSizes;
   for (const std::string& file : tree.Files()) {
     const auto icon = IconFolderSize(file);
+    const auto editorIcon = IconFolderSize(file, kEditorId);
     if (icon && icon->first == icon->second) {
       iconSizes.insert(icon->first);
+    } else if (editorIcon && editorIcon->first == editorIcon->second) {
+      editorIconSizes.insert(editorIcon->first);
     } else if (expected.erase(file) == 0) {
       ADD_FAILURE() << "not part of the install layout: " << file;
     }
   }
   for (const std::string& missing : expected) ADD_FAILURE() << "not installed: " << missing;
-  for (unsigned size : {48u, 128u, 256u}) EXPECT_TRUE(iconSizes.count(size)) << size << " px icon";
+  for (unsigned size : {48u, 128u, 256u}) {
+    EXPECT_TRUE(iconSizes.count(size)) << size << " px icon";
+    EXPECT_TRUE(editorIconSizes.count(size)) << size << " px icon of the editor";
+  }
 }
 
 TEST_F(InstallTree, ProgramsAreTheBuiltOnesUnderLowerCaseNames) {
@@ -106,7 +117,8 @@ TEST_F(InstallTree, DataFolderHoldsTheShippedDataAndTheMarker) {
 TEST_F(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
   int icons = 0;
   for (const std::string& file : tree.Files()) {
-    const auto icon = IconFolderSize(file);
+    auto icon = IconFolderSize(file);
+    if (!icon) icon = IconFolderSize(file, kEditorId);
     if (!icon) continue;
     ++icons;
     const auto png = PngHeader(tree.Path(file));

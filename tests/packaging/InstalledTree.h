@@ -34,6 +34,7 @@ struct TInstalledProgram {
 inline constexpr TInstalledProgram kInstalledPrograms[] = {
     {"skarveth", "Skarveth"}, {"skmap", "SKMAP"},   {"skview", "SKVIEW"},
     {"skdemo", "SKDEMO"},     {"skpack", "SKPACK"}, {"skbalance", "SKBALANCE"},
+    {"skedit", "SKEDIT"},
 };
 
 // This build folder installed with `cmake --install` into a fresh prefix, removed afterwards.

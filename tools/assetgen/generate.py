@@ -9,6 +9,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
+import editor_icon  # noqa: E402
 import icon  # noqa: E402
 import pictures  # noqa: E402
 
@@ -27,7 +28,7 @@ def main():
         steps.append(("text", lambda: models_def.write(archive)))
     except ImportError:
         pass
-    steps.append(("icons", lambda: icon.write_all(icons_dir)))
+    steps.append(("icons", lambda: (icon.write_all(icons_dir), editor_icon.write_all(icons_dir))))
     for optional in ("maps", "sounds", "song"):
         try:
             mod = __import__(optional)
