@@ -15,7 +15,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libopenmpt-dev libvorbis-dev
   libjpeg-dev libfreetype-dev libpng-dev fonts-dejavu-core libimgui-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  imagemagick xvfb x11-utils
+  imagemagick xvfb x11-utils xdotool
   desktop-file-utils appstream groff-base dpkg-dev file
 )
 
