@@ -6,7 +6,8 @@ file(GLOB SK_SUITE_DEMOS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/demos/*.t
 foreach(demo IN LISTS SK_SUITE_DEMOS)
   get_filename_component(name ${demo} NAME_WE)
   add_test(NAME demo_suite.${name}
-    COMMAND ${CMAKE_COMMAND} -DSKDEMO=$<TARGET_FILE:SKDEMO> -DGAME_DIR=${SK_GAME_DIR}
+    COMMAND ${CMAKE_COMMAND} -DSKDEMO=$<TARGET_FILE:SKDEMO> -DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}
+            -DGAME_DIR=${SK_GAME_DIR}
             -DDEMO=${demo} -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/demos/${name}.expected
             -P ${PROJECT_SOURCE_DIR}/tests/demos/CheckDemo.cmake)
 endforeach()
@@ -16,5 +17,8 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt)
     COMMAND ${PROJECT_SOURCE_DIR}/tests/demos/play_in_window.sh ${SK_GAME_DIR}
             ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt
             ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.expected)
-  set_tests_properties(demo_suite.window_playback PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600)
+  set_tests_properties(demo_suite.window_playback PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600
+    LABELS "window;runs_programs")
 endif()
+# Its tests start the built programs as processes.
+set(sk_area_labels runs_programs)

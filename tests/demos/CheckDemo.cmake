@@ -1,7 +1,8 @@
 # Plays one demo of the suite through SKDEMO and compares its checkpoints with the expected
 # ones; on a difference, names the first differing line.
 #   cmake -DSKDEMO=... -DGAME_DIR=... -DDEMO=x.txt -DEXPECTED=x.expected -P CheckDemo.cmake
-execute_process(COMMAND ${SKDEMO} --game ${GAME_DIR} ${DEMO}
+# A cross build adds -DEMULATOR=<qemu-user> to play it on the target's SKDEMO.
+execute_process(COMMAND ${EMULATOR} ${SKDEMO} --game ${GAME_DIR} ${DEMO}
   WORKING_DIRECTORY ${GAME_DIR}
   OUTPUT_VARIABLE actual ERROR_VARIABLE error RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
