@@ -10,20 +10,21 @@
 #include <vector>
 
 #include "bench/FrameMemcpy.h"
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
+#include "game/frontend/GameScreen.h"
 #include "game/render/Cursor.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
-#include "support/NullBackEnds.h"
+#include "platform/null/HeadlessHost.h"
 
 namespace sk {
 namespace {
 
-struct HeaviestFrame : test::NullBackEnds {
+struct HeaviestFrame : THeadlessHost {
   std::unique_ptr<Application> app;
   bool ready = false;
 
-  HeaviestFrame() {
+  HeaviestFrame() : THeadlessHost(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf", 5000) {
     app = MakeApplication();
     if (!app->Data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/")) return;
     app->Models = LoadModelDefinitions(app->Data);
@@ -46,7 +47,8 @@ struct HeaviestFrame : test::NullBackEnds {
       model.Active = i % 2 == 0;
       model.Dying = model.Active ? 0 : 25 - static_cast<std::int32_t>(i);
     }
-    app->MousePos = {ModelRect(*app, 0).Left + 25, ModelRect(*app, 0).Top + 40};
+    app->MousePos = {ModelRect(app->Map, app->Game, 0).Left + 25,
+                     ModelRect(app->Map, app->Game, 0).Top + 40};
     app->DXDraw->WarpCursor(app->MousePos);
     game.ShotPoint = {0, 0};  // corner to gun: the longest trail
     game.TrailTime = 30;

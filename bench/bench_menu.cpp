@@ -13,7 +13,7 @@
 #include "game/frontend/MenuButtons.h"
 #include "game/frontend/SKMenu.h"
 #include "game/shell/Application.h"
-#include "support/NullBackEnds.h"
+#include "platform/null/HeadlessHost.h"
 
 namespace sk {
 namespace {
@@ -23,10 +23,11 @@ std::vector<std::uint8_t> ReadArchiveFile(const char* name) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct MenuScene : test::NullBackEnds {
+struct MenuScene : THeadlessHost {
   std::unique_ptr<Application> app;
 
-  explicit MenuScene(std::uint8_t page, const TMenuBtn& hover) {
+  explicit MenuScene(std::uint8_t page, const TMenuBtn& hover)
+      : THeadlessHost(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf", 5000) {
     app = MakeApplication();
     app->Sound.SoundOff = true;
     TImageList& images = app->DXImageList();

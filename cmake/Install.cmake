@@ -4,6 +4,12 @@
 # installed copy ever has under its prefix: what players write lives in their own folders.
 include(GNUInstallDirs)
 
+# Folders the install makes get 0755 whatever the umask of whoever installs or packs: a 0777
+# data folder would let any local user swap the maps or the archive. (Files get 0644 and
+# programs 0755 from install() itself.)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                                                GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 set(SK_APP_ID org.skarveth.Skarveth)
 set(SK_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/skarveth)
 set(SK_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/skarveth)
@@ -28,7 +34,8 @@ function(sk_install_program target name)
 endfunction()
 
 # target:installed name. The ready-to-play folder keeps the targets' own names.
-set(SK_INSTALLED_PROGRAMS Skarveth:skarveth SKMAP:skmap SKVIEW:skview SKDEMO:skdemo SKPACK:skpack)
+set(SK_INSTALLED_PROGRAMS Skarveth:skarveth SKMAP:skmap SKVIEW:skview SKDEMO:skdemo SKPACK:skpack
+                          SKBALANCE:skbalance)
 set(SK_INSTALLED_TARGETS)
 foreach(pair IN LISTS SK_INSTALLED_PROGRAMS)
   string(REPLACE ":" ";" pair ${pair})

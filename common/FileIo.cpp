@@ -1,6 +1,7 @@
 #include "common/FileIo.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <random>
 
 #include "common/FileDescriptor.h"
+#include "common/WriteInPlace.h"
 #include "common/WriteTarget.h"
 
 namespace sk {
@@ -27,11 +29,11 @@ std::string TemporaryName(const std::string& name) {
 }
 
 // A new file that did not exist before: O_EXCL never opens what is there, links included.
-int CreateTemporary(int folder, const std::string& target, std::string& name) {
+int CreateTemporary(int folder, const std::string& target, mode_t mode, std::string& name) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = TemporaryName(target);
     const int fd =
-        ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -42,21 +44,26 @@ void SyncFolder(int folder) {
   if (fd.Get() >= 0) ::fsync(fd.Get());
 }
 
-// Truncates and rewrites an existing file: the one way left when its folder takes no new
-// files. A failure part-way leaves the file damaged, which is why it is the last resort.
-bool WriteInPlace(const TWriteTarget& target, std::span<const std::uint8_t> bytes,
-                  std::string* reason) {
-  FileDescriptor fd(::openat(target.Folder.Get(), target.Name.c_str(),
-                             O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC));
-  bool ok = fd.Get() >= 0 && WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
-  ok = (fd.Get() < 0 || fd.Close()) && ok;
-  if (!ok && reason) *reason = std::strerror(errno);
-  return ok;
-}
-
 }  // namespace
 
+std::string FileSizeLimitProblem(std::uint64_t size) {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+      size <= limit.rlim_cur)
+    return {};
+  return "the file-size limit (ulimit -f) is " + std::to_string(limit.rlim_cur) +
+         " bytes, the file needs " + std::to_string(size);
+}
+
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  // Past the limit the write would stop part-way and SIGXFSZ would end the program. The limit
+  // counts where the write ends; a pipe has no place and no limit.
+  const off_t place = ::lseek(fd, 0, SEEK_CUR);
+  if (place >= 0 &&
+      !FileSizeLimitProblem(static_cast<std::uint64_t>(place) + bytes.size()).empty()) {
+    errno = EFBIG;
+    return false;
+  }
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -116,8 +123,15 @@ bool CheckExisting(const TWriteTarget& target, bool& exists, struct stat& st, st
   return false;
 }
 
+// The permissions of the new file: those of an old file of the user's own, but never setuid,
+// setgid or sticky; none taken from anybody else's.
+std::optional<mode_t> KeptMode(bool exists, const struct stat& st) {
+  if (!exists || st.st_uid != ::geteuid()) return std::nullopt;
+  return st.st_mode & 0777;
+}
+
 bool Replace(const std::string& path, std::span<const std::uint8_t> bytes, std::string* reason,
-             bool may_rewrite_in_place) {
+             FileReaders readers, bool may_rewrite_in_place) {
   std::string why;
   const auto fail = [&](std::string text) {
     if (reason) *reason = std::move(text);
@@ -128,9 +142,10 @@ bool Replace(const std::string& path, std::span<const std::uint8_t> bytes, std::
   bool exists = false;
   struct stat st {};
   if (!CheckExisting(*target, exists, st, why)) return fail(why);
+  if (std::string limit = FileSizeLimitProblem(bytes.size()); !limit.empty()) return fail(limit);
   const int folder = target->Folder.Get();
   std::string temporary;
-  FileDescriptor fd(CreateTemporary(folder, target->Name, temporary));
+  FileDescriptor fd(CreateTemporary(folder, target->Name, ModeFor(readers), temporary));
   if (fd.Get() < 0) {
     const int error = errno;
     // A folder we may not write in, holding a file we may: the file is rewritten in place.
@@ -140,7 +155,8 @@ bool Replace(const std::string& path, std::span<const std::uint8_t> bytes, std::
     return fail(std::strerror(error));
   }
   bool ok = WriteAll(fd.Get(), bytes);
-  if (ok && exists) ok = ::fchmod(fd.Get(), st.st_mode & 07777) == 0;
+  const std::optional<mode_t> kept = KeptMode(exists, st);
+  if (ok && kept) ok = ::fchmod(fd.Get(), *kept) == 0;
   ok = ok && ::fsync(fd.Get()) == 0;
   ok = fd.Close() && ok;
   // rename() replaces whatever stands at the name by then, and never follows a link there.
@@ -166,12 +182,12 @@ std::string ReplaceProblem(const std::string& path) {
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                           std::string* reason) {
-  return Replace(path, bytes, reason, false);
+                           std::string* reason, FileReaders readers) {
+  return Replace(path, bytes, reason, readers, false);
 }
 
 bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string* reason) {
-  return Replace(path, bytes, reason, true);
+  return Replace(path, bytes, reason, FileReaders::Everyone, true);
 }
 
 bool MakeFolders(const std::string& folder, std::string* reason) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/FileDescriptor.h"
+#include "common/FileReaders.h"
 
 namespace sk {
 
@@ -34,18 +35,30 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(
 // it belong to the user or root (another user's link in /tmp must not send the write into
 // our files). An existing target that is not writable (no write permission, or no write bit
 // at all, which stops root too) or not a regular file is a failure and stays as it was.
+// The new file keeps the permission bits (never setuid, setgid or sticky) of an old file
+// that was the user's own; anything else gets the mode `readers` asks for, so a file another
+// user planted lends us nothing. Content that the process's file-size limit (ulimit -f) would
+// cut short is refused before anything is written.
 // Returns false on any failure, with `reason` (when given) saying why; nothing of a failed
 // write is left behind.
 bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                           std::string* reason = nullptr);
+                           std::string* reason = nullptr,
+                           FileReaders readers = FileReaders::Everyone);
 
 // The same for the player's own files (settings, scores), which must not be lost just because
-// their folder takes no new files: the existing file is then rewritten in place (truncated,
-// written, synced) when it is writable itself.
+// their folder takes no new files: the existing file is then rewritten in place when it is
+// writable itself. Its new length is reserved first and the file is cut to it only once the
+// new bytes are on disk, so a full disk leaves the old content whole.
 bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes,
               std::string* reason = nullptr);
 
-// Writes every byte to the open file `fd`, again after an interruption; false on any failure.
+// Why a file of `size` bytes cannot be written under the process's file-size limit (ulimit
+// -f); empty when it can. A write past the limit would land half and raise SIGXFSZ, which
+// ends the program.
+std::string FileSizeLimitProblem(std::uint64_t size);
+
+// Writes every byte to the open file `fd`, again after an interruption; false on any failure,
+// with errno EFBIG and nothing written when the file-size limit would cut the write short.
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes);
 
 // Makes `folder` and every missing folder above it, each private to the user (0700), as the

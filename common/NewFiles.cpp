@@ -14,20 +14,26 @@
 namespace sk {
 
 std::optional<std::string> TemporaryFolder(std::string* reason) {
-  const char* configured = std::getenv("TMPDIR");
-  const std::string folder = configured != nullptr && *configured != '\0' ? configured : "/tmp";
+  const char* tmpdir = std::getenv("TMPDIR");
+  const bool configured = tmpdir != nullptr && *tmpdir != '\0';
+  const std::string folder = configured ? tmpdir : "/tmp";
   struct stat st {};
-  if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return folder;
+  const bool found = ::stat(folder.c_str(), &st) == 0;
+  const int error = found ? 0 : errno;  // errno speaks only for a failed stat()
+  if (found && S_ISDIR(st.st_mode)) return folder;
   if (reason) {
-    *reason = "the temporary folder " + folder + (configured ? " (TMPDIR)" : "") +
-              (errno == ENOENT ? " does not exist" : " is not a usable folder");
+    const std::string problem = found ? "is not a folder"
+                                : error == ENOENT
+                                    ? "does not exist"
+                                    : std::string("cannot be used: ") + std::strerror(error);
+    *reason = "the temporary folder " + folder + (configured ? " (TMPDIR) " : " ") + problem;
   }
   return std::nullopt;
 }
 
-FileDescriptor CreateNewFile(const std::string& path, mode_t mode) {
+FileDescriptor CreateNewFile(const std::string& path, FileReaders readers) {
   return FileDescriptor(
-      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, ModeFor(readers)));
 }
 
 std::optional<std::string> WriteUniqueFile(const std::string& folder, const std::string& prefix,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/FileDescriptor.h"
+#include "common/FileReaders.h"
 
 // Files made in folders that other users share (the temporary folder) or that must be ours
 // alone (the lock's folder).
@@ -19,7 +20,8 @@ std::optional<std::string> TemporaryFolder(std::string* reason = nullptr);
 // A new file at `path` opened for writing, made only where nothing stood (no file, no link),
 // so nothing planted there in advance is ever written through. Invalid, with errno saying
 // why, otherwise.
-FileDescriptor CreateNewFile(const std::string& path, mode_t mode = 0644);
+FileDescriptor CreateNewFile(const std::string& path,
+                             FileReaders readers = FileReaders::Everyone);
 
 // Writes `bytes` into a new file `folder`/`prefix`XXXXXX`suffix`, the X a random choice made
 // where nothing stood (mkstemp), so no file or link planted there in advance is ever written

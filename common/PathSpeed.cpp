@@ -11,28 +11,43 @@ TSegmentSpeed MeasureSegment(std::size_t index, const TWayPoint& from, std::int1
                              std::int16_t to_y) {
   TSegmentSpeed s;
   s.Index = index;
-  s.Distance = std::hypot(double(to_x) - from.X, double(to_y) - from.Y);
+  // The squares of whole numbers below 2^16 add up exactly, and a square root is rounded
+  // alike on every processor, which the library's hypot does not promise.
+  const double dx = double(to_x) - from.X, dy = double(to_y) - from.Y;
+  s.Distance = std::sqrt(dx * dx + dy * dy);
   s.Frames = from.Frames;
-  s.Speed = from.Frames == 0 ? 0.0 : s.Distance / from.Frames;
-  s.Verdict = from.Frames == 0 ? TSpeedVerdict::Playable : JudgeSpeed(s.Speed);
+  // A segment of no ticks is a jump: the game puts the model on the next waypoint within the
+  // one tick that ends the segment before, so it covers the whole distance in that tick.
+  s.Speed = from.Frames == 0 ? s.Distance : s.Distance / from.Frames;
+  // Standing on one spot is a deliberate wait (the shipped maps have some), not a slow walk.
+  s.Verdict = s.Distance == 0 ? TSpeedVerdict::Playable : JudgeSpeed(s.Speed);
   return s;
 }
 
+// Speeds are shown to the hundredth and judged as shown, so a warning never reads
+// "2.00 px/tick is faster than 2.0 px/tick".
+double ShownSpeed(double speed) { return std::nearbyint(speed * 100) / 100; }
+
 std::string Describe(const TSegmentSpeed& s) {
   char line[160];
+  const double speed = ShownSpeed(s.Speed);
   switch (s.Verdict) {
     case TSpeedVerdict::TooSlow:
-      std::snprintf(line, sizeof line, "%.1f px/tick is slower than %.1f px/tick, too easy to play",
-                    s.Speed, kSlowestPlayableSpeed);
+      std::snprintf(line, sizeof line,
+                    "%.2f px/tick is slower than %.1f px/tick: too easy, a decent player lasts "
+                    "over 5 minutes",
+                    speed, kSlowestPlayableSpeed);
       break;
     case TSpeedVerdict::TooFast:
-      std::snprintf(line, sizeof line, "%.1f px/tick is faster than %.1f px/tick, too hard to play",
-                    s.Speed, kFastestPlayableSpeed);
+      std::snprintf(
+          line, sizeof line,
+          "%.2f px/tick is faster than %.1f px/tick: too hard, a decent player lasts under 45 s",
+          speed, kFastestPlayableSpeed);
       break;
     case TSpeedVerdict::Unfollowable:
       std::snprintf(line, sizeof line,
-                    "%.1f px/tick jumps farther than the cross-hair can follow (over %.0f px/tick)",
-                    s.Speed, kFastestFollowableSpeed);
+                    "%.2f px/tick jumps farther than the cross-hair can follow (over %.0f px/tick)",
+                    speed, kFastestFollowableSpeed);
       break;
     case TSpeedVerdict::Playable:
       line[0] = 0;
@@ -43,7 +58,8 @@ std::string Describe(const TSegmentSpeed& s) {
 
 }  // namespace
 
-TSpeedVerdict JudgeSpeed(double speed) {
+TSpeedVerdict JudgeSpeed(double raw_speed) {
+  const double speed = ShownSpeed(raw_speed);
   if (speed > kFastestFollowableSpeed) return TSpeedVerdict::Unfollowable;
   if (speed > kFastestPlayableSpeed) return TSpeedVerdict::TooFast;
   if (speed < kSlowestPlayableSpeed) return TSpeedVerdict::TooSlow;
@@ -56,8 +72,8 @@ std::vector<TSegmentSpeed> PathSegmentSpeeds(const std::vector<TWayPoint>& path,
   speeds.reserve(path.size());
   for (std::size_t k = 0; k < path.size(); ++k) {
     const bool last = k + 1 == path.size();
-    speeds.push_back(MeasureSegment(k, path[k], last ? final_x : path[k + 1].X,
-                                    last ? final_y : path[k + 1].Y));
+    speeds.push_back(
+        MeasureSegment(k, path[k], last ? final_x : path[k + 1].X, last ? final_y : path[k + 1].Y));
   }
   return speeds;
 }
@@ -91,6 +107,26 @@ std::vector<std::string> FindSpeedWarnings(const TMapContent& content) {
     }
   }
   return warnings;
+}
+
+std::string SpeedText(double speed) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", ShownSpeed(speed));
+  return text;
+}
+
+std::string DescribePathSpeed(const std::vector<TWayPoint>& path, std::int16_t final_x,
+                              std::int16_t final_y) {
+  const auto mean = PathMeanSpeed(path, final_x, final_y);
+  if (!mean) return "no ticks to walk";
+  const auto segments = PathSegmentSpeeds(path, final_x, final_y);
+  std::string text = SpeedText(*mean) + " px/tick";
+  if (segments.size() < 2) return text;
+  const auto [slowest, fastest] = std::minmax_element(
+      segments.begin(), segments.end(),
+      [](const TSegmentSpeed& a, const TSegmentSpeed& b) { return a.Speed < b.Speed; });
+  return text + " (segments " + SpeedText(slowest->Speed) + " to " + SpeedText(fastest->Speed) +
+         ")";
 }
 
 }  // namespace sk

@@ -5,6 +5,13 @@
 namespace sk {
 namespace {
 
+// The invisible marks that turn the direction of the text after them: a file name with one can
+// show "evil\u202Egnp.exe" as "evilexe.png". They are escaped like the control characters.
+bool TurnsDirection(std::uint32_t code) {
+  return code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+         (code >= 0x2066 && code <= 0x2069);
+}
+
 // The length of the printable UTF-8 character at the start of `text`, or 0.
 std::size_t PrintableCharacter(std::string_view text) {
   const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
@@ -31,7 +38,8 @@ std::size_t PrintableCharacter(std::string_view text) {
   }
   static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
   const bool valid = code >= kSmallest[length] && code <= 0x10FFFF &&
-                     (code < 0xD800 || code > 0xDFFF) && code >= 0xA0;  // no C1 controls
+                     (code < 0xD800 || code > 0xDFFF) && code >= 0xA0 &&  // no C1 controls
+                     !TurnsDirection(code);
   return valid ? length : 0;
 }
 

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <utility>
 
+#include "game/shell/InputEvent.h"
+
 namespace sk {
 namespace {
 
@@ -15,7 +17,6 @@ constexpr std::array<std::pair<std::uint16_t, std::string_view>, 23> kNamed = {{
     {91, "Win"},      {93, "Apps"},     {144, "NumLock"},
 }};
 
-constexpr std::uint16_t kVkF1 = 112;
 constexpr int kFunctionKeys = 24;
 
 }  // namespace

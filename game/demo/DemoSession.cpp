@@ -74,7 +74,8 @@ int TDemoSession::Finish(int status, std::string& message) {
               std::to_string(kMaxDemoScreenEntries) + " screen entries.";
   }
   std::string why;
-  if (ReplaceFileAtomically(command_.File, bytes, &why)) return status;
+  // A recording holds all the player typed: theirs alone to read, like the fallback below.
+  if (ReplaceFileAtomically(command_.File, bytes, &why, FileReaders::OwnerOnly)) return status;
   // A fresh name nobody could have planted anything at.
   std::string fallbackWhy;
   const auto folder = TemporaryFolder(&fallbackWhy);

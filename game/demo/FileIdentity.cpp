@@ -69,7 +69,12 @@ TCopyResult CopyCheckedFile(const std::string& from, const TFileIdentity& record
   if (!HashPieces(in.Get(), found.Size, cap, stop, found.Sha256, write))
     return TCopyResult::Unreadable;
   // The part the game never reads stays a hole: no disk, no time.
-  if (found.Size > cap && ::ftruncate(out.Get(), static_cast<off_t>(found.Size)) != 0) fail();
+  if (found.Size > cap) {
+    // Past the file-size limit, ftruncate() would raise SIGXFSZ, which ends the program.
+    const bool allowed = FileSizeLimitProblem(found.Size).empty();
+    if (!allowed) errno = EFBIG;
+    if (!allowed || ::ftruncate(out.Get(), static_cast<off_t>(found.Size)) != 0) fail();
+  }
   return found == recorded ? TCopyResult::Copied : TCopyResult::Differs;
 }
 

@@ -2,6 +2,7 @@
 
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/MenuDrawing.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/shell/Application.h"
 #include "game/shell/InputEvent.h"
 #include "game/shell/SKInit.h"

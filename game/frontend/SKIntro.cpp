@@ -1,11 +1,11 @@
 #include "game/frontend/SKIntro.h"
 
-#include <cmath>
+#include <array>
 #include <cstdlib>
-#include <numbers>
 
 #include "game/audio/SKSound.h"
 #include "game/frontend/IntroDrawing.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 
@@ -19,7 +19,27 @@ std::int32_t StepDuration(std::int32_t step) {
   return IntroDurations[static_cast<std::size_t>(step)];
 }
 
-int RoundToEven(long double v) { return static_cast<int>(std::nearbyint(v)); }
+// round(100 sin d) and round(40 sin d) for d = 0 .. 90 degrees; the rest of the wave mirrors
+// this quarter. The hop is the same on every machine, which a library sine does not promise;
+// no entry is within 0.003 of a half, so these are what any exact sine rounds to.
+constexpr std::array<std::uint8_t, 91> kHopHeight = {
+    0,  2,  3,  5,  7,  9,  10, 12, 14, 16, 17, 19, 21, 22, 24, 26, 28,  29,  31,  33,  34,  36, 37,
+    39, 41, 42, 44, 45, 47, 48, 50, 52, 53, 54, 56, 57, 59, 60, 62, 63,  64,  66,  67,  68,  69, 71,
+    72, 73, 74, 75, 77, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87, 87, 88,  89,  90,  91,  91,  92, 93,
+    93, 94, 95, 95, 96, 96, 97, 97, 97, 98, 98, 98, 99, 99, 99, 99, 100, 100, 100, 100, 100, 100};
+constexpr std::array<std::uint8_t, 91> kHopTilt = {
+    0,  1,  1,  2,  3,  3,  4,  5,  6,  6,  7,  8,  8,  9,  10, 10, 11, 12, 12, 13, 14, 14, 15,
+    16, 16, 17, 18, 18, 19, 19, 20, 21, 21, 22, 22, 23, 24, 24, 25, 25, 26, 26, 27, 27, 28, 28,
+    29, 29, 30, 30, 31, 31, 32, 32, 32, 33, 33, 34, 34, 34, 35, 35, 35, 36, 36, 36, 37, 37, 37,
+    37, 38, 38, 38, 38, 38, 39, 39, 39, 39, 39, 39, 40, 40, 40, 40, 40, 40, 40, 40, 40, 40};
+
+// The quarter wave's entry for any whole number of degrees, with the sine's sign.
+int SineEntry(const std::array<std::uint8_t, 91>& quarter, int degrees) {
+  int d = (degrees % 360 + 360) % 360;
+  const int sign = d >= 180 ? -1 : 1;
+  d %= 180;
+  return sign * quarter[static_cast<std::size_t>(d > 90 ? 180 - d : d)];
+}
 
 }  // namespace
 
@@ -40,12 +60,11 @@ int IntroProgress(const TIntroState& intro, int n) {
 }
 
 TIntroHop IntroModelHop(const TIntroState& intro) {
-  const long double degrees = IntroProgress(intro, 540);
-  const long double s = std::sin(degrees * std::numbers::pi_v<long double> / 180);
+  const int degrees = IntroProgress(intro, 540);
   TIntroHop hop;
   hop.X = IntroProgress(intro, 640);
-  hop.Y = 320 - std::abs(RoundToEven(s * 100));
-  hop.Angle = RoundToEven(s * 40);
+  hop.Y = 320 - std::abs(SineEntry(kHopHeight, degrees));
+  hop.Angle = SineEntry(kHopTilt, degrees);
   return hop;
 }
 

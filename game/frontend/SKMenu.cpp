@@ -2,6 +2,7 @@
 
 #include "game/frontend/MenuButtons.h"
 #include "game/frontend/MenuPageDrawing.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/render/ColorText.h"
 #include "game/render/Cursor.h"
 #include "game/shell/Application.h"
@@ -11,8 +12,6 @@
 
 namespace sk {
 namespace {
-
-constexpr std::uint16_t kVkBack = 8;
 
 void Play(Application& app, Effect effect) { PlaySample(app.SoundModule(), effect); }
 

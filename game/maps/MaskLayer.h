@@ -1,11 +1,12 @@
 #pragma once
+#include "game/render/Geometry.h"
 #include "game/render/Picture.h"
 
 namespace sk {
 
-// The map picture's size: the scenery layer always covers exactly this rectangle.
-inline constexpr int kMapWidth = 640;
-inline constexpr int kMapHeight = 480;
+// The map picture's size, the screen's: the scenery layer always covers exactly this rectangle.
+inline constexpr int kMapWidth = kScreenWidth;
+inline constexpr int kMapHeight = kScreenHeight;
 inline constexpr TRgb kMaskTransparent{0xFF, 0x00, 0xFF};
 
 // The colour a mask pixel takes: the nearest colour of the standard 16-colour palette,

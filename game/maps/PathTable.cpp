@@ -1,31 +1,37 @@
 #include "game/maps/PathTable.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
+
+#include "game/maps/PathRounding.h"
 
 namespace sk {
 namespace {
-
-// v to the nearest integer, a half to the even neighbour (the default rounding mode).
-long R(long double v) { return std::lrint(v); }
 
 struct TOffset {
   long X = 0;
   long Y = 0;
 };
 
+// num / den * mult to the nearest integer, as the paths have always been walked.
+long Step(long num, long den, long mult) {
+  return static_cast<long>(ScaledStep(static_cast<std::uint16_t>(num),
+                                      static_cast<std::uint16_t>(den),
+                                      static_cast<std::uint16_t>(mult)));
+}
+
 // The step's distance from the segment's start along each axis, dx and dy being the
-// segment's extent, F its frame count and t the step (0 <= t < F).
-TOffset SegmentOffset(long dx, long dy, long double frames, long t) {
-  if (dx == 0) return {0, R(static_cast<long double>(dy) / frames * t)};
-  if (dy == 0) return {R(static_cast<long double>(dx) / frames * t), 0};
+// segment's extent (below 2^16), F its frame count and t the step (0 <= t < F). The longer
+// axis leads; the other follows from the led offset, so a path keeps to its line.
+TOffset SegmentOffset(long dx, long dy, long frames, long t) {
+  if (dx == 0) return {0, Step(dy, frames, t)};
+  if (dy == 0) return {Step(dx, frames, t), 0};
   if (dx <= dy) {
-    const long oy = R(static_cast<long double>(dy) / frames * t);
-    return {R(static_cast<long double>(dx) / dy * oy), oy};
+    const long oy = Step(dy, frames, t);
+    return {Step(dx, dy, oy), oy};
   }
-  const long ox = R(static_cast<long double>(dx) / frames * t);
-  return {ox, R(static_cast<long double>(dy) / dx * ox)};
+  const long ox = Step(dx, frames, t);
+  return {ox, Step(dy, dx, ox)};
 }
 
 TPathPoint SegmentPoint(const TWayPoint& from, const TWayPoint& to, long t) {

@@ -7,6 +7,7 @@
 #include "common/ByteWriter.h"
 #include "common/Error.h"
 #include "common/FileIo.h"
+#include "common/Printable.h"
 #include "game/maps/FileHead.h"
 
 namespace sk {
@@ -71,7 +72,8 @@ bool SaveScores(const TScoreTable& table, const std::string& path, std::string* 
   if (MakeFolders(FolderOf(path), &reason) && SaveFile(path, AssembleScoreFile(table), &reason))
     return true;
   // The game goes on without the new score on disk; whoever looks at the console learns why.
-  std::fprintf(stderr, "Cannot save the scores to %s: %s\n", path.c_str(), reason.c_str());
+  std::fprintf(stderr, "Cannot save the scores to %s: %s\n", PrintableText(path).c_str(),
+               PrintableText(reason).c_str());
   if (problem) *problem = reason;
   return false;
 }
@@ -91,7 +93,7 @@ int AddScore(TScoreTable& table, const std::string& path, long long score,
     SaveScores(table, path, problem);
   } else {
     std::fprintf(stderr, "Cannot save the scores to %s: the file there cannot be read\n",
-                 path.c_str());
+                 PrintableText(path).c_str());
     if (problem) *problem = "the score file cannot be read";
   }
   return static_cast<int>(place - entries.begin()) + 1;

@@ -3,100 +3,82 @@
 #include <algorithm>
 #include <array>
 
-#include "game/play/GameDrawing.h"
 #include "game/render/ColorText.h"
-#include "game/render/Cursor.h"
-#include "game/shell/Application.h"
-#include "game/shell/InputEvent.h"
-#include "game/shell/SKInit.h"
-#include "game/shell/SKMain.h"
 
 namespace sk {
 namespace {
 
-constexpr std::uint16_t kVkPause = 19;
-constexpr TRgb kOpenGround{0xFF, 0x00, 0xFF};
-
-void LeaveMatch(Application& app) { EnterMenu(app, kMenuPageMaps); }
-
-void Play(Application& app, Effect effect) { PlaySample(app.SoundModule(), effect); }
+void Report(TMatchEvents& events, TMatchEventKind kind, std::int32_t value = 0) {
+  events.push_back(TMatchEvent{kind, value});
+}
 
 // The point of walking model `i`, held inside its path so that no position can ever read
 // past the table.
-TPathPoint ModelPoint(const Application& app, std::size_t i) {
-  const std::size_t length = PathLength(app.Map, i);
-  const std::int32_t position = app.Game.WalkingModels[i].Position;
+TPathPoint ModelPoint(const TMapState& map, const TGameState& game, std::size_t i) {
+  const std::size_t length = PathLength(map, i);
+  const std::int32_t position = game.WalkingModels[i].Position;
   if (length == 0) return TPathPoint{};
   const std::size_t index = position <= 0 ? 0 : static_cast<std::size_t>(position);
-  return PathPoint(app.Map, i, std::min(index, length - 1));
+  return PathPoint(map, i, std::min(index, length - 1));
 }
 
-bool AtLastPoint(const Application& app, std::size_t i) {
-  const std::int64_t last = static_cast<std::int64_t>(PathLength(app.Map, i)) - 1;
-  return app.Game.WalkingModels[i].Position >= last;
+bool AtLastPoint(const TMatch& match, std::size_t i) {
+  const std::int64_t last = static_cast<std::int64_t>(PathLength(match.Map, i)) - 1;
+  return match.Game.WalkingModels[i].Position >= last;
 }
 
-void CountDown(Application& app) {
-  TGameState& game = app.Game;
+// The calls of the countdown: at these times, 3, 2, 1 and then "Fight!", which starts play.
+constexpr std::array<std::int32_t, 4> kCallTimes{kCountdownTicks, 186, 124, 62};
+
+void CountDown(const TMatch& match, TMatchEvents& events) {
+  TGameState& game = match.Game;
   if (game.CountdownTime <= 0) return;
-  switch (game.CountdownTime) {
-    case kCountdownTicks:
-      Play(app, kThree);
-      break;
-    case 186:
-      Play(app, kTwo);
-      break;
-    case 124:
-      Play(app, kOne);
-      break;
-    case 62:
-      Play(app, kFight);
-      game.MatchState = TMatchState::Running;
-      break;
-    default:
-      break;
+  for (std::size_t call = 0; call < kCallTimes.size(); ++call) {
+    if (game.CountdownTime != kCallTimes[call]) continue;
+    Report(events, TMatchEventKind::Countdown, static_cast<std::int32_t>(3 - call));
+    if (call == 3) game.MatchState = TMatchState::Running;
   }
   --game.CountdownTime;
 }
 
-void Spawn(Application& app, TWalkingModel& model) {
+void Spawn(const TMatch& match, TWalkingModel& model) {
   model.Active = true;
   model.Position = 0;
   model.ModelType = -1;
-  model.ModelType = PickModelType(app);
+  model.ModelType = PickModelType(match);
 }
 
-void Kill(Application& app, std::size_t i) {
-  TGameState& game = app.Game;
+void Kill(const TMatch& match, std::size_t i, TMatchEvents& events) {
+  TGameState& game = match.Game;
   TWalkingModel& model = game.WalkingModels[i];
   model.Active = false;
   model.Dying = kDyingTicks;
-  ScheduleRespawn(app, i);
-  if (!app.Settings.TestMode) ++game.Frags;
-  ModelChat(app, model.ModelType);
-  PlaySamplePan(app.SoundModule(), kModelDeath, PanAtX(game.ShotPoint.X));
+  ScheduleRespawn(match, i);
+  if (!match.TestMode) ++game.Frags;
+  if (ModelChat(match, model.ModelType)) Report(events, TMatchEventKind::Chat);
+  Report(events, TMatchEventKind::Kill, static_cast<std::int32_t>(i));
 }
 
 // One model's part of a running step; returns true when the shot of this step killed it.
-bool StepModel(Application& app, std::size_t i) {
-  TGameState& game = app.Game;
+bool StepModel(const TMatch& match, std::size_t i, TPoint aim, TMatchEvents& events) {
+  TGameState& game = match.Game;
   TWalkingModel& model = game.WalkingModels[i];
-  if (!model.Active && model.Delay == 0) Spawn(app, model);
+  if (!model.Active && model.Delay == 0) Spawn(match, model);
   if (!model.Active) {
     --model.Delay;
     if (model.Dying > 0) --model.Dying;
     return false;
   }
   bool killed = false;
-  if (AtLastPoint(app, i)) {
+  if (AtLastPoint(match, i)) {
     model.Active = false;
-    ScheduleRespawn(app, i);
-    if (!app.Settings.TestMode) game.Health -= kArrivalDamage;
-    Play(app, kDamage);
+    ScheduleRespawn(match, i);
+    if (!match.TestMode) game.Health -= kArrivalDamage;
+    Report(events, TMatchEventKind::Arrival, static_cast<std::int32_t>(i));
   } else if (game.TrailTime == kTrailTicks) {
-    const TRect box = ModelRect(app, i);
-    if (box.Contains(app.MousePos.X, app.MousePos.Y) && !ShotMasked(app)) {
-      Kill(app, i);
+    const TRect box = ModelRect(match.Map, game, i);
+    if (box.Contains(aim.X, aim.Y) && !match.Scenery.At(aim)) {
+      Kill(match, i, events);
       killed = true;
     }
   }
@@ -105,53 +87,27 @@ bool StepModel(Application& app, std::size_t i) {
   return killed;
 }
 
-std::string CurrentScoreFile(const Application& app) {
-  const std::int32_t selected = app.Menu.SelectedMap;
-  if (selected < 0 || static_cast<std::size_t>(selected) >= app.MapList.size()) return {};
-  return app.Paths.ScoreFile(app.MapList[static_cast<std::size_t>(selected)].FileName);
-}
-
-void EndMatch(Application& app) {
-  TGameState& game = app.Game;
-  game.Health = 0;
-  const std::string file = CurrentScoreFile(app);
-  // Without a selected map there is no table to enter the frags into.
-  std::string problem;
-  game.ScoreRank =
-      file.empty() ? 0
-                   : AddScore(app.ScoreTable, file, game.Frags, app.Settings.PlayerName, &problem);
-  // The end message still shows the place won; the menu then says it was not kept.
-  if (!problem.empty())
-    ShowMenuNotice(app.Menu, "Your score was not saved: " + ShortReason(problem) + ".");
-  game.MatchState = TMatchState::MatchOver;
-  Play(app, kDeath);
-}
-
-void RunningStep(Application& app) {
-  TGameState& game = app.Game;
+void RunningStep(const TMatch& match, TPoint aim, TMatchEvents& events) {
+  TGameState& game = match.Game;
   int kills = 0;
   for (std::size_t i = 0; i < game.WalkingModels.size(); ++i) {
-    if (StepModel(app, i)) ++kills;
+    if (StepModel(match, i, aim, events)) ++kills;
   }
-  if (game.Health <= 0) EndMatch(app);
-  if (kills > 1) Play(app, kExcellent);
+  if (game.Health <= 0) {
+    game.Health = 0;
+    game.MatchState = TMatchState::MatchOver;
+    Report(events, TMatchEventKind::End);
+  }
+  if (kills > 1) Report(events, TMatchEventKind::MultiKill);
   for (std::int32_t* timer : {&game.TrailTime, &game.ReloadTime, &game.ChatTime}) {
     if (*timer > 0) --*timer;
   }
 }
 
-void DrawFrame(Application& app) {
-  DrawGameScene(app);
-  DrawGameHud(app);
-  DrawCursor(app.DXImageList(), app.Graphics.BackSurface, *app.DXDraw, app.ScreenState,
-             app.MousePos);
-  app.DXDraw->Flip();
-}
-
 }  // namespace
 
-void StartMatch(Application& app) {
-  TGameState& game = app.Game;
+void StartMatch(const TMatch& match) {
+  TGameState& game = match.Game;
   game.Frags = 0;
   game.Health = kStartHealth;
   game.TrailTime = 0;
@@ -161,8 +117,8 @@ void StartMatch(Application& app) {
   game.HoveredModel = -1;
   // Nothing may carry over from the last match on this or another map.
   for (TWalkingModel& model : game.WalkingModels) model = TWalkingModel{};
-  for (std::size_t i = 0; i < game.WalkingModels.size(); ++i) ScheduleRespawn(app, i);
-  if (app.Settings.TestMode) {
+  for (std::size_t i = 0; i < game.WalkingModels.size(); ++i) ScheduleRespawn(match, i);
+  if (match.TestMode) {
     game.MatchState = TMatchState::Running;
     game.CountdownTime = 0;
   } else {
@@ -171,60 +127,28 @@ void StartMatch(Application& app) {
   }
 }
 
-void GameStep(Application& app) {
-  if (!app.DXDraw->CanDraw()) return;
-  AdvanceMatch(app);
-  DrawFrame(app);
+void AdvanceMatch(const TMatch& match, TPoint aim, TMatchEvents& events) {
+  CountDown(match, events);
+  if (match.Game.MatchState == TMatchState::Running) RunningStep(match, aim, events);
 }
 
-void AdvanceMatch(Application& app) {
-  CountDown(app);
-  if (app.Game.MatchState == TMatchState::Running) RunningStep(app);
-}
-
-void GameKeyDown(Application& app, std::uint16_t key) {
-  TGameState& game = app.Game;
-  switch (game.MatchState) {
-    case TMatchState::Countdown:
-      if (key == kVkEscape) LeaveMatch(app);
-      break;
-    case TMatchState::Running:
-      if (key == kVkEscape) {
-        if (app.Settings.TestMode) {
-          CloseMainWindow(app);
-        } else {
-          LeaveMatch(app);
-        }
-      } else if (key == kVkPause) {
-        game.MatchState = TMatchState::Paused;
-      }
-      break;
-    case TMatchState::Paused:
-      game.MatchState = TMatchState::Running;
-      break;
-    case TMatchState::MatchOver:
-      LeaveMatch(app);
-      break;
-  }
-}
-
-void FireRailgun(Application& app) {
-  TGameState& game = app.Game;
-  if (game.MatchState != TMatchState::Running || game.ReloadTime != 0) return;
-  game.ShotPoint = app.MousePos;
+bool FireShot(const TMatch& match, TPoint aim) {
+  TGameState& game = match.Game;
+  if (game.MatchState != TMatchState::Running || game.ReloadTime != 0) return false;
+  game.ShotPoint = aim;
   game.TrailTime = kTrailTicks;
   game.ReloadTime = kReloadTicks;
-  Play(app, kRailGunShot);
+  return true;
 }
 
-std::int32_t PickModelType(Application& app) {
+std::int32_t PickModelType(const TMatch& match) {
   std::array<bool, kModelCount> taken{};
-  for (const TWalkingModel& model : app.Game.WalkingModels) {
+  for (const TWalkingModel& model : match.Game.WalkingModels) {
     if (model.ModelType >= 0 && static_cast<std::size_t>(model.ModelType) < kModelCount) {
       taken[static_cast<std::size_t>(model.ModelType)] = true;
     }
   }
-  const auto draw = [&app] { return static_cast<std::int32_t>(app.Rng.Draw(kModelCount)); };
+  const auto draw = [&match] { return static_cast<std::int32_t>(match.Rng.Draw(kModelCount)); };
   // Never reached with the at most eight paths a map may have; it only keeps a bad table
   // from hanging the game.
   if (std::all_of(taken.begin(), taken.end(), [](bool t) { return t; })) return draw();
@@ -234,38 +158,28 @@ std::int32_t PickModelType(Application& app) {
   }
 }
 
-void ScheduleRespawn(Application& app, std::size_t i) {
-  const auto length = static_cast<std::uint32_t>(PathLength(app.Map, i));
-  app.Game.WalkingModels[i].Delay =
-      static_cast<std::int32_t>(app.Rng.Draw(length)) + kRespawnMinimum;
+void ScheduleRespawn(const TMatch& match, std::size_t i) {
+  const auto length = static_cast<std::uint32_t>(PathLength(match.Map, i));
+  match.Game.WalkingModels[i].Delay =
+      static_cast<std::int32_t>(match.Rng.Draw(length)) + kRespawnMinimum;
 }
 
-TRect ModelRect(const Application& app, std::size_t i) {
-  const TPathPoint p = ModelPoint(app, i);
-  return TRect{p.X - 25, p.Y - 80, p.X + 25, p.Y};
+TRect ModelRect(const TMapState& map, const TGameState& game, std::size_t i) {
+  const TPathPoint p = ModelPoint(map, game, i);
+  return ModelBoxAt(TPoint{p.X, p.Y});
 }
 
-bool ShotMasked(const Application& app) { return SceneryAt(app, app.MousePos); }
-
-bool SceneryAt(const Application& app, TPoint point) {
-  if (!app.Map.MapHasMask) return false;
-  const TImage& layer = FindImage(app.Graphics.Images, kMapMaskImage);
-  // A background smaller than the screen leaves a smaller layer: beyond it lies open ground.
-  const auto pixel = ImagePixel(layer, point.X, point.Y);
-  return pixel.has_value() && *pixel != kOpenGround;
-}
-
-void ModelChat(Application& app, std::int32_t t) {
-  TGameState& game = app.Game;
-  if (app.Settings.ChatDisabled || game.ChatTime != 0) return;
-  if (app.Rng.Draw(3) != 0) return;
-  const TModel& model = app.Models[static_cast<std::size_t>(t) % kModelCount];
-  const std::uint32_t line = app.Rng.Draw(kChatLines);
+bool ModelChat(const TMatch& match, std::int32_t t) {
+  TGameState& game = match.Game;
+  if (match.ChatDisabled || game.ChatTime != 0) return false;
+  if (match.Rng.Draw(3) != 0) return false;
+  const TModel& model = match.Models[static_cast<std::size_t>(t) % kModelCount];
+  const std::uint32_t line = match.Rng.Draw(kChatLines);
   game.ChatMessage.clear();
   StripColorCodes(model.Name, game.ChatMessage);
   game.ChatMessage.append(": ").append(model.Chat[line]);
   game.ChatTime = kChatTicks;
-  Play(app, kChat);
+  return true;
 }
 
 }  // namespace sk

@@ -4,14 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "game/maps/SKMap.h"
+#include "game/maps/Scenery.h"
+#include "game/play/ModelDefinitions.h"
+#include "game/play/Random.h"
 #include "game/render/Geometry.h"
 
 // The rules of a match: models walk the loaded map's paths towards its final waypoint, the
 // player shoots them with the railgun, and every model that gets through costs health.
-// Every duration is counted in steps, one step per frame tick.
+// Every duration is counted in steps, one step per frame tick. The rules draw nothing, play
+// nothing and write nothing: they report what happened, and the game screen answers.
 namespace sk {
-
-struct Application;
 
 enum class TMatchState : std::uint8_t { Countdown = 0, Running = 1, Paused = 2, MatchOver = 3 };
 
@@ -49,29 +52,51 @@ struct TGameState {
   std::string ChatMessage;
 };
 
+// What happened in the rules, in the order it happened.
+enum class TMatchEventKind : std::uint8_t {
+  Countdown,  // a call of the countdown: Value 3, 2, 1, then 0 for "Fight!"
+  Shot,       // the railgun fired at ShotPoint
+  Chat,       // a killed model's last word, now in ChatMessage
+  Kill,       // walking model Value died
+  Arrival,    // walking model Value reached the exit
+  End,        // health is gone: the match is over, with its Frags
+  MultiKill,  // one shot killed more than one model
+};
+struct TMatchEvent {
+  TMatchEventKind Kind;
+  std::int32_t Value = 0;
+};
+using TMatchEvents = std::vector<TMatchEvent>;
+
+// What the rules work on: the match, the map it is played on, the generator every random
+// choice draws from, the models' definitions (for their last words) and the scenery. It only
+// refers to state that lives elsewhere, so it is made for each use.
+struct TMatch {
+  TGameState& Game;
+  const TMapState& Map;
+  Random& Rng;
+  const TModels& Models;
+  TScenery Scenery;
+  bool TestMode = false;      // running at once; no damage, no frags, no end
+  bool ChatDisabled = false;  // no last words
+};
+
 // A fresh match on the map just loaded: every walking model reset and scheduled anew, then
 // counted in, or running at once in test mode.
-void StartMatch(Application& app);
-
-// The game screen's handlers, called by the shell's routing.
-void GameStep(Application& app);
-// The rules' part of a step, without drawing: the countdown, then the models, the shot, health
-// and frags of a running match. Tools that measure matches run it on its own.
-void AdvanceMatch(Application& app);
-void GameKeyDown(Application& app, std::uint16_t key);
-void FireRailgun(Application& app);
+void StartMatch(const TMatch& match);
+// One step: the countdown, then the models, the shot, health and frags of a running match.
+// A shot's hit test runs at the point the player aims at now.
+void AdvanceMatch(const TMatch& match, TPoint aim, TMatchEvents& events);
+// The railgun fires at `aim` when the match runs and it is loaded; false when it cannot.
+bool FireShot(const TMatch& match, TPoint aim);
 
 // A model type that no other walking model holds, drawn at random.
-std::int32_t PickModelType(Application& app);
+std::int32_t PickModelType(const TMatch& match);
 // Sends walking model `i` away for 31 .. path length + 30 steps.
-void ScheduleRespawn(Application& app, std::size_t i);
-// The 50 x 80 box of walking model `i`, feet centred on its path point.
-TRect ModelRect(const Application& app, std::size_t i);
-// True when the pointer rests on scenery that stands in front of the models.
-bool ShotMasked(const Application& app);
-// The same test at any point of the screen.
-bool SceneryAt(const Application& app, TPoint point);
-// Now and then a killed model of type `t` has a last word.
-void ModelChat(Application& app, std::int32_t t);
+void ScheduleRespawn(const TMatch& match, std::size_t i);
+// The box of walking model `i` (ModelBoxAt its path point).
+TRect ModelRect(const TMapState& map, const TGameState& game, std::size_t i);
+// Now and then a killed model of type `t` has a last word; true when it speaks.
+bool ModelChat(const TMatch& match, std::int32_t t);
 
 }  // namespace sk

@@ -21,6 +21,18 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
+// The drawing area: every picture, map point and mouse position of the game is in its pixels.
+inline constexpr int kScreenWidth = 640;
+inline constexpr int kScreenHeight = 480;
+
+// A walking model's box: the size of its picture, feet at the middle of the bottom edge. A
+// shot kills what it lands inside.
+inline constexpr int kModelWidth = 50;
+inline constexpr int kModelHeight = 80;
+inline constexpr TRect ModelBoxAt(TPoint feet) {
+  return TRect{feet.X - kModelWidth / 2, feet.Y - kModelHeight, feet.X + kModelWidth / 2, feet.Y};
+}
+
 // The overlap of two rectangles; empty (Right <= Left or Bottom <= Top) when they miss.
 inline TRect IntersectRect(const TRect& a, const TRect& b) {
   return TRect{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,

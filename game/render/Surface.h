@@ -7,9 +7,6 @@
 
 namespace sk {
 
-inline constexpr int kScreenWidth = 640;
-inline constexpr int kScreenHeight = 480;
-
 // A 16-bit RGB565 pixel buffer: the back surface (640 x 480) and the drawing copies of the
 // images' pictures. Red sits in bits 11-15, green in 5-10, blue in 0-4.
 struct TSurface {

@@ -4,6 +4,7 @@
 
 #include "common/FileIo.h"
 #include "common/IniFile.h"
+#include "common/Printable.h"
 
 namespace sk {
 
@@ -54,8 +55,8 @@ bool SaveSettings(const std::string& settings_file, const TClosingSettings& valu
       WriteProfileStrings(settings_file, kConfigSection, keys, &reason))
     return true;
   // The close goes on; whoever looks at the console learns why the settings were not kept.
-  std::fprintf(stderr, "Cannot save the settings to %s: %s\n", settings_file.c_str(),
-               reason.c_str());
+  std::fprintf(stderr, "Cannot save the settings to %s: %s\n",
+               PrintableText(settings_file).c_str(), PrintableText(reason).c_str());
   if (problem) *problem = reason;
   return false;
 }

@@ -24,7 +24,7 @@
 #include "game/shell/DemoTap.h"
 #include "game/shell/FrameTimer.h"
 #include "game/shell/GamePaths.h"
-#include "game/shell/Random.h"
+#include "game/play/Random.h"
 #include "game/shell/ScreenTable.h"
 #include "game/shell/ShellPlatform.h"
 

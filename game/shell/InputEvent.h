@@ -18,9 +18,14 @@ enum class TInputKind : std::uint8_t {
 enum TModifier : std::uint8_t { kShift = 1, kCtrl = 2, kAlt = 4 };
 enum class TMouseButton : std::uint8_t { Left, Right, Middle, Other };
 
-// Virtual-key codes the shell itself looks at.
+// The desktop's virtual-key codes that the game, its demos and its tools name. Letters and
+// digits are their upper-case characters.
+inline constexpr std::uint16_t kVkBack = 8;
 inline constexpr std::uint16_t kVkReturn = 13;
+inline constexpr std::uint16_t kVkPause = 19;
 inline constexpr std::uint16_t kVkEscape = 27;
+inline constexpr std::uint16_t kVkSpace = 32;
+inline constexpr std::uint16_t kVkF1 = 112;
 
 struct TInputEvent {
   TInputKind Kind = TInputKind::KeyDown;

@@ -5,6 +5,7 @@
 
 #include "common/Error.h"
 #include "common/FileIo.h"
+#include "common/Printable.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
 
@@ -23,32 +24,16 @@ void ApplySettings(Application& app) {
   app.Sound.MusicVolume = settings.MusicVolume;
 }
 
+// The test map's match, else the menu or the intro: each screen enters through its own
+// handler.
 void EnterFirstScreen(Application& app) {
+  std::uint8_t first = kScreenIntro;
   if (app.Settings.TestMode) {
-    EnterGame(app);
+    first = kScreenGame;
   } else if (app.Settings.SkipIntro) {
-    EnterMenu(app, kMenuPageMain);
-  } else {
-    EnterIntro(app);
+    first = kScreenMenu;
   }
-}
-
-// The map file of this match: the test map, or the entry picked on the menu's map page
-// (empty when nothing valid is picked).
-std::string MatchMapFile(const Application& app) {
-  if (app.Settings.TestMode) return TestMapFile(app.Settings.TestMapPath);
-  const auto index = static_cast<std::size_t>(app.Menu.SelectedMap);
-  if (app.Menu.SelectedMap < 0 || index >= app.MapList.size()) return "";
-  return app.MapList[index].File();
-}
-
-MapLoadResult LoadMatchMap(Application& app, const std::string& file) {
-  if (file.empty()) return MapLoadResult::Unreadable;
-  std::vector<TWalkingModel>& models = app.Game.WalkingModels;
-  return LoadMapFile(app.Map, app.DXImageList(), file, [&models](std::size_t path_count) {
-    models.resize(path_count);
-    for (TWalkingModel& model : models) model.Position = 0;
-  });
+  app.Screens[first - 1].Enter(app);
 }
 
 // For the console: the full path of a file and why the game could not use it.
@@ -56,11 +41,6 @@ std::string FileProblem(const std::string& file, const std::string& reason) {
   std::error_code error;
   const auto full = std::filesystem::absolute(file, error);
   return (error ? file : full.string()) + ": " + reason;
-}
-
-std::string MapProblem(const std::string& file, MapLoadResult result) {
-  const std::string problem = result == MapLoadResult::Unreadable ? OpenProblem(file) : "";
-  return FileProblem(file, problem.empty() ? DescribeMapLoadResult(result) : problem);
 }
 
 std::string ArchiveProblem(const std::string& file) {
@@ -74,7 +54,7 @@ void SeedSettings(Application& app) {
   if (app.Start.KeepSettingsFile) return;
   std::string problem;
   if (SeedSettingsFile(app.Paths, problem)) return;
-  std::fprintf(stderr, "Cannot make the settings file %s\n", problem.c_str());
+  std::fprintf(stderr, "Cannot make the settings file %s\n", PrintableText(problem).c_str());
   ShowMenuNotice(app.Menu, "Your settings and name cannot be saved: " + ShortReason(problem) + ".");
   app.SettingsProblemShown = true;
 }
@@ -108,6 +88,11 @@ void SaveClosingSettings(Application& app) {
 }
 
 }  // namespace
+
+std::string MapProblem(const std::string& file, MapLoadResult result) {
+  const std::string problem = result == MapLoadResult::Unreadable ? OpenProblem(file) : "";
+  return FileProblem(file, problem.empty() ? DescribeMapLoadResult(result) : problem);
+}
 
 std::string ShortReason(const std::string& problem) {
   const std::size_t cut = problem.rfind(": ");
@@ -168,53 +153,6 @@ void FreeAll(Application& app) {
   FreeMusic(app.SoundModule());
   FreeSound(app.SoundModule());
   app.Data.CloseArchive();
-}
-
-void EnterGame(Application& app) {
-  ++app.ScreenEntries;
-  StopSamples(app.SoundModule());
-  LeaveMenuNotice(app.Menu);
-  LoadGameImages(app);
-  const std::string file = MatchMapFile(app);
-  const MapLoadResult loaded = LoadMatchMap(app, file);
-  if (loaded != MapLoadResult::Loaded) {
-    if (app.Settings.TestMode) {
-      throw Error("Cannot load test map: \"" + app.Settings.TestMapPath + "\"",
-                  MapProblem(file, loaded));
-    }
-    EnterMenu(app, kMenuPageMaps);
-    return;
-  }
-  RestoreImages(app.DXImageList());
-  StartMatch(app);
-  app.ScreenState = kScreenGame;
-  CenterCursor(app);
-}
-
-void EnterMenu(Application& app, std::uint8_t page) {
-  ++app.ScreenEntries;
-  StopSamples(app.SoundModule());
-  LoadMenuImages(app);
-  RestoreImages(app.DXImageList());
-  app.Menu.MenuPage = page;
-  app.ScreenState = kScreenMenu;
-  MoveCursor(app, TPoint{0, 0});
-}
-
-void EnterIntro(Application& app) {
-  ++app.ScreenEntries;
-  LoadIntroImages(app);
-  RestoreImages(app.DXImageList());
-  app.Intro.IntroStep = 0;
-  app.ScreenState = kScreenIntro;
-}
-
-void EnterCredits(Application& app) {
-  ++app.ScreenEntries;
-  StopSamples(app.SoundModule());
-  LeaveMenuNotice(app.Menu);
-  app.Credits.CreditsCounter = kCreditsStart;
-  app.ScreenState = kScreenCredits;
 }
 
 void MoveCursor(Application& app, TPoint point) {

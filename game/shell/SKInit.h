@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "game/maps/SKMap.h"
 #include "game/render/Geometry.h"
 
 namespace sk {
@@ -22,12 +23,6 @@ void CloseAll(Application& app);
 // what is already released, so a second call, or one after a failed start, is harmless.
 void FreeAll(Application& app);
 
-// The only ways from one screen to another.
-void EnterGame(Application& app);
-void EnterMenu(Application& app, std::uint8_t page);
-void EnterIntro(Application& app);
-void EnterCredits(Application& app);
-
 // Puts the system pointer on a point of the drawing area. MousePos follows at once: the
 // platform reports the move only later, and the next frame must already see it.
 void MoveCursor(Application& app, TPoint point);
@@ -44,6 +39,9 @@ std::string ShortReason(const std::string& problem);
 // Whether the test map would load as the match loads it: nothing when it does, else the full
 // path and the reason. Lets the command line refuse a map before any window opens.
 std::optional<std::string> TestMapProblem(const std::string& configuredPath);
+
+// For the console: the full path of a map file and why the match could not load it.
+std::string MapProblem(const std::string& file, MapLoadResult result);
 
 // The test map's path as the platform opens it: settings written on the desktop may
 // separate folders with '\'.

@@ -14,9 +14,10 @@ inline constexpr std::uint8_t kScreenMenu = 2;
 inline constexpr std::uint8_t kScreenIntro = 3;
 inline constexpr std::uint8_t kScreenCredits = 4;
 
-// What a screen does with a frame tick, a key without modifiers, a typed character and a
-// left click. An empty entry ignores the event.
+// What a screen does when it is entered first, with a frame tick, a key without modifiers,
+// a typed character and a left click. An empty entry ignores the event.
 struct TScreenHandlers {
+  std::function<void(Application&)> Enter;
   std::function<void(Application&)> Step;
   std::function<void(Application&, std::uint16_t key)> KeyDown;
   std::function<void(Application&, std::uint8_t ch)> KeyPress;
@@ -26,7 +27,8 @@ struct TScreenHandlers {
 // Indexed by ScreenState - 1.
 using TScreenTable = std::array<TScreenHandlers, 4>;
 
-// The game's four screens with their own handlers.
+// The game's four screens with their own handlers; filled by the screens themselves, above
+// the shell, which only routes through it.
 TScreenTable GameScreens();
 
 }  // namespace sk

@@ -6,7 +6,7 @@
 
 #include "common/Cp1252.h"
 #include "common/Printable.h"
-#include "game/shell/Random.h"
+#include "game/play/Random.h"
 #include "platform/sdl/DisplaySdl.h"
 #include "platform/sdl/StartChecks.h"
 

@@ -2,5 +2,3 @@
 target_link_libraries(test_${area} PRIVATE skbalance)
 add_dependencies(test_${area} SKBALANCE)
 target_compile_definitions(test_${area} PRIVATE SK_SKBALANCE="$<TARGET_FILE:SKBALANCE>")
-# Its tests start the built programs as processes.
-set(sk_area_labels runs_programs)

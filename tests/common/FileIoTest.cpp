@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include "common/IniFile.h"
 #include "common/NewFiles.h"
 #include "common/Printable.h"
+#include "common/WriteInPlace.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -51,6 +53,47 @@ TEST(ReplaceFileAtomically, RefusesTargetsThatCannotBeWritten) {
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_FALSE(ReplaceFileAtomically(dir.Path("folder"), Bytes("x")));
   EXPECT_EQ(dir.Count(), 2);
+}
+
+// Permissions come only from an old file of the user's own, never setuid, setgid or sticky;
+// else the writer's choice, which no umask widens (another user's file: StrangerTest).
+TEST(ReplaceFileAtomically, KeepsOnlyThePlainPermissionsOfTheUsersOwnFile) {
+  TempDir dir;
+  const mode_t umask = ::umask(0);
+  ASSERT_TRUE(ReplaceFileAtomically(dir.Path("new"), Bytes("x")));
+  dir.Write("mine", "old");
+  ASSERT_EQ(::chmod(dir.Path("mine").c_str(), 06775), 0);
+  ASSERT_TRUE(ReplaceFileAtomically(dir.Path("mine"), Bytes("y"), nullptr, FileReaders::OwnerOnly));
+  ::umask(umask);
+  for (const auto& [name, mode] : {std::pair{"new", 0644u}, std::pair{"mine", 0775u}}) {
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.Path(name).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode) << name;
+  }
+}
+
+// A save the file-size limit (ulimit -f) would cut short writes nothing, in place or beside
+// the file: the old one stays whole and no temporary file is left.
+TEST(SaveFile, KeepsTheOldFileWholeWhenTheNewOneCannotFit) {
+  TempDir dir;
+  dir.Write("s.ini", std::string(1547, 'o'));
+  std::string why;
+  const auto target = [&] { return *OpenWriteTarget(dir.Path("s.ini"), why); };
+  struct rlimit was {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
+  const struct rlimit small = {1024, was.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteInPlace(target(), Bytes(std::string(1500, 'n')), &why) ||
+                       SaveFile(dir.Path("s.ini"), Bytes(std::string(1500, 'n')), &why);
+  ::setrlimit(RLIMIT_FSIZE, &was);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(why, "the file-size limit (ulimit -f) is 1024 bytes, the file needs 1500");
+  EXPECT_EQ(dir.Read("s.ini"), std::string(1547, 'o'));
+  EXPECT_EQ(dir.Count(), 1);
+  for (const std::string& now : {std::string("short"), std::string(2000, 'l')}) {
+    ASSERT_TRUE(WriteInPlace(target(), Bytes(now), &why)) << why;
+    EXPECT_EQ(dir.Read("s.ini"), now);  // cut to the new length, or grown to it
+  }
 }
 
 // Nothing planted beside the target in advance is ever written through: the temporary file's
@@ -123,6 +166,9 @@ TEST(NewFiles, FreshNamesTheTemporaryFolderAndPrivateFolders) {
     const ScopedEnv missing("TMPDIR", dir.Path("none"));
     EXPECT_FALSE(TemporaryFolder(&why));
     EXPECT_EQ(why, "the temporary folder " + dir.Path("none") + " (TMPDIR) does not exist");
+    const ScopedEnv file("TMPDIR", dir.Path("file"));
+    EXPECT_FALSE(TemporaryFolder(&why));
+    EXPECT_EQ(why, "the temporary folder " + dir.Path("file") + " (TMPDIR) is not a folder");
     const ScopedEnv there("TMPDIR", dir.Path());
     EXPECT_EQ(TemporaryFolder(), dir.Path());
   }
@@ -144,6 +190,9 @@ TEST(PrintableText, EscapesEverythingATerminalWouldObey) {
                           "2J \xC2\x9B \xE9t\xC3"),
             "\\x9B2J \\xC2\\x9B \\xE9t\\xC3");
   EXPECT_EQ(PrintableText("\xC0\xAF \xED\xA0\x80"), "\\xC0\\xAF \\xED\\xA0\\x80");
+  // The marks that turn the text's direction: U+202E, U+2066, U+061C, U+200F.
+  EXPECT_EQ(PrintableText("a\u202Egnp.exe \u2066\u061C\u200F\u2030"),
+            "a\\xE2\\x80\\xAEgnp.exe \\xE2\\x81\\xA6\\xD8\\x9C\\xE2\\x80\\x8F\u2030");
   EXPECT_EQ(PrintableText("one\ntwo"), "one\\x0Atwo");
   EXPECT_EQ(PrintableText("one\ntwo", true), "one\ntwo");
 }

@@ -7,5 +7,3 @@ target_compile_definitions(test_${area} PRIVATE SK_CMAKE_COMMAND="${CMAKE_COMMAN
   SK_BINARY_DIR="${CMAKE_BINARY_DIR}")
 # The difficulty test plays the shipped maps with SKBALANCE's simulated players.
 target_link_libraries(test_${area} PRIVATE skbalance)
-# Its tests start the built programs as processes.
-set(sk_area_labels runs_programs)

@@ -86,6 +86,7 @@ class NullGame : public NullBackEnds {
       const std::string n = std::to_string(s + 1);
       const TScreenHandlers h = real[s];
       app->Screens[s] = {
+          h.Enter,
           [this, n, h](Application& a) {
             routed.push_back(n + " step" +
                              (a.DXDraw->PointerOverDrawingArea() ? "" : " nopointer"));

@@ -1,6 +1,6 @@
-// Two local users: a stranger plants symbolic links in a shared sticky folder, where the player
-// then records a demo and saves frame pictures. Nothing of the player's may be written through
-// them. Runs as root only (it makes both users, and always removes them again).
+// Two local users: a stranger plants symbolic links and files in a shared sticky folder, where
+// the player then records a demo and saves frame pictures. Nothing of the player's may be
+// written through them. Runs as root only (it makes both users, and always removes them again).
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -103,6 +103,23 @@ TEST_F(StrangerTest, FramePicturesAreNeverWrittenThroughAStrangersLink) {
   struct stat st {};
   ASSERT_EQ(::stat(shared.Path("tick-0000001.png").c_str(), &st), 0);
   EXPECT_EQ(st.st_uid, ::getpwnam(player.Name().c_str())->pw_uid);
+}
+
+// A picture planted with setuid and setgid bits lends nothing to root's that replaces it.
+TEST_F(StrangerTest, AFramePictureTakesNoBitsFromAStrangersFile) {
+  TDemo demo = BeginDemoIn(GameDir(), 5);
+  demo.Settings.SkipIntro = true;
+  game.Write("demo.txt", FormatDemoHead(demo) + "end 3\n");
+  const std::string picture = shared.Path("tick-0000001.png");
+  ASSERT_EQ(stranger.Run("echo x > " + picture + " && chmod 6777 " + picture).status, 0);
+  const std::string out = shared.Path().substr(0, shared.Path().size() - 1);
+  const ProcessResult run =
+      RunProcess(game.Path("SKDEMO") + " --frames 1 --out " + out + " " + game.Path("demo.txt"));
+  EXPECT_EQ(run.status, 0) << run.output;
+  struct stat st {};
+  ASSERT_EQ(::stat(picture.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(st.st_uid, 0u);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ foreach(demo IN LISTS SK_SUITE_DEMOS)
             -DGAME_DIR=${SK_GAME_DIR}
             -DDEMO=${demo} -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/demos/${name}.expected
             -P ${PROJECT_SOURCE_DIR}/tests/demos/CheckDemo.cmake)
+  set_tests_properties(demo_suite.${name} PROPERTIES LABELS process)
 endforeach()
 # The real game plays one of them in a window under Xvfb and ends where SKDEMO ends.
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt)
@@ -18,7 +19,5 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt)
             ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.txt
             ${PROJECT_SOURCE_DIR}/tests/demos/test_mode.expected)
   set_tests_properties(demo_suite.window_playback PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600
-    LABELS "window;runs_programs")
+    LABELS "process;window")
 endif()
-# Its tests start the built programs as processes.
-set(sk_area_labels runs_programs)

@@ -5,6 +5,7 @@
 #include "IntroCreditsHarness.h"
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/SKCredits.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/render/ColorText.h"
 #include "game/shell/SKMain.h"
 

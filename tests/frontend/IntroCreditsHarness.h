@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/render/Surface.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 #include "support/NullBackEnds.h"

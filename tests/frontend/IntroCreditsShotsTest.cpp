@@ -9,6 +9,7 @@
 #include "IntroCreditsHarness.h"
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKIntro.h"
+#include "game/frontend/ScreenChanges.h"
 
 // Frames of the intro and the credits on the game's own pictures, written as PPM files into
 // the folder named by SK_FRONTEND_SHOTS for looking at; skipped when it is not set.

@@ -5,6 +5,7 @@
 #include "IntroCreditsHarness.h"
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKMenu.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/shell/SKInit.h"
 
 namespace sk::test {

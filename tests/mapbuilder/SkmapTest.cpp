@@ -50,6 +50,14 @@ std::string AfterBanner(const std::string& out) {
   return in.eof() ? "" : out.substr(static_cast<std::size_t>(in.tellg()));
 }
 
+// The summary's lines after the mask line: each path's speed and the files' full paths.
+bool IsDetailLine(const std::string& line) {
+  for (const char* label :
+       {" - Path ", " - Ini file  : ", " - Background: ", " - Mask file : ", " - Written to: "})
+    if (line.starts_with(label)) return true;
+  return false;
+}
+
 std::string Error(const std::string& message) { return "ERROR: " + message + "\n"; }
 
 std::string Summary(const std::string& name, std::size_t size, int paths, int waypoints,
@@ -68,10 +76,15 @@ class Skmap : public ::testing::Test {
     std::filesystem::create_directory(dir_.Path("Maps"));
   }
   // SKMAP run in the test's folder; the output without the banner, standard error apart.
-  ProcessResult Start(const std::string& args) {
-    ProcessResult r = RunProcess("cd '" + dir_.Root() + "' && '" SK_GAME_DIR "/SKMAP' " + args,
-                                 StandardError::Separate);
-    r.output = AfterBanner(r.output);
+  ProcessResult Start(const std::string& args, const std::string& env = "") {
+    ProcessResult r =
+        RunProcess("cd '" + dir_.Root() + "' && " + env + "'" SK_GAME_DIR "/SKMAP' " + args,
+                   StandardError::Separate);
+    std::istringstream in(AfterBanner(r.output));
+    r.output.clear();
+    details_.clear();
+    for (std::string line; std::getline(in, line);)
+      (IsDetailLine(line) ? details_ : r.output) += line + "\n";
     return r;
   }
   ProcessResult Build(const Description& d) {
@@ -93,6 +106,7 @@ class Skmap : public ::testing::Test {
   }
 
   TempDir dir_;
+  std::string details_;  // the summary's detail lines of the last run
 };
 
 TEST_F(Skmap, BuildsTheWorkedExample) {
@@ -103,6 +117,59 @@ TEST_F(Skmap, BuildsTheWorkedExample) {
   const TMapContent example{"Test", 600, 400, {{{10, 300, 50}, {320, 300, 100}}}};
   const auto expected = AssembleMapFile(example, Bytes(jpeg.begin(), jpeg.end()), {});
   EXPECT_EQ(dir_.Read("Maps/Test.map"), std::string(expected->begin(), expected->end()));
+}
+
+TEST_F(Skmap, SummaryGivesSpeedsAndFullPathsAndEscapesControlBytes) {
+  Description d;
+  d.keys["MapName"] = "Te\x1B[2Jst\x07";
+  d.keys["MaskBMP"] = "pics/../pics\\mask.bmp";
+  dir_.Write("pics/mask.bmp", "BM");
+  const ProcessResult r = Build(d);
+  EXPECT_EQ(r.output,
+            Summary("Te\\x1B[2Jst\\x07", 30044 + 5 + 2, 1, 2, "Yes"));  // 5 more in the name
+  const auto line = [this](const char* label, const char* file) {
+    return " - " + std::string(label) + ": " + dir_.Path(file) + "\n";
+  };
+  EXPECT_EQ(details_, " - Path 1    : 4.05 px/tick (segments 2.97 to 6.20)\n" +
+                          line("Ini file  ", "map.ini") + line("Background", "test.jpg") +
+                          line("Mask file ", "pics/mask.bmp") +
+                          line("Written to", "Maps/Test.map"));
+  // The speeds the map editor flags, after the warnings about the pictures.
+  EXPECT_NE(r.error.find("\nWARNING: path 1, waypoint 1: 6.20 px/tick is faster than 2.0 "
+                         "px/tick: too hard, a decent player lasts under 45 s\n"),
+            std::string::npos);
+  EXPECT_TRUE(
+      r.error.ends_with("WARNING: measure how hard it plays with: SKBALANCE Maps/Test.map\n"));
+}
+
+TEST_F(Skmap, ReplacesOnlyAMapFile) {
+  const std::string map_start = "SKARVETH_MAP\x01";
+  for (const std::string& old : {std::string("notes"), std::string(), map_start.substr(0, 12),
+                                 std::string("SKARVETH_MAP\x02 and more")}) {
+    dir_.Write("Maps/Test.map", old);
+    const ProcessResult r = Build({});
+    ExpectFailure(r, "Output file exists and is not a map file.");
+    EXPECT_EQ(r.error, "SKMAP: " + dir_.Path("Maps/Test.map") +
+                           ": not a map file; SKMAP replaces only an earlier map. Remove it or "
+                           "name another MapFileName\n");
+    EXPECT_EQ(dir_.Read("Maps/Test.map"), old);
+  }
+  dir_.Write("Maps/Test.map", map_start + "cut short");
+  EXPECT_EQ(Build({}).status, 0);
+  EXPECT_TRUE(Built());
+}
+
+TEST_F(Skmap, HintsThatOnlyAShellExpandsATilde) {
+  Description d;
+  d.keys["MapFileName"] = "~/Maps/Test.map";
+  dir_.Write("map.ini", d.Text());
+  const std::string hint =
+      "MapFileName starts with \"~\", which only a shell turns into your home folder; SKMAP "
+      "reads it as a folder named \"~\". Write the full path: /home/ann/Maps/Test.map\n";
+  const ProcessResult r = Start("map.ini", "HOME=/home/ann ");
+  ExpectFailure(r, "Cannot create output file.");
+  EXPECT_EQ(r.error, "SKMAP: " + dir_.Path("~/Maps/Test.map") +
+                         ": No such file or directory\nSKMAP: " + hint);
 }
 
 TEST_F(Skmap, CommandLineAndDescriptionFile) {
@@ -236,14 +303,15 @@ TEST_F(Skmap, TooManyWaypointsLeaveNoFile) {
 }
 
 TEST_F(Skmap, FailedBuildKeepsThePreviousMap) {
-  dir_.Write("Maps/Test.map", "previous");
+  const std::string previous = "SKARVETH_MAP\x01previous";
+  dir_.Write("Maps/Test.map", previous);
   Description d;
   d.keys["BackgroundJPEG"] = "missing.jpg";
   EXPECT_EQ(Build(d).status, 1);
   // No write bit at all stops root too.
   std::filesystem::permissions(dir_.Path("Maps/Test.map"), std::filesystem::perms::owner_read);
   ExpectFailure(Build({}), "Cannot create output file.");
-  EXPECT_EQ(dir_.Read("Maps/Test.map"), "previous");
+  EXPECT_EQ(dir_.Read("Maps/Test.map"), previous);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path("Maps")), {}), 1);
 }
 
@@ -281,7 +349,9 @@ TEST_F(Skmap, WarnsOnStandardErrorAboutMapsTheGameRefusesOrMisdraws) {
   dir_.Write("bg.png", "\x89PNG\r\n\x1a\n" + std::string(100, 'P'));
   dir_.Write("big.jpg", Jpeg(800, 600));
   dir_.Write("small.bmp", BmpHeader(320, 240));
-  Description d{.paths = {{"10,300,50", "640,100,9"}, {"-1,479,5"}}};
+  // Paths at playable speeds: the speed warnings come after these.
+  const Paths playable = {{"10,300,200", "320,300,200"}};
+  Description d{.paths = {{"10,300,400", "640,100,200"}, {"-1,479,400"}}};
   d.keys["BackgroundJPEG"] = "bg.png";
   d.keys["MaskBMP"] = "small.bmp";
   const std::string advice =
@@ -298,7 +368,7 @@ TEST_F(Skmap, WarnsOnStandardErrorAboutMapsTheGameRefusesOrMisdraws) {
             "WARNING: [Path 2 Waypoint 1] -1,479 lies off the 640 x 480 screen\n" +
                 advice);
 
-  d = Description{};
+  d = Description{.paths = playable};
   d.keys["BackgroundJPEG"] = "big.jpg";
   d.keys["MaskBMP"] = "pics\\mask.bmp";
   d.keys["FinalWaypoint"] = "639,480";
@@ -314,7 +384,7 @@ TEST_F(Skmap, WarnsOnStandardErrorAboutMapsTheGameRefusesOrMisdraws) {
   // A JPEG that ends before any frame header; an empty mask file.
   dir_.Write("cut.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x04JF\xFF\xD9", 10));
   dir_.Write("empty.bmp", "");
-  d = Description{};
+  d = Description{.paths = playable};
   d.keys["BackgroundJPEG"] = "cut.jpg";
   d.keys["MaskBMP"] = "empty.bmp";
   EXPECT_EQ(Build(d).error,
@@ -328,7 +398,7 @@ TEST_F(Skmap, SaysNothingMoreAboutAMapTheGamePlays) {
   for (bool progressive : {false, true}) {
     dir_.Write("good.jpg", Jpeg(640, 480, progressive));
     dir_.Write("mask.bmp", BmpHeader(640, progressive ? -480 : 480));
-    Description d{.paths = {{"0,0,5", "639,479,5"}}};
+    Description d{.paths = {{"0,0,532", "639,479,266"}}};  // 1.5 px/tick
     d.keys["BackgroundJPEG"] = "good.jpg";
     d.keys["MaskBMP"] = "mask.bmp";
     d.keys["FinalWaypoint"] = "320,240";

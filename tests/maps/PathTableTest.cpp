@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "game/maps/PathRounding.h"
 #include "game/maps/PathTable.h"
 #include "support/StoredPathTable.h"
 
@@ -70,6 +71,7 @@ TEST(PathTable, MapTablesEndAtTheSharedFinalWaypoint) {
 // Random paths, from short steps to the full coordinate range, with 0- and 1-frame waypoints
 // among them: every point worked out on demand equals the stored table's point.
 TEST(PathTable, OnDemandPointsEqualTheStoredTable) {
+  if (!test::StoredTableCanBeBuiltHere()) GTEST_SKIP() << "long double is not 80-bit here";
   std::mt19937 random(20261207);
   std::uniform_int_distribution<int> count(1, 40);
   for (int round = 0; round < 300; ++round) {
@@ -86,6 +88,54 @@ TEST(PathTable, OnDemandPointsEqualTheStoredTable) {
     const TMapPath path = MakeMapPath(waypoints);
     ASSERT_EQ(path.Length, PathTableLength(std::span(waypoints).first(waypoints.size() - 1)));
     ASSERT_EQ(test::AllPoints(path), test::StoredPathTable(waypoints)) << "round " << round;
+  }
+}
+
+// Halves that the game's two roundings to 64 significant bits send the other way than exact
+// arithmetic, doubles and 113-bit long doubles would (the first six), or than exact and 113-bit
+// arithmetic (the next three). Models have always walked these pixels, so demos depend on them.
+TEST(PathTable, HalvesRoundAsTheGameAlwaysWalkedThem) {
+  const struct {
+    std::uint16_t Num, Den, Mult;
+    std::int64_t Step;
+  } cases[] = {{606, 36, 15, 253},
+               {175, 38, 19, 87},
+               {829, 88, 44, 415},
+               {55, 84, 42, 27},
+               {65531, 65526, 32763, 32765},
+               {65509, 65508, 32754, 32755},
+               {947, 46, 23, 473},
+               {233, 116, 58, 117},
+               {381, 138, 23, 63},
+               {5, 2, 1, 2},
+               {7, 2, 1, 4},
+               {65535, 1, 65535, 4294836225},
+               {1, 65535, 32767, 0},
+               {1, 65535, 32768, 1},
+               {9, 0, 4, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ScaledStep(c.Num, c.Den, c.Mult), c.Step)
+        << c.Num << " / " << c.Den << " * " << c.Mult;
+  }
+}
+
+// Single points of segments anywhere in the map format's range: coordinates over the whole of
+// int16, up to 65535 frames, half the segments stopped exactly half-way.
+TEST(PathTable, PointsOverTheWholeFormatEqualTheStoredTable) {
+  if (!test::StoredTableCanBeBuiltHere()) GTEST_SKIP() << "long double is not 80-bit here";
+  std::mt19937 random(20261208);
+  std::uniform_int_distribution<int> coordinate(-32768, 32767);
+  std::uniform_int_distribution<int> frames(1, 65535);
+  for (int round = 0; round < 100000; ++round) {
+    const auto xy = [&] { return static_cast<std::int16_t>(coordinate(random)); };
+    const TWayPoint from{xy(), xy(), static_cast<std::uint16_t>(frames(random))};
+    const TWayPoint to{xy(), xy(), 0};
+    const long t = round % 2 ? from.Frames / 2
+                             : std::uniform_int_distribution<long>(0, from.Frames - 1)(random);
+    const TMapPath path = MakeMapPath(std::vector<TWayPoint>{from, to});
+    ASSERT_EQ(MapPathPoint(path, static_cast<std::size_t>(t)), test::StoredPathPoint(from, to, t))
+        << from.X << "," << from.Y << " -> " << to.X << "," << to.Y << " in " << from.Frames
+        << ", step " << t;
   }
 }
 

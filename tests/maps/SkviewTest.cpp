@@ -61,8 +61,12 @@ TEST_F(SkviewTest, ReportSaysWhetherTheGameAcceptsTheMap) {
   EXPECT_EQ(run.status, 0) << run.error;
   EXPECT_NE(run.output.find("Name: Examples\n"), std::string::npos);
   EXPECT_NE(run.output.find("Final waypoint: (600, 400)\n"), std::string::npos);
-  EXPECT_NE(run.output.find("Path 1: 2 waypoints, 151 table entries\n"), std::string::npos);
-  EXPECT_NE(run.output.find("Path 3: 3 waypoints, 9 table entries\n"), std::string::npos);
+  EXPECT_NE(run.output.find("Path 1: 2 waypoints, 151 table entries, 4.05 px/tick (segments 2.97 "
+                            "to 6.20)\n"),
+            std::string::npos);
+  EXPECT_NE(run.output.find("Path 3: 3 waypoints, 9 table entries, 76.09 px/tick (segments 0.00 "
+                            "to 577.06)\n"),
+            std::string::npos);
   EXPECT_NE(run.output.find(", 640 x 480\nMask: none\n"), std::string::npos);
   EXPECT_NE(run.output.find("The game accepts this map."), std::string::npos);
 
@@ -93,7 +97,9 @@ TEST_F(SkviewTest, WarnsUnderItsVerdictAsSkmapDidWhenBuildingTheMap) {
       "The game accepts this map.\n"
       "WARNING: the background is 800 x 600 pixels; the game needs 640 x 480\n"
       "WARNING: the mask is 320 x 240 pixels; the game needs 640 x 480\n"
-      "WARNING: [Path 1 Waypoint 1] 700,300 lies off the 640 x 480 screen\n"))
+      "WARNING: [Path 1 Waypoint 1] 700,300 lies off the 640 x 480 screen\n"
+      "WARNING: path 1, waypoint 1: 28.28 px/tick jumps farther than the cross-hair can follow "
+      "(over 25 px/tick)\n"))
       << viewed.output;
 }
 

@@ -121,6 +121,20 @@ TEST_F(InstallTree, EveryIconIsAPictureOfTheSizeItsFolderNames) {
   EXPECT_GE(icons, 3);
 }
 
+// The installer's umask never reaches the tree: folders and programs 0755, data 0644.
+TEST(UmaskInstall, LaysDownTheSameModesUnderAnyUmask) {
+  const mode_t was = ::umask(0);
+  const InstalledTree tree;
+  ::umask(was);
+  ASSERT_EQ(tree.Install().status, 0) << tree.Install().output;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(tree.Prefix())) {
+    struct stat st {};
+    ASSERT_EQ(::lstat(entry.path().c_str(), &st), 0);
+    const bool program = entry.path().parent_path().filename() == "bin";
+    EXPECT_EQ(st.st_mode & 07777, S_ISDIR(st.st_mode) || program ? 0755u : 0644u) << entry.path();
+  }
+}
+
 TEST(StrippedInstall, KeepsWorkingProgramsUnderTheirNames) {
   // The package is built from a stripped install; renamed programs need their own strip step.
   InstalledTree tree("--strip");
@@ -131,8 +145,19 @@ TEST(StrippedInstall, KeepsWorkingProgramsUnderTheirNames) {
               ReadWhole(SK_GAME_DIR "/" + std::string(program.Built)).size())
         << program.Installed << " was not stripped";
   }
-  const ProcessResult skmap = RunProcess("'" + tree.Bin("skmap") + "'");
-  EXPECT_NE(skmap.output.find("ERROR: Usage: SKMAP"), std::string::npos) << skmap.output;
+  // Installed, the programs name themselves and each other as the commands they are.
+  const struct {
+    const char *Program, *Args, *Expected;
+  } usage[] = {
+      {"skmap", "", "ERROR: Usage: skmap <"},
+      {"skmap", "--help", "result with skview, and how hard\nit plays with skbalance."},
+      {"skview", "--help", "Usage: skview <map>\n       skview --points"},
+      {"skbalance", "--help", "Usage: skbalance ["},
+  };
+  for (const auto& u : usage) {
+    const ProcessResult r = RunProcess("'" + tree.Bin(u.Program) + "' " + u.Args);
+    EXPECT_NE(r.output.find(u.Expected), std::string::npos) << u.Program << ": " << r.output;
+  }
   const ProcessResult skpack =
       RunProcess("'" + tree.Bin("skpack") + "' --list '" + tree.DataDir() + "/Skarveth.dat'");
   EXPECT_EQ(skpack.status, 0) << skpack.output;

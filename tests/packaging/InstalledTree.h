@@ -33,7 +33,7 @@ struct TInstalledProgram {
 };
 inline constexpr TInstalledProgram kInstalledPrograms[] = {
     {"skarveth", "Skarveth"}, {"skmap", "SKMAP"},   {"skview", "SKVIEW"},
-    {"skdemo", "SKDEMO"},     {"skpack", "SKPACK"},
+    {"skdemo", "SKDEMO"},     {"skpack", "SKPACK"}, {"skbalance", "SKBALANCE"},
 };
 
 // This build folder installed with `cmake --install` into a fresh prefix, removed afterwards.

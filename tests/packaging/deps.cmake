@@ -11,5 +11,3 @@ target_compile_definitions(test_${area} PRIVATE
   SK_INSTALL_MANDIR="${CMAKE_INSTALL_MANDIR}" SK_INSTALL_DOC_DIR="${SK_INSTALL_DOC_DIR}"
   SK_APP_ID="${SK_APP_ID}" SK_PACKAGE_VERSION="${SK_PACKAGE_VERSION}"
   SK_SHIPPED_MAPS="${sk_shipped_maps}")
-# Its tests start the built programs as processes.
-set(sk_area_labels runs_programs)

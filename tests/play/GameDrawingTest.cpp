@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestMaps.h"
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/render/ColorText.h"
 #include "game/render/Draw.h"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/ByteWriter.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
 #include "support/JpegEncode.h"

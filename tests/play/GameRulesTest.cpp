@@ -4,8 +4,9 @@
 #include <set>
 
 #include "TestMaps.h"
+#include "game/frontend/GameDrawing.h"
+#include "game/frontend/GameScreen.h"
 #include "game/maps/SKScore.h"
-#include "game/play/GameDrawing.h"
 #include "game/shell/SKInit.h"
 
 namespace sk::test {
@@ -84,7 +85,7 @@ TEST(GameRules, EveryMatchStartsFreshAndDrawsTheDelaysInPathOrder) {
   game.MatchState = TMatchState::MatchOver;
   h.app->Rng.SetSeed(777);
 
-  StartMatch(*h.app);
+  StartMatch(GameMatch(*h.app));
   Random expected(777);
   const std::int32_t delay0 = static_cast<std::int32_t>(expected.Draw(101)) + 31;
   const std::int32_t delay1 = static_cast<std::int32_t>(expected.Draw(11)) + 31;
@@ -109,8 +110,8 @@ TEST(GameRules, EveryMatchStartsFreshAndDrawsTheDelaysInPathOrder) {
 }
 
 TEST_F(TwoOnOnePath, OneShotKillsBothOverlappingModels) {
-  EXPECT_EQ(ModelRect(*h.app, 0), (TRect{77, 220, 127, 300}));
-  EXPECT_EQ(ModelRect(*h.app, 1), (TRect{77, 220, 127, 300}));
+  EXPECT_EQ(ModelRect(h.app->Map, h.app->Game, 0), (TRect{77, 220, 127, 300}));
+  EXPECT_EQ(ModelRect(h.app->Map, h.app->Game, 1), (TRect{77, 220, 127, 300}));
   h.MoveTo(102, 260);
   h.Click();
   EXPECT_EQ(h.TakeSounds(), Sounds{"PlaySample 0 4"});
@@ -186,10 +187,10 @@ TEST(GameRules, AScenerySmallerThanTheScreenIsOpenGroundBeyondItsEdge) {
   h.Play("Small.map");
   h.SkipCountdown();
   h.MoveTo(100, 100);
-  EXPECT_TRUE(ShotMasked(*h.app));
+  EXPECT_TRUE(GameMatch(*h.app).Scenery.At(h.app->MousePos));
   h.Place(0, 0, 4);  // box (375, 240)-(425, 320)
   h.MoveTo(400, 300);
-  EXPECT_FALSE(ShotMasked(*h.app));
+  EXPECT_FALSE(GameMatch(*h.app).Scenery.At(h.app->MousePos));
   h.Click();
   h.Steps();
   EXPECT_EQ(h.Game().Frags, 1);
@@ -197,10 +198,10 @@ TEST(GameRules, AScenerySmallerThanTheScreenIsOpenGroundBeyondItsEdge) {
   // Even a layer cut smaller than the screen is never read outside its picture.
   SetImagePicture(FindImage(h.app->DXImageList(), "Map_Mask.bmp"), TPicture(100, 100));
   h.app->MousePos = {50, 50};
-  EXPECT_TRUE(ShotMasked(*h.app));
+  EXPECT_TRUE(GameMatch(*h.app).Scenery.At(h.app->MousePos));
   for (TPoint p : {TPoint{100, 50}, TPoint{50, 100}, TPoint{639, 479}, TPoint{-1, 10}}) {
     h.app->MousePos = p;
-    EXPECT_FALSE(ShotMasked(*h.app)) << p.X << "," << p.Y;
+    EXPECT_FALSE(GameMatch(*h.app).Scenery.At(h.app->MousePos)) << p.X << "," << p.Y;
   }
 }
 
@@ -221,14 +222,15 @@ TEST(GameRules, AdvancingTheMatchAloneKeepsEveryRuleAndDrawsNothing) {
     const auto walking =
         std::find_if(models.begin(), models.end(), [](const TWalkingModel& m) { return m.Active; });
     if (step % 70 == 0 && walking != models.end()) {
-      const TRect box = ModelRect(*shown.app, static_cast<std::size_t>(walking - models.begin()));
+      const TRect box = ModelRect(shown.app->Map, shown.app->Game,
+                                  static_cast<std::size_t>(walking - models.begin()));
       for (GameHarness* h : {&shown, &bare}) {
         h->MoveTo(box.Left + 25, box.Top + 40);
         h->Click();
       }
     }
     shown.Steps();
-    AdvanceMatch(*bare.app);
+    AdvanceGame(*bare.app);
     const TGameState &a = shown.Game(), &b = bare.Game();
     ASSERT_EQ(a.MatchState, b.MatchState) << step;
     ASSERT_EQ(a.Health, b.Health) << step;
@@ -242,9 +244,9 @@ TEST(GameRules, AdvancingTheMatchAloneKeepsEveryRuleAndDrawsNothing) {
   EXPECT_GT(bare.Game().Frags, 0);
   EXPECT_EQ(bare.display->FlipCount, frames);
   // The scenery test the shot uses, asked at any point.
-  EXPECT_TRUE(SceneryAt(*bare.app, {160, 250}));
-  EXPECT_FALSE(SceneryAt(*bare.app, {140, 250}));
-  EXPECT_FALSE(SceneryAt(*bare.app, {-5, 250}));
+  EXPECT_TRUE(GameMatch(*bare.app).Scenery.At({160, 250}));
+  EXPECT_FALSE(GameMatch(*bare.app).Scenery.At({140, 250}));
+  EXPECT_FALSE(GameMatch(*bare.app).Scenery.At({-5, 250}));
 }
 
 TEST(GameRules, AModelOnItsFinalPointCannotBeShotAndArrivesWithDamage) {
@@ -254,7 +256,7 @@ TEST(GameRules, AModelOnItsFinalPointCannotBeShotAndArrivesWithDamage) {
   h.Game().WalkingModels[0].Delay = 0;
   h.Steps(2);
   EXPECT_EQ(h.Game().WalkingModels[0].Position, 2);
-  EXPECT_EQ(ModelRect(*h.app, 0), (TRect{285, 220, 335, 300}));
+  EXPECT_EQ(ModelRect(h.app->Map, h.app->Game, 0), (TRect{285, 220, 335, 300}));
   h.MoveTo(310, 280);
   h.Click();
   h.TakeSounds();
@@ -426,7 +428,7 @@ TEST(GameRules, PickModelTypeDrawsUntilATypeNoOtherEntryHolds) {
   for (std::size_t i = 0; i < 8; ++i) models[i].ModelType = static_cast<std::int32_t>(i);
   models[5].ModelType = -1;  // the entry being spawned never blocks itself
   h.app->Rng.SetSeed(99);
-  EXPECT_EQ(PickModelType(*h.app), 5);
+  EXPECT_EQ(PickModelType(GameMatch(*h.app)), 5);
   Random expected(99);
   while (expected.Draw(8) != 5) {
   }
@@ -468,7 +470,7 @@ TEST(GameRules, ModelChatSpeaksOneTimeInThreeAndNeverOverAnotherLine) {
   std::uint32_t quiet = 1;
   while (Random(quiet).Draw(3) == 0) ++quiet;
   h.app->Rng.SetSeed(quiet);
-  ModelChat(*h.app, 2);
+  ModelChat(GameMatch(*h.app), 2);
   EXPECT_EQ(h.Game().ChatTime, 0);
   EXPECT_TRUE(h.Game().ChatMessage.empty());
   Random one_draw(quiet);
@@ -477,12 +479,12 @@ TEST(GameRules, ModelChatSpeaksOneTimeInThreeAndNeverOverAnotherLine) {
 
   h.Game().ChatTime = 5;
   const std::uint32_t seed = h.app->Rng.Seed();
-  ModelChat(*h.app, 2);
+  ModelChat(GameMatch(*h.app), 2);
   EXPECT_EQ(h.app->Rng.Seed(), seed);  // no draw at all while a line shows
 
   h.Game().ChatTime = 0;
   h.app->Settings.ChatDisabled = true;
-  ModelChat(*h.app, 2);
+  ModelChat(GameMatch(*h.app), 2);
   EXPECT_EQ(h.app->Rng.Seed(), seed);
   EXPECT_TRUE(h.TakeSounds().empty());
 }

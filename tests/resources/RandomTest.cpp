@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "game/shell/ProgramDir.h"
-#include "game/shell/Random.h"
+#include "game/play/Random.h"
 
 namespace sk {
 namespace {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ShellHarness.h"
+#include "game/frontend/GameScreen.h"
+#include "game/frontend/ScreenChanges.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
 
@@ -140,7 +142,7 @@ TEST_F(ScreenExits, AMapThatCannotBeLoadedReturnsSilentlyToTheMapPage) {
 
 TEST_F(ScreenExits, EscapeInAMatchReturnsToTheMapPageAndInATestMatchClosesTheProgram) {
   h.app->ScreenState = kScreenGame;
-  StartMatch(*h.app);
+  StartMatch(GameMatch(*h.app));
   Send(ShellHarness::Key(27));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
@@ -148,7 +150,7 @@ TEST_F(ScreenExits, EscapeInAMatchReturnsToTheMapPageAndInATestMatchClosesThePro
   h.app->Settings.TestMode = true;
   h.app->Settings.PlayerName = "Tester";
   h.app->ScreenState = kScreenGame;
-  StartMatch(*h.app);
+  StartMatch(GameMatch(*h.app));
   EXPECT_EQ(h.app->Game.MatchState, TMatchState::Running);
   Send(ShellHarness::Key(27));
   EXPECT_TRUE(h.app->Terminated);

@@ -108,15 +108,11 @@ ShellHarness::ShellHarness(const std::string& ini, bool withArchive) {
   if (withArchive) WriteFile("Skarveth.dat", MakeArchive(FullMemberSet()));
   desktop.programDir = dir.string() + "/";
   desktop.timeOfDay = 12345;
-  ShellServices services{clock, events, desktop, audio,
-                         [this](TSurface& s, TImageList& i) {
-                           auto d = std::make_unique<LoggingDisplay>(s, i, log);
-                           display = d.get();
-                           return d;
-                         },
-                         // The menu draws text from its first frame on.
-                         test::FontPath()};
-  app = std::make_unique<Application>(std::move(services));
+  app = std::make_unique<Application>(Services([this](TSurface& s, TImageList& i) {
+    auto d = std::make_unique<LoggingDisplay>(s, i, log);
+    display = d.get();
+    return d;
+  }));
 }
 
 ShellHarness::~ShellHarness() {
@@ -147,6 +143,7 @@ void ShellHarness::RecordRouting() {
   for (int s = 0; s < 4; ++s) {
     const std::string n = std::to_string(s + 1);
     app->Screens[s] = {
+        app->Screens[s].Enter,
         [this, n](Application& a) { routed.push_back(n + " step " + std::to_string(a.Now())); },
         [this, n](Application&, std::uint16_t k) {
           routed.push_back(n + " key " + std::to_string(k));

@@ -6,14 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/Application.h"
 #include "game/shell/SKMain.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "support/NullBackEnds.h"
 
 namespace sk::test {
 
@@ -51,9 +45,9 @@ class LoggingDisplay : public TNullDisplay {
   CallLog& log_;
 };
 
-// A program folder in a temporary directory, the game's null back-ends and the application
-// on top of them.
-class ShellHarness {
+// A program folder in a temporary directory, the headless host and the application on top
+// of it.
+class ShellHarness : public NullBackEnds {
  public:
   explicit ShellHarness(const std::string& ini = "[Skarveth Configuration]\nFullScreen=0\n",
                         bool withArchive = true);
@@ -77,12 +71,6 @@ class ShellHarness {
   static TInputEvent Simple(TInputKind kind);
 
   std::filesystem::path dir;
-  CallLog log;
-  FakeClock clock{5000};
-  ScriptedEventSource events{clock};
-  RecordingDesktop desktop{log};
-  RecordingAudioEngine audio{log};
-  LoggingDisplay* display = nullptr;
   std::unique_ptr<Application> app;
   std::vector<std::string> routed;
 };

@@ -5,40 +5,25 @@
 
 #include "game/demo/Checkpoints.h"
 #include "game/maps/SKMap.h"
+#include "game/maps/Scenery.h"
 #include "game/shell/SKMain.h"
 
 namespace sk::demogen {
 namespace {
 
-constexpr std::uint16_t kVkSpace = 32;
-constexpr std::uint16_t kVkPause = 19;
-
-// The shot of the game: the rectangle of a model's picture, its feet at the path point.
-struct Box {
-  int Left, Top, Right, Bottom;
-};
-
-Box ModelBox(const Application& app, std::size_t i) {
-  const TPathPoint p =
-      PathPoint(app.Map, i, static_cast<std::size_t>(app.Game.WalkingModels[i].Position));
-  return {p.X - 25, p.Y - 80, p.X + 25, p.Y};
-}
-
-// Open ground: no scenery of the mask in front of the models there.
-bool Open(const Application& app, int x, int y) {
+// Open ground: on the screen, and no scenery in front of the models there.
+bool Open(const TScenery& scenery, int x, int y) {
   if (x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight) return false;
-  if (!app.Map.MapHasMask) return true;
-  const TPicture& mask = FindImage(app.Graphics.Images, kMapMaskImage).Picture;
-  if (!mask.Contains(x, y)) return false;
-  return mask.At(x, y) == TRgb{255, 0, 255};
+  return !scenery.At(TPoint{x, y});
 }
 
-std::optional<TPoint> OpenPointIn(const Application& app, const Box& b) {
+std::optional<TPoint> OpenPointIn(const Application& app, const TRect& b) {
+  const TScenery scenery = MapScenery(app.Map, app.Graphics.Images);
   const int cx = (b.Left + b.Right) / 2, cy = (b.Top + b.Bottom) / 2;
-  if (b.Left < b.Right && b.Top < b.Bottom && Open(app, cx, cy)) return TPoint{cx, cy};
+  if (!b.Empty() && Open(scenery, cx, cy)) return TPoint{cx, cy};
   for (int y = b.Top + 2; y < b.Bottom; y += 4) {
     for (int x = b.Left + 2; x < b.Right; x += 4) {
-      if (Open(app, x, y)) return TPoint{x, y};
+      if (Open(scenery, x, y)) return TPoint{x, y};
     }
   }
   return std::nullopt;
@@ -59,16 +44,15 @@ std::optional<TPoint> FindShot(const Application& app, bool singles) {
   const std::vector<std::size_t> targets = Targets(app);
   for (std::size_t a = 0; a < targets.size(); ++a) {
     for (std::size_t b = a + 1; b < targets.size(); ++b) {
-      const Box p = ModelBox(app, targets[a]), q = ModelBox(app, targets[b]);
-      const Box both{std::max(p.Left, q.Left), std::max(p.Top, q.Top), std::min(p.Right, q.Right),
-                     std::min(p.Bottom, q.Bottom)};
-      if (both.Left >= both.Right || both.Top >= both.Bottom) continue;
+      const TRect both = IntersectRect(ModelRect(app.Map, app.Game, targets[a]),
+                                       ModelRect(app.Map, app.Game, targets[b]));
+      if (both.Empty()) continue;
       if (auto point = OpenPointIn(app, both)) return point;
     }
   }
   if (!singles) return std::nullopt;
   for (const std::size_t i : targets) {
-    if (auto point = OpenPointIn(app, ModelBox(app, i))) return point;
+    if (auto point = OpenPointIn(app, ModelRect(app.Map, app.Game, i))) return point;
   }
   return std::nullopt;
 }
@@ -217,7 +201,7 @@ Step ShootAModelAsItEnters() {
       if (models[i].Active || models[i].Delay != 0) continue;
       // Where the model will stand in its first step: the first point of its path.
       const TPathPoint p = PathPoint(app.Map, i, 0);
-      if (auto shot = OpenPointIn(app, Box{p.X - 25, p.Y - 80, p.X + 25, p.Y})) {
+      if (auto shot = OpenPointIn(app, ModelBoxAt(TPoint{p.X, p.Y}))) {
         bot.ClickAt(shot->X, shot->Y);
         *target = i;
         return false;

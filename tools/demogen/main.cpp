@@ -12,12 +12,7 @@
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoRecorder.h"
 #include "game/shell/SKInit.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "platform/null/HeadlessHost.h"
 #include "tools/demogen/DemoBot.h"
 
 namespace {
@@ -161,25 +156,14 @@ bool Record(const std::string& gameDir, const std::string& outDir, DemoCase demo
   const fs::path cwd = fs::current_path();
   fs::current_path(dir);
 
-  CallLog log;
-  FakeClock clock;
-  ScriptedEventSource events(clock);
-  RecordingDesktop desktop(log);
-  desktop.programDir = dir;
-  desktop.timeOfDay = demoCase.seed;
-  RecordingAudioEngine audio(log);
-  ShellServices services{
-      clock,
-      events,
-      desktop,
-      audio,
-      [](TSurface& s, TImageList& i) { return std::make_unique<TNullDisplay>(s, i); },
-      gameDir + "DejaVuSans-Bold.ttf"};
+  THeadlessHost host(gameDir + "DejaVuSans-Bold.ttf");
+  host.desktop.programDir = dir;
+  host.desktop.timeOfDay = demoCase.seed;
   const TGamePaths paths = ReadyToPlayPaths(dir);
   TDemoRecorder recorder(BeginDemo(paths, ReadStartSettings(paths, {}), demoCase.seed));
   std::vector<std::string> checkpoints;
   {
-    Application app(std::move(services));
+    Application app(host.Services());
     recorder.Attach(app);
     RunScript(app, std::move(demoCase.script), 40000, checkpoints);
   }
@@ -192,8 +176,9 @@ bool Record(const std::string& gameDir, const std::string& outDir, DemoCase demo
   std::printf("== %s: %u ticks%s\n", demoCase.name, recorder.Tick(),
               written ? "" : " (NOT WRITTEN)");
   for (const std::string& line : checkpoints) std::printf("   %s\n", line.c_str());
-  for (const std::string& box : desktop.errorBoxes) std::printf("   error box: %s\n", box.c_str());
-  return written && desktop.errorBoxes.empty();
+  for (const std::string& box : host.desktop.errorBoxes)
+    std::printf("   error box: %s\n", box.c_str());
+  return written && host.desktop.errorBoxes.empty();
 }
 
 }  // namespace

@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/Application.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "game/maps/SKMap.h"
+#include "game/play/SKGame.h"
+#include "game/render/ImageList.h"
 #include "tools/skbalance/OpenGround.h"
 #include "tools/skbalance/Players.h"
 
@@ -26,9 +23,8 @@ struct TMatchResult {
   bool Capped = false;  // still running when the cap was reached
 };
 
-// One map file loaded into the game's core on headless back-ends, as a match would load it,
-// ready for any number of matches. Nothing is drawn, heard or written: a match here is the
-// rules alone (the score table stays untouched, since no map of the menu is picked).
+// One map file loaded as a match would load it, ready for any number of matches on the
+// game's own rules. Nothing is drawn, heard or written: a match here is the rules alone.
 class TBalanceField {
  public:
   // Nothing, and `problem` says why, when the game would refuse the map.
@@ -44,17 +40,18 @@ class TBalanceField {
   TMatchResult Play(TPlayerKind player, std::uint32_t seed, std::int32_t cap = kMatchCapSteps);
 
  private:
-  TBalanceField();
+  TBalanceField() = default;
+  // The rules' view of this field's match.
+  TMatch Match();
   // The walking models as a player sees them now, written over `field`.
   void See(TSeenField& field) const;
-  void Shoot(TPoint at);
 
-  CallLog log_;
-  FakeClock clock_;
-  ScriptedEventSource events_{clock_};
-  RecordingDesktop desktop_{log_};
-  RecordingAudioEngine audio_{log_};
-  std::unique_ptr<Application> app_;
+  TMapState map_;
+  TImageList images_;  // the map's background and scenery layer
+  TGameState game_;
+  Random rng_;
+  TModels models_;  // nameless: the last words are drawn, never shown
+  TPoint aim_;      // where the player's pointer rests
   std::optional<TOpenGround> ground_;
   TPoint exit_;
   std::string name_;

@@ -15,10 +15,10 @@ class TOpenGround {
   explicit TOpenGround(const std::function<bool(TPoint)>& scenery_at);
 
   bool Open(int x, int y) const {
-    return x >= 0 && y >= 0 && x < kWidth && y < kHeight &&
-           open_[static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)];
+    return x >= 0 && y >= 0 && x < kScreenWidth && y < kScreenHeight &&
+           open_[static_cast<std::size_t>(y) * kScreenWidth + static_cast<std::size_t>(x)];
   }
-  // The open pixel of a model's 50 x 80 box (ModelRect) nearest to the box's centre (ties:
+  // The open pixel of a model's box (ModelRect) nearest to the box's centre (ties:
   // the upper one, then the left one); nothing when scenery or the screen's edge hides all
   // of it.
   std::optional<TPoint> NearestOpen(const TRect& modelBox) const;
@@ -26,8 +26,6 @@ class TOpenGround {
   std::optional<TPoint> FirstOpen(const TRect& box) const;
 
  private:
-  static constexpr int kWidth = 640;
-  static constexpr int kHeight = 480;
   std::vector<bool> open_;
   std::vector<TPoint> byDistance_;  // offsets from a model box's centre, nearest first
 };

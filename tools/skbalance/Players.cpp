@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "common/PortableMath.h"
 
 namespace sk::balance {
 namespace {
-
-constexpr int kScreenRight = 640;
-constexpr int kScreenBottom = 480;
 
 // The models of `field` worth a look, nearest to the exit first (ties: the lower path).
 std::vector<std::size_t> NearestToExitFirst(const TSeenField& field, TPoint exit,
@@ -64,11 +62,12 @@ std::uint64_t TAimError::Next() {
 double TAimError::Uniform() { return (static_cast<double>(Next() >> 11) + 0.5) * 0x1.0p-53; }
 
 TPoint TAimError::Draw(double sigma) {
-  // Box-Muller: two uniform numbers give two independent normal ones.
-  const double radius = std::sqrt(-2.0 * std::log(Uniform()));
-  const double angle = 2.0 * std::numbers::pi * Uniform();
-  return TPoint{static_cast<int>(std::nearbyint(sigma * radius * std::cos(angle))),
-                static_cast<int>(std::nearbyint(sigma * radius * std::sin(angle)))};
+  // Box-Muller: two uniform numbers give two independent normal ones. The portable functions
+  // keep a seed's matches, and so the balance figures, the same on every machine.
+  const double radius = std::sqrt(-2.0 * PortableLog(Uniform()));
+  const TCosSin turn = TurnCosSin(Uniform());
+  return TPoint{static_cast<int>(std::nearbyint(sigma * radius * turn.Cos)),
+                static_cast<int>(std::nearbyint(sigma * radius * turn.Sin))};
 }
 
 std::optional<TPoint> DecentAim(const TSeenField& seen, const TOpenGround& ground, TPoint exit,
@@ -79,8 +78,8 @@ std::optional<TPoint> DecentAim(const TSeenField& seen, const TOpenGround& groun
     if (!aim) continue;  // wholly behind scenery: not seen at all
     const TPoint off = error.Draw(kDecentAimSigma);
     // The pointer cannot leave the game's picture.
-    return TPoint{std::clamp(aim->X + off.X, 0, kScreenRight - 1),
-                  std::clamp(aim->Y + off.Y, 0, kScreenBottom - 1)};
+    return TPoint{std::clamp(aim->X + off.X, 0, kScreenWidth - 1),
+                  std::clamp(aim->Y + off.Y, 0, kScreenHeight - 1)};
   }
   return std::nullopt;
 }
@@ -91,8 +90,8 @@ std::optional<TPoint> PerfectAim(const TSeenField& now, const TOpenGround& groun
   if (order.empty()) return std::nullopt;
   std::vector<TRect> boxes;
   for (const std::size_t i : order) boxes.push_back(now[i].Box);
-  const std::vector<int> xs = Cuts(boxes, &TRect::Left, &TRect::Right, kScreenRight);
-  const std::vector<int> ys = Cuts(boxes, &TRect::Top, &TRect::Bottom, kScreenBottom);
+  const std::vector<int> xs = Cuts(boxes, &TRect::Left, &TRect::Right, kScreenWidth);
+  const std::vector<int> ys = Cuts(boxes, &TRect::Top, &TRect::Bottom, kScreenHeight);
   // The cuts along every box edge split the screen into cells whose pixels all lie in the same
   // boxes. Row by row, a cell that beats the best one so far and shows open ground takes its
   // place: the best cell wins, and of equals the first.

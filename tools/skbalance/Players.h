@@ -20,7 +20,7 @@ enum class TPlayerKind {
 struct TSeenModel {
   bool OnField = false;    // walking: drawn and open to shots
   bool Shootable = false;  // ... and not yet on the exit's point, which it leaves at the next step
-  TRect Box;               // ModelRect: 50 x 80, feet at the middle of the bottom edge
+  TRect Box;               // ModelRect: ModelBoxAt its path point
 };
 using TSeenField = std::vector<TSeenModel>;
 

@@ -6,21 +6,24 @@
 #include <vector>
 
 #include "common/IntParse.h"
+#include "common/Printable.h"
+#include "common/ProgramName.h"
 #include "tools/skbalance/BalanceReport.h"
 
 namespace {
 
 using namespace sk::balance;
 
-constexpr const char* kUsage =
-    "Usage: SKBALANCE [--seeds N] [--first-seed S] <map>...\n"
-    "Plays N matches (default 10) per map for each simulated player, with the game's random\n"
-    "generator seeded S, S+1, ... (default 1), and prints a table of the match lengths.\n"
-    "  idle     never shoots\n"
-    "  decent   sees the field a quarter of a second late, shoots the visible model nearest\n"
-    "           to the exit with a scatter of 6 pixels, as soon as the railgun is loaded\n"
-    "  perfect  shoots at once where the most models die, nearest to the exit first\n"
-    "A match is timed from \"Fight!\" (16 ms a step) and stopped after 10 minutes.\n";
+std::string Usage() {
+  return "Usage: " + sk::CommandName("SKBALANCE") + " [--seeds N] [--first-seed S] <map>...\n" +
+         "Plays N matches (default 10) per map for each simulated player, with the game's random\n"
+         "generator seeded S, S+1, ... (default 1), and prints a table of the match lengths.\n"
+         "  idle     never shoots\n"
+         "  decent   sees the field a quarter of a second late, shoots the visible model nearest\n"
+         "           to the exit with a scatter of 6 pixels, as soon as the railgun is loaded\n"
+         "  perfect  shoots at once where the most models die, nearest to the exit first\n"
+         "A match is timed from \"Fight!\" (16 ms a step) and stopped after 10 minutes.\n";
+}
 
 struct TCommand {
   TMeasureOptions options;
@@ -54,12 +57,12 @@ bool ParseCommand(const std::vector<std::string>& args, TCommand& command) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::fputs(kUsage, stdout);
+    std::fputs(Usage().c_str(), stdout);
     return 0;
   }
   TCommand command;
   if (!ParseCommand(args, command)) {
-    std::fputs(kUsage, stderr);
+    std::fputs(Usage().c_str(), stderr);
     return 2;
   }
   std::vector<TMapFigures> figures;
@@ -68,7 +71,8 @@ int main(int argc, char** argv) {
     std::string problem;
     const auto field = TBalanceField::Load(file, problem);
     if (!field) {
-      std::fprintf(stderr, "SKBALANCE: %s: %s\n", file.c_str(), problem.c_str());
+      std::fprintf(stderr, "%s: %s: %s\n", sk::CommandName("SKBALANCE").c_str(),
+                   sk::PrintableText(file).c_str(), sk::PrintableText(problem).c_str());
       status = 1;
       continue;
     }

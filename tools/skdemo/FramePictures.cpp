@@ -30,7 +30,9 @@ void TFramePictures::AfterFrame(std::uint32_t tick, const TSurface& frame) {
   const std::string path = folder_ + "/" + name;
   std::string why = "the picture could not be encoded";
   // Atomic replacement never writes through a link another user planted in a shared folder.
-  if ((!png || !ReplaceFileAtomically(path, *png, &why)) && problem_.empty())
+  // A frame shows what the player did: it is theirs alone to read.
+  if ((!png || !ReplaceFileAtomically(path, *png, &why, FileReaders::OwnerOnly)) &&
+      problem_.empty())
     problem_ = "cannot write " + path + ": " + why;
 }
 

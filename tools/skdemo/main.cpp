@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "common/Printable.h"
+#include "common/ProgramName.h"
 #include "common/StopSignals.h"
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoFormat.h"
@@ -22,23 +23,22 @@
 #include "game/shell/GamePaths.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/ProgramDir.h"
-#include "platform/null/CallLog.h"
-#include "platform/null/FakeClock.h"
-#include "platform/null/NullDisplay.h"
-#include "platform/null/RecordingAudioEngine.h"
-#include "platform/null/RecordingDesktop.h"
-#include "platform/null/ScriptedEventSource.h"
+#include "platform/null/HeadlessHost.h"
 #include "tools/skdemo/FramePictures.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: SKDEMO [--frames N,M,... --out DIR] [--game DIR] DEMO\n"
-    "  plays DEMO headless and prints its checkpoints;\n"
-    "  --frames writes the frames of those ticks as DIR/tick-NNNNNNN.png;\n"
-    "  --game names the folder of the game whose archive and maps the demo needs\n"
-    "  (default: the folder SKDEMO is in; an installed game's folder also means\n"
-    "  the player's own maps, scores and Data files)";
+std::string Usage() {
+  const std::string self = sk::CommandName("SKDEMO");
+  return "usage: " + self + " [--frames N,M,... --out DIR] [--game DIR] DEMO\n" +
+         "  plays DEMO headless and prints its checkpoints;\n"
+         "  --frames writes the frames of those ticks as DIR/tick-NNNNNNN.png;\n"
+         "  --game names the folder of the game whose archive and maps the demo needs\n"
+         "  (default: the folder " +
+         self +
+         " is in; an installed game's folder also means\n"
+         "  the player's own maps, scores and Data files)";
+}
 
 struct Options {
   std::string Demo;
@@ -91,7 +91,8 @@ void Print(const std::string& line) {
 // Texts from the demo may hold any byte: they reach the terminal escaped.
 int Refuse(const std::string& message) {
   std::fflush(stdout);
-  std::fprintf(stderr, "SKDEMO: %s\n", sk::PrintableText(message).c_str());
+  std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKDEMO").c_str(),
+               sk::PrintableText(message).c_str());
   return 1;
 }
 
@@ -115,21 +116,9 @@ int Play(const Options& options, const sk::TStopSignals& signals) {
   const auto sandbox = sk::TDemoSandbox::Create(demo, *paths, look, refusal, stop);
   if (!sandbox) return Refuse(refusal);
 
-  sk::CallLog log;
-  sk::FakeClock clock;
-  sk::ScriptedEventSource events(clock);
-  sk::RecordingDesktop desktop(log);
-  desktop.programDir = sandbox->ProgramDir();
-  desktop.timeOfDay = demo.Seed;
-  sk::RecordingAudioEngine audio(log);
-  sk::ShellServices services{clock,
-                             events,
-                             desktop,
-                             audio,
-                             [](sk::TSurface& surface, sk::TImageList& images) {
-                               return std::make_unique<sk::TNullDisplay>(surface, images);
-                             },
-                             paths->FontFile()};
+  sk::THeadlessHost host(paths->FontFile());
+  host.desktop.programDir = sandbox->ProgramDir();
+  host.desktop.timeOfDay = demo.Seed;
 
   sk::TDemoPlayer player(demo, Print);
   player.StopRequested = stop;
@@ -137,15 +126,15 @@ int Play(const Options& options, const sk::TStopSignals& signals) {
   player.AfterFrame = [&](std::uint32_t tick, const sk::TSurface& frame) {
     pictures.AfterFrame(tick, frame);
     // The log of sound calls is not needed here; keep it from growing through a long demo.
-    log.lines.clear();
+    host.log.lines.clear();
   };
   {
-    sk::Application app(std::move(services));
+    sk::Application app(host.Services());
     player.Attach(app);
     sk::RunApplication(app);
   }
-  if (!desktop.errorBoxes.empty()) {
-    const std::string& box = desktop.errorBoxes.front();
+  if (!host.desktop.errorBoxes.empty()) {
+    const std::string& box = host.desktop.errorBoxes.front();
     return Refuse("the game stopped with the error \"" + box.substr(box.find('|') + 1) + "\"");
   }
   if (!player.Refusal().empty()) return Refuse(options.Demo + ": " + player.Refusal());
@@ -170,7 +159,7 @@ int main(int argc, char** argv) {
   sk::TStopSignals signals;
   Options options;
   if (!ParseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "%s\n", kUsage);
+    std::fprintf(stderr, "%s\n", Usage().c_str());
     return 2;
   }
   int status = 1;

@@ -13,6 +13,7 @@
 #include "common/Cp1252.h"
 #include "common/FileIo.h"
 #include "common/Printable.h"
+#include "common/ProgramName.h"
 #include "game/resources/ArchiveFormat.h"
 
 namespace sk {
@@ -81,8 +82,8 @@ void WarnAboutDuplicates(const std::vector<ArchiveMember>& members) {
   for (std::size_t i = 0; i < members.size(); ++i)
     for (std::size_t j = i + 1; j < members.size(); ++j)
       if (SameText(members[i].name, members[j].name))
-        std::fprintf(stderr, "SKPACK: warning: %s is packed twice; the game reads the later one\n",
-                     members[j].name.c_str());
+        std::fprintf(stderr, "%s: warning: %s is packed twice; the game reads the later one\n",
+                     CommandName("SKPACK").c_str(), PrintableText(members[j].name).c_str());
 }
 
 }  // namespace
@@ -92,7 +93,8 @@ int PackArchive(const std::string& archive, const std::vector<std::string>& inpu
   WarnAboutDuplicates(members);
   const auto bytes = BuildArchive(members);
   if (!ReplaceFileAtomically(archive, bytes)) throw std::runtime_error("cannot write " + archive);
-  std::printf("%s: %zu members, %zu bytes\n", archive.c_str(), members.size(), bytes.size());
+  std::printf("%s: %zu members, %zu bytes\n", PrintableText(archive).c_str(), members.size(),
+              bytes.size());
   return 0;
 }
 

@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "common/Printable.h"
+#include "common/ProgramName.h"
 #include "tools/skpack/Packer.h"
 
 namespace {
 
 void PrintUsage() {
-  std::puts("Usage: SKPACK <archive> <file-or-folder>...");
-  std::puts("       SKPACK --list <archive>");
+  const std::string self = sk::CommandName("SKPACK");
+  std::printf("Usage: %s <archive> <file-or-folder>...\n", self.c_str());
+  std::printf("       %s --list <archive>\n", self.c_str());
 }
 
 }  // namespace
@@ -27,7 +30,8 @@ int main(int argc, char** argv) {
     PrintUsage();
     return 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "SKPACK: %s\n", e.what());
+    std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKPACK").c_str(),
+                 sk::PrintableText(e.what()).c_str());
     return 1;
   }
 }

@@ -6,6 +6,7 @@
 #include "common/Error.h"
 #include "common/MapFormat.h"
 #include "common/MapWarnings.h"
+#include "common/PathSpeed.h"
 #include "common/Printable.h"
 #include "game/maps/PathTable.h"
 #include "game/maps/SKMap.h"
@@ -23,8 +24,9 @@ void PrintPaths(const TMapFileInfo& info, std::FILE* out) {
   std::fprintf(out, "Paths: %zu\n", info.Content.Paths.size());
   for (std::size_t p = 0; p < info.Content.Paths.size(); ++p) {
     const auto& path = info.Content.Paths[p];
-    std::fprintf(out, "  Path %zu: %zu waypoints, %llu table entries\n", p + 1, path.size(),
-                 static_cast<unsigned long long>(PathTableLength(path)));
+    std::fprintf(out, "  Path %zu: %zu waypoints, %llu table entries, %s\n", p + 1, path.size(),
+                 static_cast<unsigned long long>(PathTableLength(path)),
+                 DescribePathSpeed(path, info.Content.FinalX, info.Content.FinalY).c_str());
   }
 }
 
@@ -58,14 +60,19 @@ void PrintPictures(std::span<const std::uint8_t> bytes, const TMapFileInfo& info
 // What SKMAP said when it built the map, from the pictures in the file: a picture missing
 // from the file is the verdict's business.
 void PrintWarnings(std::span<const std::uint8_t> bytes, const TMapFileInfo& info, std::FILE* out) {
-  const auto background = MapBackgroundData(bytes, info);
-  if (!background) return;
-  std::optional<TMapPicture> mask;
-  if (const auto data = MapMaskData(bytes, info); data && !data->empty()) {
-    mask = TMapPicture{"", *data};
+  std::vector<std::string> warnings;
+  if (const auto background = MapBackgroundData(bytes, info)) {
+    std::optional<TMapPicture> mask;
+    if (const auto data = MapMaskData(bytes, info); data && !data->empty()) {
+      mask = TMapPicture{"", *data};
+    }
+    warnings = FindMapWarnings(info.Content, TMapPicture{"", *background}, mask);
   }
-  for (const std::string& warning :
-       FindMapWarnings(info.Content, TMapPicture{"", *background}, mask)) {
+  for (const std::string& warning : warnings) {
+    std::fprintf(out, "WARNING: %s\n", warning.c_str());
+  }
+  // The speeds the map editor flags, judged the same way.
+  for (const std::string& warning : FindSpeedWarnings(info.Content)) {
     std::fprintf(out, "WARNING: %s\n", warning.c_str());
   }
 }
@@ -81,7 +88,7 @@ int PrintMapReport(const std::string& file_name, std::span<const std::uint8_t> b
   const std::optional<TMapFileInfo> info = ReadMapFile(bytes);
   if (!info) throw Error(file_name + ": " + DescribeMapLoadResult(result));
 
-  std::fprintf(out, "File: %s (%zu bytes)\n", file_name.c_str(), bytes.size());
+  std::fprintf(out, "File: %s (%zu bytes)\n", PrintableText(file_name).c_str(), bytes.size());
   // Maps come from strangers: a name's control bytes are shown, never sent to the terminal.
   std::fprintf(out, "Name: %s\n", PrintableText(Cp1252ToUtf8(info->Content.Name)).c_str());
   PrintPaths(*info, out);

@@ -10,6 +10,8 @@
 #include "common/Error.h"
 #include "common/FileIo.h"
 #include "common/MapFormat.h"
+#include "common/Printable.h"
+#include "common/ProgramName.h"
 #include "game/maps/SKMap.h"
 #include "tools/skview/MapPicture.h"
 #include "tools/skview/MapPoints.h"
@@ -18,10 +20,11 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: SKVIEW <map>\n"
-    "       SKVIEW --points <map>\n"
-    "       SKVIEW --png <out.png> <map>\n";
+std::string Usage() {
+  const std::string self = sk::CommandName("SKVIEW");
+  return "Usage: " + self + " <map>\n       " + self + " --points <map>\n       " + self +
+         " --png <out.png> <map>\n";
+}
 
 std::vector<std::uint8_t> ReadMapBytes(const std::string& file_name) {
   auto bytes = sk::ReadMapFileBytes(file_name);
@@ -57,10 +60,12 @@ int Run(const std::vector<std::string>& args) {
   }
   if (args.size() == 3 && args[0] == "--png") return WritePreview(args[1], args[2]);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::fputs(kUsage, stdout);
+    std::fputs(Usage().c_str(), stdout);
     return 0;
   }
-  throw sk::Error("usage: SKVIEW <map> | SKVIEW --points <map> | SKVIEW --png <out.png> <map>");
+  const std::string self = sk::CommandName("SKVIEW");
+  throw sk::Error("usage: " + self + " <map> | " + self + " --points <map> | " + self +
+                  " --png <out.png> <map>");
 }
 
 }  // namespace
@@ -72,7 +77,8 @@ int main(int argc, char** argv) {
     return status;
   } catch (const std::exception& e) {
     std::fflush(stdout);
-    std::fprintf(stderr, "SKVIEW: %s\n", e.what());
+    std::fprintf(stderr, "%s: %s\n", sk::CommandName("SKVIEW").c_str(),
+                 sk::PrintableText(e.what()).c_str());
     return 1;
   }
 }

@@ -53,7 +53,7 @@ bool PrepareDemo(std::optional<sk::TDemoSession>& demo, sk::Desktop& desktop,
 std::optional<int> AnswerCommandLine(const sk::TCommandLine& command, const std::string& program,
                                      const std::optional<sk::TGamePaths>& paths) {
   if (!command.Error.empty()) {
-    std::fprintf(stderr, "%s: %s\n%s", program.c_str(), command.Error.c_str(),
+    std::fprintf(stderr, "%s: %s\n%s", program.c_str(), sk::PrintableText(command.Error).c_str(),
                  sk::CommandLineUsage(program).c_str());
     return 2;
   }

@@ -2,7 +2,8 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "game/play/GameDrawing.h"
+#include "common/PortableMath.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
 
@@ -26,7 +27,7 @@ void DrawModels(Application& app) {
   for (std::size_t i = 0; i < game.WalkingModels.size(); ++i) {
     const TWalkingModel& model = game.WalkingModels[i];
     if (!model.Active && model.Dying <= 0) continue;
-    const TRect r = ModelRect(app, i);
+    const TRect r = ModelRect(app.Map, game, i);
     if (model.Active && r.Contains(app.MousePos.X, app.MousePos.Y)) {
       game.HoveredModel = model.ModelType;
     }
@@ -63,7 +64,7 @@ TRailTrailPlacement PlaceRailTrail(TPoint shot_point, std::int32_t trail_time) {
   const double dy = static_cast<double>(kGun.Y) - shot_point.Y;
   double degrees = 0;
   if (shot_point.X != kGun.X) {
-    const double a = std::atan(dy / dx) * 180.0 / std::numbers::pi;
+    const double a = PortableAtan(dy / dx) * 180.0 / std::numbers::pi;
     degrees = shot_point.X > kGun.X ? a + 90 : a - 90;
   }
   TRailTrailPlacement placement;

@@ -1,4 +1,4 @@
-#include "game/shell/Random.h"
+#include "game/play/Random.h"
 
 #include <chrono>
 

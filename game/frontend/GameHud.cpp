@@ -2,7 +2,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "game/play/GameDrawing.h"
+#include "game/frontend/GameDrawing.h"
 #include "game/render/ColorText.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKMain.h"
