@@ -39,6 +39,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vosk.example/skarveth)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A cross build packs for its target (the toolchain file names the Debian architecture); its
+# dependencies need dpkg-shlibdeps run with DEB_HOST_ARCH set to the same, as make.sh does.
+if(CMAKE_CROSSCOMPILING AND SK_CROSS_DEB_ARCH)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${SK_CROSS_DEB_ARCH})
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CompressPackageDocs.cmake
                             ${CMAKE_CURRENT_LIST_DIR}/PackageModes.cmake)

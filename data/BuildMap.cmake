@@ -2,7 +2,8 @@
 # status 1 and an "ERROR: ..." line. SKMAP replaces the map file only on success, so nothing
 # is removed beforehand; its warnings (standard error) are shown but do not fail the build.
 #   cmake -DSKMAP=<program> -DDESCRIPTION=<ini> -DWORKDIR=<folder> -DOUTPUT=<map> -P BuildMap.cmake
-execute_process(COMMAND ${SKMAP} ${DESCRIPTION} WORKING_DIRECTORY ${WORKDIR}
+# A cross build passes -DEMULATOR=<qemu-user> to run the target's SKMAP.
+execute_process(COMMAND ${EMULATOR} ${SKMAP} ${DESCRIPTION} WORKING_DIRECTORY ${WORKDIR}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "SUCCESS:" OR NOT EXISTS ${OUTPUT})
   message(FATAL_ERROR "SKMAP could not build ${DESCRIPTION}:\n${out}${err}")

@@ -6,4 +6,4 @@ add_dependencies(test_shell Skarveth SKSHOW SKDEMO skarveth_data)
 add_test(NAME shell.box_ends_on_signals
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/shell/box_ends_on_signals.sh ${SK_GAME_DIR})
 set_tests_properties(shell.box_ends_on_signals PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120
-  LABELS process)
+  LABELS "process;window")

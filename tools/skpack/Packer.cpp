@@ -3,7 +3,9 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <stdexcept>
 
@@ -23,11 +25,18 @@ std::vector<std::string> FilesOfFolder(const std::string& folder) {
   std::vector<std::string> names;
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) throw std::runtime_error("cannot read folder " + folder);
+  // readdir ends the listing with null both at the end and on an error: only errno tells, and
+  // a folder half listed must not become a short archive reported as packed.
+  errno = 0;
   while (const dirent* e = ::readdir(dir)) {
     const std::string name = e->d_name;
     if (GetFileKind(folder + "/" + name) == FileKind::Regular) names.push_back(name);
+    errno = 0;
   }
+  const int listing_error = errno;
   ::closedir(dir);
+  if (listing_error != 0)
+    throw std::runtime_error("cannot read folder " + folder + ": " + std::strerror(listing_error));
   std::sort(names.begin(), names.end());
   for (auto& n : names) n = folder + "/" + n;
   return names;
