@@ -4,13 +4,10 @@ waypoints on it, the exit's amber square at its end, and a pencil still drawing 
 The plate is the game's own, so the two icons sit together in a menu; the path and the
 pencil say "make maps" where the game's cross-hair says "shoot".
 """
-import os
-
 import numpy as np
-from PIL import Image
 
 from canvas import Canvas
-from icon import SIZES, _Pen, _plate
+from icon import _Pen, _plate, to_rgba8, write_icons
 from palette import *  # noqa: F401,F403
 
 ICON_ID = "org.skarveth.Skedit"
@@ -65,13 +62,9 @@ def icon(size):
     _plate(pen, size)
     _path(pen, size)
     _pencil(pen)
-    rgba = c.array()
-    return np.clip(np.rint(rgba * 255), 0, 255).astype(np.uint8)
+    return to_rgba8(c)
 
 
 def write_all(out):
     """data/icons/<id>-<N>.png for every size; the build installs them beside the game's."""
-    os.makedirs(out, exist_ok=True)
-    for size in SIZES:
-        path = os.path.join(out, "%s-%d.png" % (ICON_ID, size))
-        Image.fromarray(icon(size), "RGBA").save(path, format="PNG", optimize=False)
+    write_icons(out, ICON_ID, icon)

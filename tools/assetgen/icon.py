@@ -156,13 +156,22 @@ def icon(size):
     _walker(_Pen(figure, size))
     c.composite(_rimmed(figure, max(1.0, 4 * size / DESIGN)))
     _crosshair(pen, size)
-    rgba = c.array()
-    return np.clip(np.rint(rgba * 255), 0, 255).astype(np.uint8)
+    return to_rgba8(c)
+
+
+def to_rgba8(c):
+    """A finished canvas as H x W x 4 straight-alpha uint8."""
+    return np.clip(np.rint(c.array() * 255), 0, 255).astype(np.uint8)
+
+
+def write_icons(out, icon_id, draw):
+    """out/<icon_id>-<N>.png for every size N, each drawn by draw(N)."""
+    os.makedirs(out, exist_ok=True)
+    for size in SIZES:
+        path = os.path.join(out, "%s-%d.png" % (icon_id, size))
+        Image.fromarray(draw(size), "RGBA").save(path, format="PNG", optimize=False)
 
 
 def write_all(out):
     """data/icons/<id>-<N>.png for every size; the build installs and embeds them."""
-    os.makedirs(out, exist_ok=True)
-    for size in SIZES:
-        path = os.path.join(out, "%s-%d.png" % (ICON_ID, size))
-        Image.fromarray(icon(size), "RGBA").save(path, format="PNG", optimize=False)
+    write_icons(out, ICON_ID, icon)
