@@ -9,13 +9,7 @@ source "$(dirname "$0")/../support/xvfb.sh"
 game_dir=$1 demo=$2 expected=$3
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
 
-work=$(mktemp -d /tmp/skplay.XXXXXX)
-xvfb_pid=
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_test_folder skplay
 
 # A copy of the game folder, in a window: the player's own settings there may ask for full
 # screen, which bare Xvfb cannot give.

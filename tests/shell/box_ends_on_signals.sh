@@ -9,15 +9,7 @@ game_dir=$1
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
 command -v xwininfo >/dev/null || { echo "xwininfo (x11-utils) is not installed"; exit 77; }
 
-work=$(mktemp -d /tmp/skbox.XXXXXX)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_test_folder skbox
 
 # A game folder without its archive: the start ends in the "Cannot load data file." box.
 mkdir -p "$work/game" "$work/run"
@@ -33,17 +25,17 @@ boxes() { xwininfo -root -tree | grep -c '"Codename: Skarveth"' || true; }
 for signal in INT TERM; do
   (cd "$work/game" && XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy exec ./Skarveth) \
     > "$work/out.txt" 2>&1 &
-  game_pid=$!
+  child_pid=$!
   for _ in $(seq 300); do [ "$(boxes)" -gt 0 ] && break; sleep 0.1; done
   [ "$(boxes)" -gt 0 ] || { echo "no error box appeared:"; cat "$work/out.txt"; exit 1; }
-  kill -"$signal" "$game_pid"
-  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$game_pid" 2>/dev/null; then
+  kill -"$signal" "$child_pid"
+  for _ in $(seq 100); do kill -0 "$child_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$child_pid" 2>/dev/null; then
     echo "SIG$signal did not end the game while its box was open"
     exit 1
   fi
-  wait "$game_pid" 2>/dev/null || true
-  game_pid=
+  wait "$child_pid" 2>/dev/null || true
+  child_pid=
   for _ in $(seq 50); do [ "$(boxes)" -eq 0 ] && break; sleep 0.1; done
   [ "$(boxes)" -eq 0 ] || { echo "the box outlived the game after SIG$signal"; exit 1; }
   echo "SIG$signal ended the game and its box"

@@ -12,15 +12,7 @@ source_dir=$2
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
 command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 77; }
 
-work=$(mktemp -d /tmp/skedit.XXXXXX)
-xvfb_pid=
-editor_pid=
-cleanup() {
-  [ -n "$editor_pid" ] && kill -KILL "$editor_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_test_folder skedit
 
 # A ready-to-play folder of its own, so the map goes to its Maps/ and not the build's.
 mkdir -p "$work/game" "$work/config/skarveth"
@@ -32,7 +24,7 @@ start_xvfb "$work"
 
 cd "$work"
 game/SKEDIT --new mine.ini --background picture.jpg > "$work/out.txt" 2>&1 &
-editor_pid=$!
+child_pid=$!
 window=
 for _ in $(seq 100); do
   window=$(xdotool search --name "Skarveth Map Editor" 2>/dev/null | head -1) && [ -n "$window" ] && break
@@ -61,9 +53,9 @@ echo "clicked, undone, saved: the map is in the game's Maps/ and SKMAP makes the
 
 xdotool mousemove 150 380 click 1
 sleep 0.5
-kill -TERM "$editor_pid"
-for _ in $(seq 50); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$editor_pid" 2>/dev/null; then echo "SIGTERM did not end the editor"; exit 1; fi
-editor_pid=
+kill -TERM "$child_pid"
+for _ in $(seq 50); do kill -0 "$child_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$child_pid" 2>/dev/null; then echo "SIGTERM did not end the editor"; exit 1; fi
+child_pid=
 grep -q '^3=' config/skarveth/skedit-recovery.ini || { echo "no recovery copy"; exit 1; }
 echo "SIGTERM ended the editor and kept the unsaved click for the next start"

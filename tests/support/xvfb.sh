@@ -11,3 +11,17 @@ start_xvfb() {
   [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
   export DISPLAY=":$(cat "$work/display")"
 }
+
+# window_test_folder NAME: a fresh folder in $work, removed on exit together with the Xvfb and
+# the program whose process number the caller keeps in child_pid.
+window_test_folder() {
+  work=$(mktemp -d "/tmp/$1.XXXXXX")
+  xvfb_pid=
+  child_pid=
+  trap window_test_cleanup EXIT
+}
+window_test_cleanup() {
+  [ -n "$child_pid" ] && kill -KILL "$child_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
