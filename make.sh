@@ -77,7 +77,7 @@ cross_setup() {  # cross_setup ARCH: sets TRIPLET, QEMU, CROSS_DIR and installs 
   # host's, so it is named for both architectures.
   local cross=("g++-$TRIPLET" qemu-user-static libjack-jackd2-dev)
   for p in libc6-dev libsdl2-dev libsdl2-mixer-dev libopenmpt-dev libvorbis-dev libjpeg-dev \
-           libfreetype-dev libpng-dev libgtest-dev libgmock-dev libjack-jackd2-dev; do
+           libfreetype-dev libpng-dev libgtest-dev libgmock-dev libjack-jackd2-dev libimgui-dev; do
     cross+=("$p:$1")
   done
   install_missing "${cross[@]}"
