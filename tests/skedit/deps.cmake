@@ -5,5 +5,6 @@ if(TARGET SKEDIT)
   add_dependencies(test_${area} SKEDIT)
   add_test(NAME skedit.window_click_undo_save
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/skedit/window_test.sh ${SK_GAME_DIR} ${PROJECT_SOURCE_DIR})
-  set_tests_properties(skedit.window_click_undo_save PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+  set_tests_properties(skedit.window_click_undo_save PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120
+    LABELS "process;window")
 endif()
