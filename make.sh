@@ -168,7 +168,7 @@ case "${1:-}" in
     fi
     # These wait until the game handles a signal by reading its SigCgt in /proc; qemu-user
     # handles every signal itself from the start, so they would signal the game too early.
-    waits_for_handler='^InstalledGame\.(KeepsThePlayers|TestsAShippedMap)|^GameProcess\.Interrupt'
+    waits_for_handler='^InstalledGame\.(KeepsThePlayers|TestsAShippedMap)|^GameProcess\.(Interrupt|AHangUp)'
     run_tests "$CROSS_DIR" -LE "$exclude" -E "$waits_for_handler"
     ;;
   *)
