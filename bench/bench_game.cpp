@@ -12,7 +12,7 @@
 #include "bench/FrameMemcpy.h"
 #include "game/frontend/GameDrawing.h"
 #include "game/frontend/GameScreen.h"
-#include "game/render/Cursor.h"
+#include "game/frontend/Cursor.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
 #include "platform/null/HeadlessHost.h"

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "game/audio/AudioEngine.h"
+#include "game/platform/AudioEngine.h"
 #include "game/resources/MemoryStream.h"
 
 namespace sk {

@@ -6,7 +6,7 @@
 #include "game/demo/DemoFormat.h"
 #include "game/demo/FileIdentity.h"
 #include "game/resources/SKConfig.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 
 namespace sk {
 

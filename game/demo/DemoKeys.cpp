@@ -4,7 +4,7 @@
 #include <charconv>
 #include <utility>
 
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 
 namespace sk {
 namespace {

@@ -10,7 +10,7 @@
 #include "game/demo/DemoKeys.h"
 #include "game/demo/DemoLimits.h"
 #include "game/render/Surface.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 
 namespace sk {
 namespace {

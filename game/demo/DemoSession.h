@@ -11,7 +11,7 @@
 #include "game/demo/DemoPlayer.h"
 #include "game/demo/DemoRecorder.h"
 #include "game/shell/CommandLine.h"
-#include "game/shell/ShellPlatform.h"
+#include "game/platform/ShellPlatform.h"
 
 namespace sk {
 

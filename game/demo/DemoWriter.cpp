@@ -4,7 +4,7 @@
 #include "game/demo/DemoEscapes.h"
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 
 namespace sk {
 namespace {

@@ -4,7 +4,7 @@
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/ScreenChanges.h"
 #include "game/shell/Application.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 #include "game/shell/SKInit.h"
 
 namespace sk {

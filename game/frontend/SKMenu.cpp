@@ -4,9 +4,9 @@
 #include "game/frontend/MenuPageDrawing.h"
 #include "game/frontend/ScreenChanges.h"
 #include "game/render/ColorText.h"
-#include "game/render/Cursor.h"
+#include "game/frontend/Cursor.h"
 #include "game/shell/Application.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
 

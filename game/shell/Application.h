@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/Version.h"
-#include "game/audio/AudioEngine.h"
+#include "game/platform/AudioEngine.h"
 #include "game/audio/SKSound.h"
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKIntro.h"
@@ -15,7 +15,7 @@
 #include "game/maps/SKScore.h"
 #include "game/play/ModelDefinitions.h"
 #include "game/play/SKGame.h"
-#include "game/render/Display.h"
+#include "game/platform/Display.h"
 #include "game/render/Geometry.h"
 #include "game/render/Graphics.h"
 #include "game/resources/SKConfig.h"
@@ -23,10 +23,10 @@
 #include "game/shell/CommandLine.h"
 #include "game/shell/DemoTap.h"
 #include "game/shell/FrameTimer.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 #include "game/play/Random.h"
 #include "game/shell/ScreenTable.h"
-#include "game/shell/ShellPlatform.h"
+#include "game/platform/ShellPlatform.h"
 
 namespace sk {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 
 namespace sk {
 

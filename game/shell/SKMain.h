@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 
 namespace sk {
 

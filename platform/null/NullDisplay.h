@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "game/render/Display.h"
+#include "game/platform/Display.h"
 
 namespace sk {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <map>
 
-#include "game/audio/AudioEngine.h"
+#include "game/platform/AudioEngine.h"
 #include "platform/null/CallLog.h"
 
 namespace sk {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/ShellPlatform.h"
+#include "game/platform/ShellPlatform.h"
 #include "platform/null/CallLog.h"
 
 namespace sk {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "game/shell/ShellPlatform.h"
+#include "game/platform/ShellPlatform.h"
 #include "platform/null/FakeClock.h"
 
 namespace sk {

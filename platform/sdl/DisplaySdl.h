@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "game/render/Display.h"
+#include "game/platform/Display.h"
 
 struct SDL_Window;
 struct SDL_Renderer;

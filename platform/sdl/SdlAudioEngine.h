@@ -3,7 +3,7 @@
 #include <map>
 #include <memory>
 
-#include "game/audio/AudioEngine.h"
+#include "game/platform/AudioEngine.h"
 #include "platform/sdl/OpenMptSong.h"
 
 struct Mix_Chunk;

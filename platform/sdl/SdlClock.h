@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/shell/ShellPlatform.h"
+#include "game/platform/ShellPlatform.h"
 
 namespace sk {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "game/shell/ShellPlatform.h"
+#include "game/platform/ShellPlatform.h"
 
 struct SDL_Window;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <deque>
 
-#include "game/shell/ShellPlatform.h"
+#include "game/platform/ShellPlatform.h"
 #include "platform/sdl/SdlClock.h"
 
 union SDL_Event;

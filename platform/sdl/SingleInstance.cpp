@@ -9,7 +9,7 @@
 
 #include "common/FileDescriptor.h"
 #include "common/NewFiles.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 
 namespace sk {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 #include "support/TempDir.h"
 
 namespace sk {

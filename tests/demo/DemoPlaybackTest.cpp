@@ -10,7 +10,7 @@
 #include "game/demo/DemoPlayer.h"
 #include "game/demo/DemoRecorder.h"
 #include "game/maps/SKScore.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 #include "game/shell/MessageLoop.h"
 #include "tests/demo/NullGame.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Error.h"
-#include "game/render/Cursor.h"
+#include "game/frontend/Cursor.h"
 #include "game/render/Draw.h"
 #include "platform/null/NullDisplay.h"
 #include "render/RenderTestSupport.h"

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "game/maps/MapList.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 #include "support/TempDir.h"
 
 namespace sk {

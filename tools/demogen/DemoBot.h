@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "game/shell/Application.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/InputEvent.h"
 
 namespace sk::demogen {
 

@@ -20,7 +20,7 @@
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoPlayer.h"
 #include "game/shell/Application.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/ProgramDir.h"
 #include "platform/null/HeadlessHost.h"

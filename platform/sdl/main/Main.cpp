@@ -12,7 +12,7 @@
 #include "game/demo/DemoSession.h"
 #include "game/shell/Application.h"
 #include "game/shell/CommandLine.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/ProgramDir.h"
 #include "game/shell/SKInit.h"

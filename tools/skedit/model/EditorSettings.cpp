@@ -4,7 +4,7 @@
 
 #include "common/FileIo.h"
 #include "common/IniFile.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 
 namespace sk::edit {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/render/Surface.h"
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 #include "tools/skedit/model/DepthCheck.h"
 #include "tools/skedit/model/Difficulty.h"
 #include "tools/skedit/model/EditDocument.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/render/Display.h"
+#include "game/platform/Display.h"
 #include "game/render/Geometry.h"
 #include "game/render/ImageList.h"
 #include "game/render/Surface.h"

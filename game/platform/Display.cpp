@@ -1,4 +1,4 @@
-#include "game/render/Display.h"
+#include "game/platform/Display.h"
 
 namespace sk {
 

@@ -1,4 +1,4 @@
-#include "game/shell/FolderTrust.h"
+#include "game/platform/FolderTrust.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "game/shell/GamePaths.h"
+#include "game/platform/GamePaths.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include "common/FileIo.h"
 #include "common/IniFile.h"
 #include "game/maps/SKScore.h"
-#include "game/shell/FolderTrust.h"
+#include "game/platform/FolderTrust.h"
 
 #ifndef SK_INSTALL_DATA_FROM_BIN
 #define SK_INSTALL_DATA_FROM_BIN "../share/skarveth"

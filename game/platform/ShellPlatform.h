@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "game/shell/GamePaths.h"
-#include "game/shell/InputEvent.h"
+#include "game/platform/GamePaths.h"
+#include "game/platform/InputEvent.h"
 
 namespace sk {
 

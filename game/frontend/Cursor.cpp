@@ -1,4 +1,4 @@
-#include "game/render/Cursor.h"
+#include "game/frontend/Cursor.h"
 
 #include <algorithm>
 
