@@ -18,6 +18,7 @@
 #include "game/maps/SKMap.h"
 #include "game/maps/SKScore.h"
 #include "game/resources/ArchiveFormat.h"
+#include "game/resources/SettingsTable.h"
 #include "game/shell/SKInit.h"
 
 namespace sk {
@@ -91,33 +92,15 @@ void WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     throw Error("Cannot write the playback's temporary file " + path + ": " + std::strerror(errno));
 }
 
-std::string Flag(bool b) { return b ? "1" : "0"; }
-
-std::string SandboxSettings(const TDemoSettings& s, const TSettings& look,
+// The recorded settings, and the player's own for how the session is shown and heard.
+std::string SandboxSettings(const TSettings& recorded, const TSettings& look,
                             const std::string& testMap) {
-  std::string ini = "[Skarveth Configuration]\n";
-  const auto add = [&ini](const char* key, const std::string& value) {
-    ini.append(key).append("=").append(value).append("\n");
-  };
-  // Quotes keep a value exactly as it is: the reader removes one enclosing pair.
-  const auto quoted = [](const std::string& text) { return "\"" + text + "\""; };
-  add("FullScreen", Flag(look.FullScreen));
-  add("WindowWidth", std::to_string(look.WindowWidth));
-  add("WindowHeight", std::to_string(look.WindowHeight));
-  add("WindowMaximized", Flag(look.WindowMaximized));
-  add("VSync", Flag(look.VSync));
-  add("FrameDelay", std::to_string(s.FrameDelay));
+  TSettings s = look;
+  CopyDemoSettings(recorded, s);
   // The frame rate on screen would make every frame depend on the machine.
-  add("DrawFPS", "0");
-  add("DisableSound", Flag(s.DisableSound));
-  add("DisableMusic", Flag(s.DisableMusic));
-  add("SoundVolume", std::to_string(look.SoundVolume));
-  add("MusicVolume", std::to_string(look.MusicVolume));
-  add("Name", quoted(s.Name));
-  add("SkipIntro", Flag(s.SkipIntro));
-  add("TestMap", quoted(testMap));
-  add("DisableChat", Flag(s.DisableChat));
-  return ini;
+  s.DrawFPS = false;
+  s.TestMapPath = testMap;
+  return SettingsFileText(s);
 }
 
 void CopyOverrides(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox,
@@ -164,7 +147,7 @@ std::string FindTestMap(const TGamePaths& player, const std::string& relative) {
 // folders only (the reader refuses anything else), so nothing outside is ever read or described.
 std::string CopyTestMap(const TDemo& demo, const TGamePaths& player, const TGamePaths& sandbox,
                         const StopCheck& stop) {
-  const std::string& configured = demo.Settings.TestMap;
+  const std::string& configured = demo.Settings.TestMapPath;
   if (configured.empty()) return {};
   // A test map the recorded session could not read stays unreadable in the replay.
   if (!demo.TestMapFile) return sandbox.PlayerMapFolder() + "missing test map";
@@ -180,14 +163,7 @@ TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_
                 std::vector<std::string>* leftOut) {
   TDemo demo;
   demo.Seed = seed;
-  TDemoSettings& s = demo.Settings;
-  s.FrameDelay = settings.FrameDelay;
-  s.SkipIntro = settings.SkipIntro;
-  s.TestMap = settings.TestMapPath;
-  s.DisableChat = settings.ChatDisabled;
-  s.DisableSound = settings.SoundOff;
-  s.DisableMusic = settings.MusicOff;
-  s.Name = settings.PlayerName;
+  CopyDemoSettings(settings, demo.Settings);
   // A missing archive ends the session at once; the replay will end the same way.
   demo.Archive = IdentifyFile(paths.ArchiveFile(), kIdentifyWholeFile).value_or(IdentifyBytes({}));
   for (const std::string& name : DataFileNames(paths.OverrideFolder())) {
@@ -213,7 +189,7 @@ TDemo BeginDemo(const TGamePaths& paths, const TSettings& settings, std::uint32_
     // Played back, the test map is looked for in the game's test-map folders only.
     for (const std::string& folder : paths.TestMapFolders()) {
       if (auto inside = PathInFolder(path, folder)) {
-        s.TestMap = *inside;
+        demo.Settings.TestMapPath = *inside;
         break;
       }
     }

@@ -30,19 +30,6 @@ inline constexpr std::uint64_t kMaxDemoFileSize = 16u << 20;
 // Room for the longest setting text (2047 bytes) written with escapes.
 inline constexpr std::size_t kMaxDemoLineLength = 16384;
 
-// The settings of Skarveth.ini that change what a session does. The others (window mode,
-// vertical blank, volumes) only change how it is shown and heard.
-struct TDemoSettings {
-  std::int32_t FrameDelay = 16;
-  bool SkipIntro = false;
-  std::string TestMap;
-  bool DisableChat = false;
-  bool DisableSound = false;
-  bool DisableMusic = false;
-  std::string Name = kDefaultPlayerName;
-  friend bool operator==(const TDemoSettings&, const TDemoSettings&) = default;
-};
-
 struct TFileIdentity {
   std::uint64_t Size = 0;
   std::string Sha256;  // 64 lower-case hexadecimal digits
@@ -92,7 +79,10 @@ struct TDemoEvent {
 
 struct TDemo {
   std::uint32_t Seed = 0;
-  TDemoSettings Settings;
+  // The settings of Skarveth.ini that change what a session does (the rows of the settings
+  // table with a demo place); the others only change how it is shown and heard and keep their
+  // defaults here.
+  TSettings Settings;
   TFileIdentity Archive;
   std::vector<TDemoFile> Overrides;          // the files of Data/
   std::vector<TDemoFile> Maps;               // the map files listed at start-up, in order

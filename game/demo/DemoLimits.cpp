@@ -115,7 +115,7 @@ std::optional<std::pair<std::size_t, std::string>> TDemoFileCheck::CheckScores()
 
 std::optional<std::string> DemoHeadProblem(const TDemo& demo) {
   if (auto problem = FrameDelayProblem(demo.Settings.FrameDelay)) return problem;
-  if (auto problem = DemoTestMapProblem(demo.Settings.TestMap)) return problem;
+  if (auto problem = DemoTestMapProblem(demo.Settings.TestMapPath)) return problem;
   TDemoFileCheck files;
   for (const TDemoFile& file : demo.Overrides) {
     if (auto problem = files.AddOverride(file.Name)) return problem;

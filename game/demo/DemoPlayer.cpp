@@ -44,7 +44,7 @@ TInputEvent CoreEvent(const TDemoEvent& e) {
 
 TDemoPlayer::TDemoPlayer(const TDemo& demo, Report report)
     : demo_(demo), report_(std::move(report)) {
-  watch_.TestMapName = demo.Settings.TestMap;
+  watch_.TestMapName = demo.Settings.TestMapPath;
 }
 
 void TDemoPlayer::Attach(Application& app) {

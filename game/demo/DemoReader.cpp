@@ -3,14 +3,16 @@
 #include <limits>
 #include <sstream>
 #include <string_view>
+#include <type_traits>
 
 #include "common/FileIo.h"
 #include "game/demo/DemoEscapes.h"
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
 #include "game/demo/DemoLimits.h"
-#include "game/render/Surface.h"
 #include "game/platform/InputEvent.h"
+#include "game/render/Surface.h"
+#include "game/resources/SettingsTable.h"
 
 namespace sk {
 namespace {
@@ -226,29 +228,31 @@ void ReadSetting(TDemo& demo, HeadSeen& seen, Words& words) {
     if (s == name) Fail("setting " + name + " is given twice");
   }
   seen.Settings.push_back(name);
-  TDemoSettings& s = demo.Settings;
-  if (name == "FrameDelay") {
-    const std::string_view text = words.Word("frame delay");
-    const auto value = Decimal<std::int32_t>(text);
-    if (!value) Fail("\"" + std::string(text) + "\" is not a frame delay");
-    if (auto problem = FrameDelayProblem(*value)) Fail(*problem);
-    s.FrameDelay = *value;
-  } else if (name == "SkipIntro") {
-    s.SkipIntro = ReadBool(words, "SkipIntro");
-  } else if (name == "TestMap") {
-    s.TestMap = SettingText(words.Quoted("the test map"));
-    if (auto problem = DemoTestMapProblem(s.TestMap)) Fail(*problem);
-  } else if (name == "DisableChat") {
-    s.DisableChat = ReadBool(words, "DisableChat");
-  } else if (name == "DisableSound") {
-    s.DisableSound = ReadBool(words, "DisableSound");
-  } else if (name == "DisableMusic") {
-    s.DisableMusic = ReadBool(words, "DisableMusic");
-  } else if (name == "Name") {
-    s.Name = SettingText(words.Quoted("the name"));
-  } else {
-    Fail("unknown setting \"" + name + "\"");
-  }
+  const TSettingRow* row = FindSettingRow(name);
+  if (row == nullptr || row->DemoPlace == 0) Fail("unknown setting \"" + name + "\"");
+  TSettings& s = demo.Settings;
+  std::visit(
+      [&](auto field) {
+        auto& value = s.*field;
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          value = ReadBool(words, row->Key);
+        } else if constexpr (std::is_same_v<T, std::int32_t>) {
+          const std::string_view text = words.Word(row->DemoWhat);
+          const auto number = Decimal<std::int32_t>(text);
+          if (!number) Fail("\"" + std::string(text) + "\" is not a " + row->DemoWhat);
+          value = *number;
+        } else {
+          value = SettingText(words.Quoted(row->DemoWhat));
+        }
+      },
+      row->Field);
+  std::optional<std::string> problem;
+  if (row->Field == TSettingField(&TSettings::FrameDelay))
+    problem = FrameDelayProblem(s.FrameDelay);
+  if (row->Field == TSettingField(&TSettings::TestMapPath))
+    problem = DemoTestMapProblem(s.TestMapPath);
+  if (problem) Fail(*problem);
 }
 
 // Files are named inside their folder (Data/ or Maps/), never beside or above it.

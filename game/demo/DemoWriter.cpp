@@ -5,11 +5,10 @@
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
 #include "game/platform/InputEvent.h"
+#include "game/resources/SettingsTable.h"
 
 namespace sk {
 namespace {
-
-std::string Bool(bool b) { return b ? "1" : "0"; }
 
 std::string Identity(const TFileIdentity& id) { return std::to_string(id.Size) + " " + id.Sha256; }
 
@@ -34,17 +33,13 @@ std::string ScoreContent(const TDemoScore& score) {
 }  // namespace
 
 std::string FormatDemoHead(const TDemo& demo) {
-  const TDemoSettings& s = demo.Settings;
   std::ostringstream out;
   out << kDemoMagic << ' ' << kDemoVersion << '\n';
   out << "seed " << demo.Seed << '\n';
-  out << "setting FrameDelay " << s.FrameDelay << '\n';
-  out << "setting SkipIntro " << Bool(s.SkipIntro) << '\n';
-  out << "setting TestMap " << QuoteDemoText(s.TestMap) << '\n';
-  out << "setting DisableChat " << Bool(s.DisableChat) << '\n';
-  out << "setting DisableSound " << Bool(s.DisableSound) << '\n';
-  out << "setting DisableMusic " << Bool(s.DisableMusic) << '\n';
-  out << "setting Name " << QuoteDemoText(s.Name) << '\n';
+  for (const TSettingRow* row : DemoSettingRows()) {
+    out << "setting " << row->Key << ' ' << SettingValueText(demo.Settings, *row, QuoteDemoText)
+        << '\n';
+  }
   out << "archive " << Identity(demo.Archive) << '\n';
   for (const TDemoFile& f : demo.Overrides) {
     out << "override " << QuoteDemoText(f.Name) << ' ' << Identity(f.Identity) << '\n';

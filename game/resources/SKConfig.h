@@ -8,8 +8,9 @@ namespace sk {
 inline constexpr const char* kConfigSection = "Skarveth Configuration";
 inline constexpr const char* kDefaultPlayerName = "Unknown ^1Skarveth^7er";
 
-// Every setting of Skarveth.ini. The window's settings, VSync and FrameDelay are handed to the
-// display and the frame timer at start; the rest stay for the whole run.
+// Every setting of Skarveth.ini (their keys are in SettingsTable.h; the initializers are the
+// defaults). The window's settings, VSync and FrameDelay are handed to the display and the frame
+// timer at start; the rest stay for the whole run.
 struct TSettings {
   bool FullScreen = true;
   // The window's inner size in window mode, kept from the last run; 0 lets the game choose.
@@ -28,12 +29,16 @@ struct TSettings {
   std::string TestMapPath;
   bool TestMode = false;
   bool ChatDisabled = false;
+  friend bool operator==(const TSettings&, const TSettings&) = default;
 };
 
 // Reads the settings file (never creates it). A file over 1 MB, missing file, section or key
 // and malformed numbers give the defaults; no value is clamped. A test map forces test mode and
 // turns chat off.
 TSettings LoadConfig(const std::string& settings_file);
+
+// The whole settings file holding `settings`, every key in its section (texts in quotes).
+std::string SettingsFileText(const TSettings& settings);
 
 // Plays `test_map` in test mode, as a TestMap setting would.
 void UseTestMap(TSettings& settings, const std::string& test_map);

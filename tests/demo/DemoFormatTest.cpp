@@ -62,8 +62,8 @@ TEST(DemoFormatTest, ReadsEveryLineAndWritesTheSameText) {
   EXPECT_EQ(demo.Seed, 4000000000u);
   EXPECT_EQ(demo.Settings.FrameDelay, -3);
   EXPECT_TRUE(demo.Settings.SkipIntro);
-  EXPECT_TRUE(demo.Settings.DisableSound);
-  EXPECT_EQ(demo.Settings.Name, "^1Ann \"A\\B\" M\xFCller");
+  EXPECT_TRUE(demo.Settings.SoundOff);
+  EXPECT_EQ(demo.Settings.PlayerName, "^1Ann \"A\\B\" M\xFCller");
   EXPECT_EQ(demo.Archive, (TFileIdentity{948724, kHash}));
   ASSERT_EQ(demo.Maps.size(), 3u);
   EXPECT_EQ(demo.Maps[0].Name, "Rustyard.map");
@@ -72,7 +72,7 @@ TEST(DemoFormatTest, ReadsEveryLineAndWritesTheSameText) {
   EXPECT_EQ(demo.Scores[2].Kind, TDemoScore::State::Unreadable);
   ASSERT_EQ(demo.Events.size(), 12u);
   EXPECT_EQ(demo.Events[2], (TDemoEvent{3, TDemoEventKind::Move, 0, 0, 0, 0, 479}));
-  EXPECT_EQ(demo.Events[4], (TDemoEvent{7, TDemoEventKind::Key, kAlt, 0, 13, 0, 0}));
+  EXPECT_EQ(demo.Events[4], (TDemoEvent{7, TDemoEventKind::Key, kAlt, 0, kVkReturn, 0, 0}));
   EXPECT_EQ(demo.Events[5], (TDemoEvent{7, TDemoEventKind::Key, kShift | kCtrl, 0, 186, 0, 0}));
   EXPECT_EQ(demo.Events[7].Character, 0xE9);
   EXPECT_EQ(demo.EndTick, 12u);
@@ -85,7 +85,7 @@ TEST(DemoFormatTest, HandWrittenDemosMayCommentAndSpace) {
                     "\n"
                     "  # the first click\n  40   click  10 20 \t\nend 50\n# done\n");
   ASSERT_TRUE(read.Demo) << read.Error;
-  EXPECT_EQ(read.Demo->Settings, TDemoSettings{});  // missing settings are the game's defaults
+  EXPECT_EQ(read.Demo->Settings, TSettings{});  // missing settings are the game's defaults
   ASSERT_EQ(read.Demo->Events.size(), 1u);
   EXPECT_EQ(read.Demo->Events[0], (TDemoEvent{40, TDemoEventKind::Click, 0, 0, 0, 10, 20}));
 }
@@ -211,7 +211,7 @@ TEST(DemoKeysTest, NamesAndCodes) {
   EXPECT_EQ(DemoKeyFromName("F12"), 123);
   EXPECT_EQ(DemoKeyFromName("vk0"), 0);
   EXPECT_EQ(DemoKeyName(186), "vk186");
-  EXPECT_EQ(DemoKeyName(8), "Backspace");
+  EXPECT_EQ(DemoKeyName(kVkBack), "Backspace");
   for (const char* bad :
        {"", "q", "esc", "F0", "F01", "F25", "vk", "vk65536", "vk-1", "vk1x", "AB"}) {
     EXPECT_FALSE(DemoKeyFromName(bad)) << bad;

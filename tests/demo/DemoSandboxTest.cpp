@@ -59,9 +59,9 @@ class DemoSandboxTest : public ::testing::Test {
 
 TEST_F(DemoSandboxTest, ARecordingStartsFromTheSettingsAndFilesOfThePlayersFolder) {
   EXPECT_EQ(demo.Seed, 99u);
-  EXPECT_EQ(demo.Settings.Name, "Ann");
+  EXPECT_EQ(demo.Settings.PlayerName, "Ann");
   EXPECT_EQ(demo.Settings.FrameDelay, 20);
-  EXPECT_TRUE(demo.Settings.DisableChat);
+  EXPECT_TRUE(demo.Settings.ChatDisabled);
   EXPECT_EQ(demo.Archive.Size, fs::file_size(player.Path("Skarveth.dat")));
   ASSERT_EQ(demo.Overrides.size(), 1u);
   EXPECT_EQ(demo.Overrides[0].Name, "Cursor.bmp");
@@ -82,7 +82,7 @@ TEST_F(DemoSandboxTest, ARecordingStartsFromTheSettingsAndFilesOfThePlayersFolde
 
 // The game plays in a folder of its own: what it writes there never reaches the player.
 TEST_F(DemoSandboxTest, ThePlaybackFolderHoldsTheRecordedStateAndGoesAwayAfterwards) {
-  demo.Settings.Name = "Bob";
+  demo.Settings.PlayerName = "Bob";
   player.Write("Maps/Rustyard.sco", "changed since the recording");
   const auto before = Snapshot(player.Path());
   std::string dir;
@@ -109,14 +109,14 @@ TEST_F(DemoSandboxTest, ThePlaybackFolderHoldsTheRecordedStateAndGoesAwayAfterwa
 
 // The longest name the settings hold, quotes and all, survives the demo and the settings file.
 TEST_F(DemoSandboxTest, NamesTravelExactlyThroughTheDemoAndThePlaybackSettings) {
-  demo.Settings.Name = "\"^1A\" =;b" + std::string(2038, '\xE9');
-  ASSERT_EQ(demo.Settings.Name.size(), 2047u);
+  demo.Settings.PlayerName = "\"^1A\" =;b" + std::string(2038, '\xE9');
+  ASSERT_EQ(demo.Settings.PlayerName.size(), 2047u);
   const TDemoReadResult read = ParseDemoText(FormatDemo(demo));
   ASSERT_TRUE(read.Demo) << read.Error;
-  EXPECT_EQ(read.Demo->Settings.Name, demo.Settings.Name);
+  EXPECT_EQ(read.Demo->Settings.PlayerName, demo.Settings.PlayerName);
   const auto sandbox = Create();
   ASSERT_TRUE(sandbox) << error;
-  EXPECT_EQ(LoadConfig(sandbox->ProgramDir() + "Skarveth.ini").PlayerName, demo.Settings.Name);
+  EXPECT_EQ(LoadConfig(sandbox->ProgramDir() + "Skarveth.ini").PlayerName, demo.Settings.PlayerName);
 }
 
 TEST_F(DemoSandboxTest, RefusesAnotherArchiveNamingBothIdentities) {
@@ -159,7 +159,7 @@ TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
   player.Write("Skarveth.ini", "[Skarveth Configuration]\nTestMap=" +
                                    player.Path("Maps/../Maps/Rustyard.map") + "\n");
   demo = BeginDemoIn(player.Root(), 5);
-  EXPECT_EQ(demo.Settings.TestMap, "Maps/Rustyard.map");
+  EXPECT_EQ(demo.Settings.TestMapPath, "Maps/Rustyard.map");
   ASSERT_TRUE(demo.TestMapFile);
   EXPECT_EQ(*demo.TestMapFile, Recorded("Rustyard.map").Identity);
   {
@@ -169,13 +169,13 @@ TEST_F(DemoSandboxTest, TheTestMapIsCheckedAndPlayedFromACopy) {
     EXPECT_TRUE(settings.TestMode);
     EXPECT_EQ(ReadFileBytes(settings.TestMapPath), ReadFileBytes(player.Path("Maps/Rustyard.map")));
   }
-  demo.Settings.TestMap = "Maps\\Rustyard.map";  // as written on the desktop
+  demo.Settings.TestMapPath = "Maps\\Rustyard.map";  // as written on the desktop
   EXPECT_TRUE(Create()) << error;
   fs::remove(player.Path("Maps/Rustyard.map"));
   Forget("Rustyard.map");
   EXPECT_EQ(Refusal(),
             "This demo needs the test map Maps\\Rustyard.map, which is missing or cannot be read.");
-  demo.Settings.TestMap = player.Path("Skarveth.dat");
+  demo.Settings.TestMapPath = player.Path("Skarveth.dat");
   EXPECT_EQ(Refusal(),
             "This demo cannot be played: the test map \"" + player.Path("Skarveth.dat") +
                 "\" must be a path inside the game folder, relative to it and without \"..\".");

@@ -26,7 +26,7 @@ ProcessResult PlayDemo(const std::string& demo, const std::string& options = "",
 // A short demo on the built game folder, the way SKDEMO finds it beside itself.
 std::string ShortDemo(const std::string& events) {
   TDemo demo = BeginDemoIn(GameDir(), 1234);
-  demo.Settings = TDemoSettings{};
+  demo.Settings = TSettings{};
   demo.Settings.SkipIntro = true;
   return FormatDemoHead(demo) + events;
 }
