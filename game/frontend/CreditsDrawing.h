@@ -6,7 +6,7 @@ namespace sk {
 struct Application;
 
 // The black column the credits scroll in, over the moving menu background.
-inline constexpr TRect kCreditsBand{80, 0, 560, 480};
+inline constexpr TRect kCreditsBand{80, 0, kScreenWidth - 80, kScreenHeight};
 // Distance between the centres of two credit lines.
 inline constexpr int kCreditLineSpacing = 40;
 

@@ -10,8 +10,8 @@
 namespace sk {
 namespace {
 
-constexpr TPoint kGun{320, 480};
-constexpr TRect kReloadBar{0, 470, 0, 480};
+constexpr TPoint kGun{kScreenWidth / 2, kScreenHeight};
+constexpr TRect kReloadBar{0, kScreenHeight - 10, 0, kScreenHeight};
 constexpr int kNumbersY = 460;
 constexpr int kFragsX = 160;
 constexpr int kHealthX = 480;

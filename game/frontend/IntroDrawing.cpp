@@ -14,10 +14,8 @@ namespace sk {
 namespace {
 
 constexpr TRect kScreen{0, 0, kScreenWidth, kScreenHeight};
-constexpr TRect kBand{0, 80, 640, 400};
+constexpr TRect kBand{0, 80, kScreenWidth, 400};
 constexpr int kBackdropGrey = 89;
-constexpr int kModelWidth = 50;
-constexpr int kModelHeight = 80;
 
 constexpr const char* kLogoVosk = "Logo_Vosk.bmp";
 constexpr const char* kModels = "Models.bmp";
@@ -83,16 +81,16 @@ void DrawMenuLogoStep(Application& app) {
   const int x = 320 - w / 2;
   switch (intro.IntroStep) {
     case 18: {  // the halves slide in, the upper from the right, the lower from the left
-      const int p = IntroProgress(intro, 640);
-      DrawLogoHalves(app, 960 - p - w / 2, 0, p - 320 - w / 2, 480 - h);
+      const int p = IntroProgress(intro, kScreenWidth);
+      DrawLogoHalves(app, 960 - p - w / 2, 0, p - 320 - w / 2, kScreenHeight - h);
       break;
     }
     case 19:
-      DrawLogoHalves(app, x, 0, x, 480 - h);
+      DrawLogoHalves(app, x, 0, x, kScreenHeight - h);
       break;
     case 20: {  // ... and close in on the middle line
       const int p = IntroProgress(intro, 240 - h);
-      DrawLogoHalves(app, x, p, x, 480 - h - p);
+      DrawLogoHalves(app, x, p, x, kScreenHeight - h - p);
       break;
     }
     case 21:

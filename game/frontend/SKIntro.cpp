@@ -6,6 +6,7 @@
 #include "game/audio/SKSound.h"
 #include "game/frontend/IntroDrawing.h"
 #include "game/frontend/ScreenChanges.h"
+#include "game/render/Geometry.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 
@@ -62,7 +63,7 @@ int IntroProgress(const TIntroState& intro, int n) {
 TIntroHop IntroModelHop(const TIntroState& intro) {
   const int degrees = IntroProgress(intro, 540);
   TIntroHop hop;
-  hop.X = IntroProgress(intro, 640);
+  hop.X = IntroProgress(intro, kScreenWidth);
   hop.Y = 320 - std::abs(SineEntry(kHopHeight, degrees));
   hop.Angle = SineEntry(kHopTilt, degrees);
   return hop;

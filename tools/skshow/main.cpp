@@ -24,16 +24,19 @@ TPicture Checker(int w, int h) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const bool hole = (x - w / 2) * (x - w / 2) + (y - h / 2) * (y - h / 2) < (w / 5) * (w / 5);
-      p.At(x, y) = hole ? TRgb{255, 0, 255}
-                        : ((x / 8 + y / 8) % 2 ? TRgb{230, 180, 40} : TRgb{40, 90, 200});
+      p.At(x, y) =
+          hole ? TRgb{255, 0, 255} : ((x / 8 + y / 8) % 2 ? TRgb{230, 180, 40} : TRgb{40, 90, 200});
     }
   return p;
 }
 
+constexpr TRect kScreen{0, 0, kScreenWidth, kScreenHeight};
+
 void DrawFrame(TGraphics& g, int tick) {
   TSurface& s = g.BackSurface;
-  for (int y = 0; y < 480; ++y)
-    FillSurfaceRect(s, TRect{0, y, 640, y + 1}, MatchColor(RgbColor(20, y * 255 / 480 / 2, 60)));
+  for (int y = 0; y < kScreenHeight; ++y)
+    FillSurfaceRect(s, TRect{0, y, kScreenWidth, y + 1},
+                    MatchColor(RgbColor(20, y * 255 / kScreenHeight / 2, 60)));
   DrawImage(FindImage(g.Images, "Checker.bmp"), s, 40, 40, 0);
   DrawImageRotate(FindImage(g.Images, "Checker.bmp"), s, 420, 120, 100, 80, 0, 0.5, 0.5, tick);
   DrawImageWaveAlpha(FindImage(g.Images, "Checker.bmp"), s, 60, 250, 160, 120, 0, 8, 40, tick * 2,
@@ -53,14 +56,13 @@ void DrawFrame(TGraphics& g, int tick) {
   c.Font.Color = 0x000000;
   const TRect box{360, 260, 600, 300};
   DrawText(c, box, RectCentreX(box), RectCentreY(box), "Play", false, TextAlign::Centre);
-  DrawColorText(c, TRect{0, 0, 640, 480}, 320, 440, "Unknown ^1Skarveth^7er", true,
-                TextAlign::Centre);
+  DrawColorText(c, kScreen, 320, 440, "Unknown ^1Skarveth^7er", true, TextAlign::Centre);
   c.Font.Color = 0xFFFF00;
-  DrawText(c, TRect{0, 0, 640, 480}, 40, 440, "Frags", true, TextAlign::Left);
-  DrawText(c, TRect{0, 0, 640, 480}, 600, 440, "Health", true, TextAlign::Right);
+  DrawText(c, kScreen, 40, 440, "Frags", true, TextAlign::Left);
+  DrawText(c, kScreen, 600, 440, "Health", true, TextAlign::Right);
   c.Font.Size = 24;
   c.Font.Color = 0xFFFFFF;
-  DrawText(c, TRect{0, 0, 640, 480}, 320, 216, "Codename: Skarveth", true, TextAlign::Centre);
+  DrawText(c, kScreen, 320, 216, "Codename: Skarveth", true, TextAlign::Centre);
   c.Pen.Color = 0xFFFFFF;
   c.Ellipse(TRect{500, 360, 560, 420});
   ReleaseCanvas(c);

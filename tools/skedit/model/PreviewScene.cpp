@@ -50,7 +50,7 @@ bool TPreviewScene::LoadModels(const std::string& archive_file) {
     if (stream.View().empty()) return false;
     TImageList list;
     TImage& models = AddImage(list, kModelsImage, stream.View(), true, kMagenta, false);
-    SetFrameWidth(models, 50);
+    SetFrameWidth(models, kModelWidth);
     RestoreImage(models);
     for (auto& image : images_.Images) list.Images.push_back(std::move(image));
     images_ = std::move(list);
@@ -84,7 +84,7 @@ TRect TPreviewScene::ModelBox(std::size_t p, std::uint32_t step) const {
   const TMapPath& path = map_.Paths[p];
   if (path.Length == 0) return TRect{};
   const TPathPoint point = MapPathPoint(path, std::min(step, path.Length - 1));
-  return TRect{point.X - 25, point.Y - 80, point.X + 25, point.Y};
+  return ModelBoxAt({point.X, point.Y});
 }
 
 void TPreviewScene::Draw(TSurface& back, std::uint32_t step, bool models) const {
