@@ -10,11 +10,12 @@ namespace sk {
 namespace {
 
 constexpr std::array<std::pair<std::uint16_t, std::string_view>, 23> kNamed = {{
-    {8, "Backspace"}, {9, "Tab"},       {13, "Enter"},    {16, "Shift"},  {17, "Ctrl"},
-    {18, "Alt"},      {19, "Pause"},    {20, "CapsLock"}, {27, "Escape"}, {32, "Space"},
-    {33, "PageUp"},   {34, "PageDown"}, {35, "End"},      {36, "Home"},   {37, "Left"},
-    {38, "Up"},       {39, "Right"},    {40, "Down"},     {45, "Insert"}, {46, "Delete"},
-    {91, "Win"},      {93, "Apps"},     {144, "NumLock"},
+    {kVkBack, "Backspace"}, {kVkTab, "Tab"},     {kVkReturn, "Enter"},    {kVkShift, "Shift"},
+    {kVkCtrl, "Ctrl"},      {kVkAlt, "Alt"},     {kVkPause, "Pause"},     {kVkCapsLock, "CapsLock"},
+    {kVkEscape, "Escape"},  {kVkSpace, "Space"}, {kVkPageUp, "PageUp"},   {kVkPageDown, "PageDown"},
+    {kVkEnd, "End"},        {kVkHome, "Home"},   {kVkLeft, "Left"},       {kVkUp, "Up"},
+    {kVkRight, "Right"},    {kVkDown, "Down"},   {kVkInsert, "Insert"},   {kVkDelete, "Delete"},
+    {kVkWin, "Win"},        {kVkApps, "Apps"},   {kVkNumLock, "NumLock"},
 }};
 
 constexpr int kFunctionKeys = 24;

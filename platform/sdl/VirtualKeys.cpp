@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+#include "game/platform/InputEvent.h"
+
 namespace sk {
 namespace {
 
@@ -18,21 +20,22 @@ struct CodePair {
 // Character keys whose meaning, not place, has a virtual key: the control characters, and the
 // punctuation as on a US layout. ('+', ',', '-' and '.' keep their codes on every layout.)
 constexpr CodePair kCharacterKeys[] = {
-    {SDLK_BACKSPACE, 8},      {SDLK_TAB, 9},         {SDLK_RETURN, 13},       {SDLK_ESCAPE, 27},
-    {SDLK_SPACE, 32},         {SDLK_DELETE, 46},     {SDLK_SEMICOLON, 186},   {SDLK_EQUALS, 187},
-    {SDLK_PLUS, 187},         {SDLK_COMMA, 188},     {SDLK_MINUS, 189},       {SDLK_PERIOD, 190},
-    {SDLK_SLASH, 191},        {SDLK_BACKQUOTE, 192}, {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220},
-    {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},
+    {SDLK_BACKSPACE, kVkBack}, {SDLK_TAB, kVkTab},       {SDLK_RETURN, kVkReturn},
+    {SDLK_ESCAPE, kVkEscape},  {SDLK_SPACE, kVkSpace},   {SDLK_DELETE, kVkDelete},
+    {SDLK_SEMICOLON, 186},     {SDLK_EQUALS, 187},       {SDLK_PLUS, 187},
+    {SDLK_COMMA, 188},         {SDLK_MINUS, 189},        {SDLK_PERIOD, 190},
+    {SDLK_SLASH, 191},         {SDLK_BACKQUOTE, 192},    {SDLK_LEFTBRACKET, 219},
+    {SDLK_BACKSLASH, 220},     {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},
 };
 
 // The virtual key of each place on the keyboard that has one, as on a US layout. Letters,
 // digits, F1-F24 and the keypad digits are ranges, handled before this list.
 constexpr CodePair kPlaces[] = {
-    {SDL_SCANCODE_RETURN, 13},
-    {SDL_SCANCODE_ESCAPE, 27},
-    {SDL_SCANCODE_BACKSPACE, 8},
-    {SDL_SCANCODE_TAB, 9},
-    {SDL_SCANCODE_SPACE, 32},
+    {SDL_SCANCODE_RETURN, kVkReturn},
+    {SDL_SCANCODE_ESCAPE, kVkEscape},
+    {SDL_SCANCODE_BACKSPACE, kVkBack},
+    {SDL_SCANCODE_TAB, kVkTab},
+    {SDL_SCANCODE_SPACE, kVkSpace},
     {SDL_SCANCODE_MINUS, 189},
     {SDL_SCANCODE_EQUALS, 187},
     {SDL_SCANCODE_LEFTBRACKET, 219},
@@ -45,33 +48,33 @@ constexpr CodePair kPlaces[] = {
     {SDL_SCANCODE_COMMA, 188},
     {SDL_SCANCODE_PERIOD, 190},
     {SDL_SCANCODE_SLASH, 191},
-    {SDL_SCANCODE_CAPSLOCK, 20},
+    {SDL_SCANCODE_CAPSLOCK, kVkCapsLock},
     {SDL_SCANCODE_PRINTSCREEN, 44},
     {SDL_SCANCODE_SCROLLLOCK, 145},
-    {SDL_SCANCODE_PAUSE, 19},
-    {SDL_SCANCODE_INSERT, 45},
-    {SDL_SCANCODE_HOME, 36},
-    {SDL_SCANCODE_PAGEUP, 33},
-    {SDL_SCANCODE_DELETE, 46},
-    {SDL_SCANCODE_END, 35},
-    {SDL_SCANCODE_PAGEDOWN, 34},
-    {SDL_SCANCODE_RIGHT, 39},
-    {SDL_SCANCODE_LEFT, 37},
-    {SDL_SCANCODE_DOWN, 40},
-    {SDL_SCANCODE_UP, 38},
-    {SDL_SCANCODE_NUMLOCKCLEAR, 144},
+    {SDL_SCANCODE_PAUSE, kVkPause},
+    {SDL_SCANCODE_INSERT, kVkInsert},
+    {SDL_SCANCODE_HOME, kVkHome},
+    {SDL_SCANCODE_PAGEUP, kVkPageUp},
+    {SDL_SCANCODE_DELETE, kVkDelete},
+    {SDL_SCANCODE_END, kVkEnd},
+    {SDL_SCANCODE_PAGEDOWN, kVkPageDown},
+    {SDL_SCANCODE_RIGHT, kVkRight},
+    {SDL_SCANCODE_LEFT, kVkLeft},
+    {SDL_SCANCODE_DOWN, kVkDown},
+    {SDL_SCANCODE_UP, kVkUp},
+    {SDL_SCANCODE_NUMLOCKCLEAR, kVkNumLock},
     {SDL_SCANCODE_KP_DIVIDE, 111},
     {SDL_SCANCODE_KP_MULTIPLY, 106},
     {SDL_SCANCODE_KP_MINUS, 109},
     {SDL_SCANCODE_KP_PLUS, 107},
-    {SDL_SCANCODE_KP_ENTER, 13},
+    {SDL_SCANCODE_KP_ENTER, kVkReturn},
     {SDL_SCANCODE_KP_PERIOD, 110},
     {SDL_SCANCODE_NONUSBACKSLASH, 226},
-    {SDL_SCANCODE_APPLICATION, 93},
+    {SDL_SCANCODE_APPLICATION, kVkApps},
     {SDL_SCANCODE_KP_EQUALS, 146},
     {SDL_SCANCODE_EXECUTE, 43},
     {SDL_SCANCODE_HELP, 47},
-    {SDL_SCANCODE_MENU, 93},
+    {SDL_SCANCODE_MENU, kVkApps},
     {SDL_SCANCODE_SELECT, 41},
     {SDL_SCANCODE_STOP, 169},
     {SDL_SCANCODE_MUTE, 173},
@@ -89,26 +92,26 @@ constexpr CodePair kPlaces[] = {
     {SDL_SCANCODE_SYSREQ, 44},
     {SDL_SCANCODE_CANCEL, 3},
     {SDL_SCANCODE_CLEAR, 12},
-    {SDL_SCANCODE_PRIOR, 33},
-    {SDL_SCANCODE_RETURN2, 13},
+    {SDL_SCANCODE_PRIOR, kVkPageUp},
+    {SDL_SCANCODE_RETURN2, kVkReturn},
     {SDL_SCANCODE_SEPARATOR, 108},
     {SDL_SCANCODE_CLEARAGAIN, 254},
     {SDL_SCANCODE_CRSEL, 247},
     {SDL_SCANCODE_EXSEL, 248},
-    {SDL_SCANCODE_KP_TAB, 9},
-    {SDL_SCANCODE_KP_BACKSPACE, 8},
-    {SDL_SCANCODE_KP_SPACE, 32},
+    {SDL_SCANCODE_KP_TAB, kVkTab},
+    {SDL_SCANCODE_KP_BACKSPACE, kVkBack},
+    {SDL_SCANCODE_KP_SPACE, kVkSpace},
     {SDL_SCANCODE_KP_CLEAR, 12},
     {SDL_SCANCODE_KP_DECIMAL, 110},
-    {SDL_SCANCODE_LCTRL, 17},
-    {SDL_SCANCODE_LSHIFT, 16},
-    {SDL_SCANCODE_LALT, 18},
-    {SDL_SCANCODE_LGUI, 91},
-    {SDL_SCANCODE_RCTRL, 17},
-    {SDL_SCANCODE_RSHIFT, 16},
-    {SDL_SCANCODE_RALT, 18},
+    {SDL_SCANCODE_LCTRL, kVkCtrl},
+    {SDL_SCANCODE_LSHIFT, kVkShift},
+    {SDL_SCANCODE_LALT, kVkAlt},
+    {SDL_SCANCODE_LGUI, kVkWin},
+    {SDL_SCANCODE_RCTRL, kVkCtrl},
+    {SDL_SCANCODE_RSHIFT, kVkShift},
+    {SDL_SCANCODE_RALT, kVkAlt},
     {SDL_SCANCODE_RGUI, 92},
-    {SDL_SCANCODE_MODE, 18},
+    {SDL_SCANCODE_MODE, kVkAlt},
     {SDL_SCANCODE_AUDIONEXT, 176},
     {SDL_SCANCODE_AUDIOPREV, 177},
     {SDL_SCANCODE_AUDIOSTOP, 178},
@@ -146,9 +149,9 @@ std::uint16_t PlaceKey(std::int32_t scancode) {
     return static_cast<std::uint16_t>('1' + scancode - SDL_SCANCODE_1);
   if (scancode == SDL_SCANCODE_0) return '0';
   if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12)
-    return static_cast<std::uint16_t>(112 + scancode - SDL_SCANCODE_F1);
+    return static_cast<std::uint16_t>(kVkF1 + scancode - SDL_SCANCODE_F1);
   if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F24)
-    return static_cast<std::uint16_t>(124 + scancode - SDL_SCANCODE_F13);
+    return static_cast<std::uint16_t>(kVkF1 + 12 + scancode - SDL_SCANCODE_F13);
   if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
     return static_cast<std::uint16_t>(97 + scancode - SDL_SCANCODE_KP_1);
   if (scancode == SDL_SCANCODE_KP_0) return 96;

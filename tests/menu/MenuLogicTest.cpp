@@ -92,13 +92,13 @@ TEST(MenuKeys, OnlyTheNamePageTakesTyping) {
   for (std::uint8_t page : {kMenuPageMain, kMenuPageExit, kMenuPageMaps, kMenuPageScores}) {
     h.ShowPage(page);
     h.Type('x');
-    h.Key(8);
+    h.Key(kVkBack);
     EXPECT_EQ(h.Name(), "Ann") << "page " << int(page);
   }
   EXPECT_EQ(h.TakeSounds(), Sounds{});
 
   h.ShowPage(kMenuPageName);
-  h.Key(8);
+  h.Key(kVkBack);
   h.Type('^');
   h.Type('2');
   h.Type(0xE9);  // a Windows-1252 letter
@@ -113,8 +113,8 @@ TEST(MenuKeys, BackspaceOnAnEmptyNameDoesNothing) {
   MenuHarness h;
   h.ShowPage(kMenuPageName);
   h.Name() = "A";
-  h.Key(8);
-  h.Key(8);
+  h.Key(kVkBack);
+  h.Key(kVkBack);
   EXPECT_EQ(h.Name(), "");
   h.Frame();
 }
@@ -128,7 +128,7 @@ TEST(MenuKeys, TheNameStopsAt256Characters) {
   h.Type('c');  // the 257th
   EXPECT_EQ(h.Name().size(), 256u);
   EXPECT_EQ(h.Name().back(), 'b');
-  h.Key(8);
+  h.Key(kVkBack);
   h.Type('d');
   EXPECT_EQ(h.Name().back(), 'd');
   EXPECT_EQ(h.Name().size(), 256u);

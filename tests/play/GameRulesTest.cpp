@@ -13,8 +13,6 @@ namespace sk::test {
 namespace {
 
 using Sounds = std::vector<std::string>;
-constexpr std::uint16_t kEsc = 27;
-constexpr std::uint16_t kPause = 19;
 
 // A running match on Walk.map whose first model has just entered: it stands on point 1,
 // (102, 300), its box (77, 220)-(127, 300).
@@ -373,7 +371,7 @@ TEST_F(WalkingMatch, AShotJustBeforeAPauseIsTestedInTheFirstStepAfterIt) {
   h.Game().CountdownTime = 30;  // the "Fight!" time runs on through a pause
   h.MoveTo(102, 260);
   h.Click();
-  h.Key(kPause);
+  h.Key(kVkPause);
   EXPECT_EQ(h.Game().MatchState, TMatchState::Paused);
   h.Click();
   h.Steps(5);
@@ -394,9 +392,9 @@ TEST(GameRules, EscapeDuringTheCountdownLeavesWithoutAScore) {
   GameHarness h("DisableChat=1\n", {{"Walk.map", WalkMap()}});
   h.Play("Walk.map");
   h.Steps(10);
-  h.Key(kPause);  // no pause while counting in
+  h.Key(kVkPause);  // no pause while counting in
   EXPECT_EQ(h.Game().MatchState, TMatchState::Countdown);
-  h.Key(kEsc);
+  h.Key(kVkEscape);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
   EXPECT_FALSE(h.dir.Exists("Maps/Walk.sco"));
@@ -532,9 +530,9 @@ TEST(GameRules, TestModeRunsAtOnceWithoutDamageFragsOrChatAndEscapeEndsTheProgra
   const Sounds heard = h.TakeSounds();
   EXPECT_EQ(std::count(heard.begin(), heard.end(), "PlaySample 1 5"), 5);
 
-  h.Key(kPause);
+  h.Key(kVkPause);
   h.Key('P');
-  h.Key(kEsc);
+  h.Key(kVkEscape);
   EXPECT_TRUE(h.app->Terminated);
   EXPECT_FALSE(h.app->Failed);
   EXPECT_EQ(h.app->ScoreTable.Entries[0].Score, 0);

@@ -33,7 +33,7 @@ TEST_F(Routing, KeysWithShiftCtrlOrAltNeverReachAScreenButTheirCharactersDo) {
 TEST_F(Routing, EveryStateGetsItsOwnHandlersAndOnlyTheMenuGetsCharacters) {
   for (std::uint8_t s = kScreenGame; s <= kScreenCredits; ++s) {
     h.app->ScreenState = s;
-    Send(ShellHarness::Key(27));
+    Send(ShellHarness::Key(kVkEscape));
     Send(ShellHarness::Char('x'));
     Send(ShellHarness::Click(TMouseButton::Left, 10, 10));
     DXTimerTimer(*h.app, 3);
@@ -45,7 +45,7 @@ TEST_F(Routing, EveryStateGetsItsOwnHandlersAndOnlyTheMenuGetsCharacters) {
                           "4 key 27", "4 click", "4 step 5000"}));
   h.routed.clear();
   h.app->ScreenState = 0;
-  Send(ShellHarness::Key(27));
+  Send(ShellHarness::Key(kVkEscape));
   DXTimerTimer(*h.app, 1);
   EXPECT_TRUE(h.routed.empty());
 }
@@ -123,7 +123,7 @@ TEST_F(ScreenExits, CreditsLeaveOnEscapeOrClickOnlyAndKeepTheMenuPictures) {
   EXPECT_EQ(h.app->DXImageList().Images.size(), 3u);
   Send(ShellHarness::Key('A'));
   EXPECT_EQ(h.app->ScreenState, kScreenCredits);
-  Send(ShellHarness::Key(27));
+  Send(ShellHarness::Key(kVkEscape));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EnterCredits(*h.app);
   Send(ShellHarness::Click(TMouseButton::Left, 5, 5));
@@ -143,7 +143,7 @@ TEST_F(ScreenExits, AMapThatCannotBeLoadedReturnsSilentlyToTheMapPage) {
 TEST_F(ScreenExits, EscapeInAMatchReturnsToTheMapPageAndInATestMatchClosesTheProgram) {
   h.app->ScreenState = kScreenGame;
   StartMatch(GameMatch(*h.app));
-  Send(ShellHarness::Key(27));
+  Send(ShellHarness::Key(kVkEscape));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
 
@@ -152,7 +152,7 @@ TEST_F(ScreenExits, EscapeInAMatchReturnsToTheMapPageAndInATestMatchClosesThePro
   h.app->ScreenState = kScreenGame;
   StartMatch(GameMatch(*h.app));
   EXPECT_EQ(h.app->Game.MatchState, TMatchState::Running);
-  Send(ShellHarness::Key(27));
+  Send(ShellHarness::Key(kVkEscape));
   EXPECT_TRUE(h.app->Terminated);
   EXPECT_FALSE(h.app->Failed);
   EXPECT_NE(h.ReadFile("Skarveth.ini").find("Name=Tester"), std::string::npos);

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "game/platform/InputEvent.h"
 #include "platform/sdl/VirtualKeys.h"
 
 namespace sk {
@@ -43,7 +44,7 @@ const GermanKey kGerman[] = {
     {SDL_SCANCODE_GRAVE, '^', 192},
     {SDL_SCANCODE_SLASH, '-', 189},
     {SDL_SCANCODE_NONUSBACKSLASH, '<', 226},
-    {SDL_SCANCODE_RALT, SDLK_MODE, 18},
+    {SDL_SCANCODE_RALT, SDLK_MODE, kVkAlt},
 };
 
 TEST(VirtualKeys, EveryKeyOfAUsAndAGermanLayoutReachesTheScreens) {
@@ -65,23 +66,23 @@ TEST(VirtualKeys, TheDesktopsCodesWhereItHasThem) {
     std::uint16_t vk;
   };
   const Case cases[] = {
-      {SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, 27},
-      {SDLK_RETURN, SDL_SCANCODE_RETURN, 13},
-      {SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER, 13},
+      {SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, kVkEscape},
+      {SDLK_RETURN, SDL_SCANCODE_RETURN, kVkReturn},
+      {SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER, kVkReturn},
       {SDLK_a, SDL_SCANCODE_A, 65},
       {SDLK_q, SDL_SCANCODE_A, 81},  // a French layout: the code counts, not the place
       {SDLK_5, SDL_SCANCODE_5, 53},
-      {SDLK_F1, SDL_SCANCODE_F1, 112},
+      {SDLK_F1, SDL_SCANCODE_F1, kVkF1},
       {SDLK_F13, SDL_SCANCODE_F13, 124},
       {SDLK_F24, SDL_SCANCODE_F24, 135},
       {SDLK_KP_0, SDL_SCANCODE_KP_0, 96},
       {SDLK_KP_9, SDL_SCANCODE_KP_9, 105},
       {SDLK_KP_EQUALS, SDL_SCANCODE_KP_EQUALS, 146},
-      {SDLK_MENU, SDL_SCANCODE_MENU, 93},
-      {SDLK_APPLICATION, SDL_SCANCODE_APPLICATION, 93},
+      {SDLK_MENU, SDL_SCANCODE_MENU, kVkApps},
+      {SDLK_APPLICATION, SDL_SCANCODE_APPLICATION, kVkApps},
       {SDLK_CLEAR, SDL_SCANCODE_CLEAR, 12},
-      {SDLK_DELETE, SDL_SCANCODE_DELETE, 46},
-      {SDLK_LEFT, SDL_SCANCODE_LEFT, 37},
+      {SDLK_DELETE, SDL_SCANCODE_DELETE, kVkDelete},
+      {SDLK_LEFT, SDL_SCANCODE_LEFT, kVkLeft},
       {SDLK_SEMICOLON, SDL_SCANCODE_SEMICOLON, 186},
       {SDLK_e, SDL_SCANCODE_E, 69},
       {0xE9, SDL_SCANCODE_2, '2'},            // é on a French layout: the digit key it sits on

@@ -65,7 +65,7 @@ std::vector<Step> MenuWalk() {
   std::vector<Step> s = {Wait(40)};
   Append(s, Press(kPlay));
   for (int i = 0; i < 30; ++i) {
-    s.push_back(Do([](Bot& bot) { bot.Key(8); }));
+    s.push_back(Do([](Bot& bot) { bot.Key(kVkBack); }));
     s.push_back(Wait(3));
   }
   s.push_back(Do([](Bot& bot) { bot.Type("^3Demo ^5Walker"); }));
