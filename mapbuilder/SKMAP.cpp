@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <iostream>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/FileIo.h"
 #include "common/IniFile.h"
 #include "common/MapFormat.h"
+#include "common/MapWarnings.h"
 #include "common/PathSpeed.h"
 #include "common/Printable.h"
 #include "common/ProgramName.h"
@@ -17,7 +19,6 @@
 #include "mapbuilder/MapDescription.h"
 #include "mapbuilder/MapSummary.h"
 #include "mapbuilder/MapTarget.h"
-#include "mapbuilder/MapWarnings.h"
 
 namespace sk {
 namespace {
@@ -60,6 +61,15 @@ void PrintEachLine(const std::string& prefix, const std::string& text) {
   }
 }
 
+// The shared check of a map's pictures and waypoints, each picture named by the file the
+// description gives for it.
+std::vector<std::string> DescribedMapWarnings(const TMapDescription& d, const TBuiltMap& map) {
+  std::optional<TMapPicture> mask;
+  if (!d.MaskBMP.empty()) mask = TMapPicture{NormalizeSeparators(d.MaskBMP), map.Mask};
+  return FindMapWarnings(d.Content,
+                         TMapPicture{NormalizeSeparators(d.BackgroundJPEG), map.Background}, mask);
+}
+
 std::string Usage() { return "Usage: " + CommandName("SKMAP") + " <Skarveth map ini file>"; }
 
 // Everything after the description is read, with its "~" hints added to a failure's detail.
@@ -75,8 +85,7 @@ void BuildFromDescription(const TMapDescription& d, const std::string& ini_path)
   PrintSummary(std::cout, d, map.File.size(), files);
   PrintLine("");
   PrintLine("SUCCESS: Map file was built successfully.");
-  PrintWarnings(FindMapWarnings(d, map.Background, map.Mask), FindSpeedWarnings(d.Content),
-                map_file);
+  PrintWarnings(DescribedMapWarnings(d, map), FindSpeedWarnings(d.Content), map_file);
 }
 
 void BuildMap(const std::vector<std::string>& args) {
