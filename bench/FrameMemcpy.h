@@ -7,9 +7,11 @@
 #include <cstring>
 #include <vector>
 
+#include "game/render/Geometry.h"
+
 namespace sk::bench {
 
-inline constexpr std::size_t kFrameBytes = 640 * 480 * 2;
+inline constexpr std::size_t kFrameBytes = sk::kScreenWidth * sk::kScreenHeight * 2;
 
 inline void BM_FrameMemcpy(benchmark::State& state) {
   std::vector<std::uint8_t> src(kFrameBytes, 1), dst(kFrameBytes);

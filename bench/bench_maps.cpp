@@ -15,6 +15,7 @@
 #include "common/MapFormat.h"
 #include "game/maps/MapList.h"
 #include "game/maps/SKMap.h"
+#include "game/render/Geometry.h"
 #include "support/JpegEncode.h"
 
 namespace {
@@ -73,9 +74,9 @@ void BareDecodeBench(benchmark::State& state, std::string path) {
 
 // A 640 x 480 map with a mask, for when the default maps have not been built.
 std::string GeneratedMap(const std::string& folder) {
-  sk::TPicture picture(640, 480);
-  for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x)
+  sk::TPicture picture(sk::kScreenWidth, sk::kScreenHeight);
+  for (int y = 0; y < sk::kScreenHeight; ++y)
+    for (int x = 0; x < sk::kScreenWidth; ++x)
       picture.At(x, y) =
           sk::TRgb{static_cast<std::uint8_t>(x ^ y), static_cast<std::uint8_t>(x * 7 + y * 3),
                    static_cast<std::uint8_t>(y)};
@@ -141,8 +142,8 @@ void StepLongestPathsBench(benchmark::State& state) {
   for (int p = 0; p < 8; ++p) {
     std::vector<sk::TWayPoint> path;
     for (int k = 0; k < 255; ++k) {
-      path.push_back({static_cast<std::int16_t>((k * 97 + p * 13) % 640),
-                      static_cast<std::int16_t>((k * 61 + p * 29) % 480), 65535});
+      path.push_back({static_cast<std::int16_t>((k * 97 + p * 13) % sk::kScreenWidth),
+                      static_cast<std::int16_t>((k * 61 + p * 29) % sk::kScreenHeight), 65535});
     }
     content.Paths.push_back(path);
   }

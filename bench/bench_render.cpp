@@ -17,7 +17,7 @@ namespace {
 
 // A full-screen picture with a quarter of its pixels magenta, scattered.
 TPicture ScreenPicture(bool keyed) {
-  TPicture p(640, 480);
+  TPicture p(kScreenWidth, kScreenHeight);
   std::mt19937 rng(7);
   for (auto& px : p.Pixels) {
     px = TRgb{static_cast<std::uint8_t>(rng()), static_cast<std::uint8_t>(rng() | 1),
@@ -48,10 +48,12 @@ struct Scene {
 
 void BM_SdlColorKeyBlit(benchmark::State& state) {
   Scene scene;
-  SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(scene.keyed->Surface.Pixels.data(), 640,
-                                                        480, 16, 640 * 2, SDL_PIXELFORMAT_RGB565);
-  SDL_Surface* dst = SDL_CreateRGBSurfaceWithFormatFrom(scene.back.Pixels.data(), 640, 480, 16,
-                                                        640 * 2, SDL_PIXELFORMAT_RGB565);
+  const auto surface = [](std::uint16_t* pixels) {
+    return SDL_CreateRGBSurfaceWithFormatFrom(pixels, kScreenWidth, kScreenHeight, 16,
+                                              kScreenWidth * 2, SDL_PIXELFORMAT_RGB565);
+  };
+  SDL_Surface* src = surface(scene.keyed->Surface.Pixels.data());
+  SDL_Surface* dst = surface(scene.back.Pixels.data());
   SDL_SetColorKey(src, SDL_TRUE, MatchColor(0xFF00FF));
   for (auto _ : state) {
     SDL_BlitSurface(src, nullptr, dst, nullptr);
@@ -98,14 +100,16 @@ BENCHMARK(BM_DrawImageRotateModel);
 
 void BM_DrawImageStretchReloadBar(benchmark::State& state) {
   RunDraw(state, [](Scene& s, int) {
-    DrawImageStretch(*s.trail, s.back, TRect{0, 470, 640, 480}, 0);
+    DrawImageStretch(*s.trail, s.back, TRect{0, kScreenHeight - 10, kScreenWidth, kScreenHeight},
+                     0);
   });
 }
 BENCHMARK(BM_DrawImageStretchReloadBar);
 
 void BM_DrawImageRotateAddTrail500(benchmark::State& state) {
   RunDraw(state, [](Scene& s, int frame) {
-    DrawImageRotateAdd(*s.trail, s.back, 320, 480, 16, 500, 0, 0.5, 1.0, 224 + frame % 64, 128);
+    DrawImageRotateAdd(*s.trail, s.back, kScreenWidth / 2, kScreenHeight, 16, 500, 0, 0.5, 1.0,
+                       224 + frame % 64, 128);
   });
 }
 BENCHMARK(BM_DrawImageRotateAddTrail500);
@@ -123,7 +127,7 @@ void BM_TextFrame(benchmark::State& state) {
   canvas.Font.Size = 10;
   canvas.Font.Bold = true;
   canvas.Brush.Style = TBrushStyle::Clear;
-  const TRect all{0, 0, 640, 480};
+  const TRect all{0, 0, kScreenWidth, kScreenHeight};
   for (auto _ : state) {
     SurfaceCanvas(canvas, back);
     // About as much text as the busiest screen, the credits: 30 lines with shadows.

@@ -41,7 +41,8 @@ void DrawFrame(TGraphics& g, int tick) {
   DrawImageRotate(FindImage(g.Images, "Checker.bmp"), s, 420, 120, 100, 80, 0, 0.5, 0.5, tick);
   DrawImageWaveAlpha(FindImage(g.Images, "Checker.bmp"), s, 60, 250, 160, 120, 0, 8, 40, tick * 2,
                      200);
-  DrawImageRotateAdd(FindImage(g.Images, "Trail.bmp"), s, 320, 480, 12, 300, 0, 0.5, 1.0, 240, 255);
+  DrawImageRotateAdd(FindImage(g.Images, "Trail.bmp"), s, kScreenWidth / 2, kScreenHeight, 12, 300,
+                     0, 0.5, 1.0, 240, 255);
 
   TTextCanvas& c = SurfaceCanvas(g);
   c.Font.Name = "Verdana";
