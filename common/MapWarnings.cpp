@@ -2,11 +2,10 @@
 
 #include <climits>
 
+#include "common/ScreenSize.h"
+
 namespace sk {
 namespace {
-
-constexpr std::int32_t kScreenWidth = 640;
-constexpr std::int32_t kScreenHeight = 480;
 
 std::uint32_t BigEndian16(std::span<const std::uint8_t> b, std::size_t at) {
   return (std::uint32_t{b[at]} << 8) | b[at + 1];

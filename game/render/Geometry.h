@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ScreenSize.h"
+
 namespace sk {
 
 struct TPoint {
@@ -20,10 +22,6 @@ struct TRect {
   bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
-
-// The drawing area: every picture, map point and mouse position of the game is in its pixels.
-inline constexpr int kScreenWidth = 640;
-inline constexpr int kScreenHeight = 480;
 
 // A walking model's box: the size of its picture, feet at the middle of the bottom edge. A
 // shot kills what it lands inside.
