@@ -4,8 +4,8 @@
 
 namespace sk {
 
-std::array<const TSettingRow*, 7> DemoSettingRows() {
-  std::array<const TSettingRow*, 7> rows{};
+std::array<const TSettingRow*, kDemoSettingCount> DemoSettingRows() {
+  std::array<const TSettingRow*, kDemoSettingCount> rows{};
   for (const TSettingRow& row : kSettingRows) {
     if (row.DemoPlace > 0) rows.at(static_cast<std::size_t>(row.DemoPlace - 1)) = &row;
   }

@@ -1,7 +1,9 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "game/resources/SKConfig.h"
@@ -43,8 +45,11 @@ inline constexpr std::array<TSettingRow, 15> kSettingRows{{
     {"DisableChat", &TSettings::ChatDisabled, 4},
 }};
 
+inline constexpr std::size_t kDemoSettingCount =
+    std::ranges::count_if(kSettingRows, [](const TSettingRow& row) { return row.DemoPlace > 0; });
+
 // The rows a demo pins, in the order of its setting lines.
-std::array<const TSettingRow*, 7> DemoSettingRows();
+std::array<const TSettingRow*, kDemoSettingCount> DemoSettingRows();
 
 // The key of `field`'s row.
 const char* SettingKey(TSettingField field);
