@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "game/render/Geometry.h"
 #include "game/shell/Application.h"
 
 namespace sk {
@@ -39,7 +40,7 @@ void LoadGameImages(Application& app) {
   LoadImage(app, "RailBar.bmp", false, kBlack, false);
   LoadImage(app, "Numbers.bmp", true, kMagenta, false);
   LoadImage(app, "Blood.bmp", true, kMagenta, false);
-  SetFrameWidth(FindImage(images, "Models.bmp"), 50);
+  SetFrameWidth(FindImage(images, "Models.bmp"), kModelWidth);
   SetFrameWidth(FindImage(images, "Numbers.bmp"), 32);
   SetFrameWidth(FindImage(images, "Blood.bmp"), 64);
   // Left empty here: the map loader fills them from the map file.
@@ -57,7 +58,7 @@ void LoadIntroImages(Application& app) {
   TImageList& images = app.DXImageList();
   ClearImages(images);
   LoadImage(app, "Models.bmp", true, kMagenta, true);
-  SetFrameWidth(FindImage(images, "Models.bmp"), 50);
+  SetFrameWidth(FindImage(images, "Models.bmp"), kModelWidth);
   LoadImage(app, "Logo_Vosk.bmp", true, kMagenta, true);
   LoadImage(app, "Menu_Logo.bmp", true, kMagenta, false);
   // The intro shows the logo as two halves, one above the other.
