@@ -114,7 +114,7 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
     script.push_back({TickTime(320 + 63 * n) + 3, NullGame::Event(K::MouseMove, x, y)});
     script.push_back({TickTime(320 + 63 * n) + 4, NullGame::Event(K::MouseDown, x, y)});
     if (n == 6)
-      script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 19)});
+      script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, kVkPause)});
     if (n == 7)
       script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 65)});
     // Full screen and back in one tick, once more later: the pointer goes to the corner.
@@ -125,7 +125,7 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
       if (n == 3) script.push_back({TickTime(320 + 63 * n) + 11, altEnter});
     }
   }
-  script.push_back({TickTime(1450), NullGame::Event(K::KeyDown, 0, 0, 27)});
+  script.push_back({TickTime(1450), NullGame::Event(K::KeyDown, 0, 0, kVkEscape)});
   script.push_back({TickTime(1500), NullGame::Event(K::Close)});
   for (const auto& [time, event] : script) game.events.At(time, event);
   TDemoRecorder recorder(BeginDemoIn(player.Root(), kSeed));
@@ -241,7 +241,7 @@ TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
                                  {TickTime(2) + 2, NullGame::Event(K::MouseMove, 50, 50)},
                                  {TickTime(2) + 3, NullGame::Event(K::MouseDown, 50, 50)},
                                  {TickTime(2) + 4, NullGame::Event(K::Character, 0, 0, 'q')},
-                                 {TickTime(4) + 1, NullGame::Event(K::KeyDown, 0, 0, 27)}});
+                                 {TickTime(4) + 1, NullGame::Event(K::KeyDown, 0, 0, kVkEscape)}});
   EXPECT_FALSE(stopped.finished);
   EXPECT_TRUE(stopped.interrupted);
   const std::vector<std::string> expected = {"2 step", "2 key 66", "2 step",

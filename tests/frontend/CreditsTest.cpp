@@ -43,7 +43,7 @@ TEST_F(Credits, EndAfter4040TicksOr4039WhenAnEarlierVisitLeftTheHalfTickSet) {
 
 TEST_F(Credits, OnlyEscapeOrALeftClickLeaveEarly) {
   CreditsKeyDown(*h.app, 'A');
-  CreditsKeyDown(*h.app, 13);
+  CreditsKeyDown(*h.app, kVkReturn);
   TInputEvent right{TInputKind::MouseDown};
   right.Button = TMouseButton::Right;
   DispatchEvent(*h.app, right);
