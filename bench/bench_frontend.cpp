@@ -38,7 +38,7 @@ void RunIntroStep(benchmark::State& state, int step) {
   const int duration = IntroDurations[static_cast<std::size_t>(step)];
   int tick = 0;
   for (auto _ : state) {
-    h.app->Intro = TIntroState{step, tick % duration + 1};
+    IntroRecord(*h.app) = TIntroState{step, tick % duration + 1};
     ++tick;
     DrawIntroPictures(*h.app);
     DrawIntroCaptions(*h.app);
@@ -63,7 +63,7 @@ void BM_CreditsFrame(benchmark::State& state) {
   test::IntroCreditsHarness h;
   UseGameData(h);
   h.StartCredits();
-  h.app->Credits.CreditsCounter = 600;
+  CreditsRecord(*h.app).CreditsCounter = 600;
   for (auto _ : state) {
     DrawMenuBackground(*h.app);
     FillSurfaceRect(h.app->Graphics.BackSurface, kCreditsBand, 0);

@@ -9,8 +9,8 @@
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoKeys.h"
 #include "game/demo/DemoLimits.h"
-#include "game/render/Surface.h"
 #include "game/platform/InputEvent.h"
+#include "game/render/Surface.h"
 
 namespace sk {
 namespace {

@@ -15,7 +15,7 @@ void DrawCreditsText(Application& app) {
   // Lines wholly above or below the band are not laid out at all: most of the list is out of
   // sight in any one frame.
   const int reach = canvas.TextHeight("Ag");
-  const std::int64_t counter = app.Credits.CreditsCounter;
+  const std::int64_t counter = CreditsRecord(app).CreditsCounter;
   for (std::size_t i = 0; i < CreditLines.size(); ++i) {
     const std::int64_t y = kCreditLineSpacing * static_cast<std::int64_t>(i) - counter;
     if (y + reach < kCreditsBand.Top || y - reach >= kCreditsBand.Bottom) continue;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "game/frontend/GameDrawing.h"
+#include "game/frontend/GameScreen.h"
 #include "game/render/ColorText.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKMain.h"
@@ -30,7 +31,7 @@ void SetUpCanvas(TTextCanvas& canvas) {
 }
 
 void DrawRunningTexts(Application& app, TTextCanvas& canvas) {
-  const TGameState& game = app.Game;
+  const TGameState& game = GameRecord(app);
   if (game.HoveredModel >= 0 && static_cast<std::size_t>(game.HoveredModel) < kModelCount) {
     DrawColorText(canvas, kHudClip, kCentreX, 440,
                   app.Models[static_cast<std::size_t>(game.HoveredModel)].Name, true,
@@ -60,7 +61,7 @@ void DrawEndTexts(const TGameState& game, TTextCanvas& canvas) {
 }
 
 void DrawStateTexts(Application& app, TTextCanvas& canvas) {
-  switch (app.Game.MatchState) {
+  switch (GameRecord(app).MatchState) {
     case TMatchState::Countdown:
       canvas.Ellipse(CountdownRingRect(app));
       break;
@@ -71,7 +72,7 @@ void DrawStateTexts(Application& app, TTextCanvas& canvas) {
       Centred(canvas, kMessageY, "Paused... (Press Any Key to Resume)");
       break;
     case TMatchState::MatchOver:
-      DrawEndTexts(app.Game, canvas);
+      DrawEndTexts(GameRecord(app), canvas);
       break;
   }
 }
@@ -96,10 +97,10 @@ std::string_view CountdownWord(std::int32_t countdown_time) {
 
 TRect CountdownRingRect(const Application& app) {
   // The last point of the first path is the map's final waypoint, where the models arrive.
-  const std::size_t length = app.Game.WalkingModels.empty() ? 0 : PathLength(app.Map, 0);
+  const std::size_t length = GameRecord(app).WalkingModels.empty() ? 0 : PathLength(app.Map, 0);
   const TPathPoint centre = length > 0 ? PathPoint(app.Map, 0, length - 1) : TPathPoint{};
-  const int h = static_cast<int>(
-                    std::nearbyint((static_cast<double>(app.Game.CountdownTime) - 62) * 10 / 31)) +
+  const int h = static_cast<int>(std::nearbyint(
+                    (static_cast<double>(GameRecord(app).CountdownTime) - 62) * 10 / 31)) +
                 kRingMinimum;
   return TRect{centre.X - h, centre.Y - h, centre.X + h, centre.Y + h};
 }
@@ -109,7 +110,7 @@ void DrawGameHud(Application& app) {
   DrawFrameRate(app);
   SetUpCanvas(canvas);
   DrawStateTexts(app, canvas);
-  const std::string_view word = CountdownWord(app.Game.CountdownTime);
+  const std::string_view word = CountdownWord(GameRecord(app).CountdownTime);
   if (!word.empty()) Centred(canvas, kMessageY, word);
   canvas.Font.Color = kYellow;
   DrawText(canvas, kHudClip, 40, 440, "Frags", true, TextAlign::Left);

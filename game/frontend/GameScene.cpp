@@ -4,6 +4,7 @@
 
 #include "common/PortableMath.h"
 #include "game/frontend/GameDrawing.h"
+#include "game/frontend/GameScreen.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
 
@@ -19,7 +20,7 @@ constexpr int kHealthX = 480;
 int RoundToInt(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 void DrawModels(Application& app) {
-  TGameState& game = app.Game;
+  TGameState& game = GameRecord(app);
   TImageList& images = app.DXImageList();
   TSurface& back = app.Graphics.BackSurface;
   const TImage& models = FindImage(images, "Models.bmp");
@@ -42,7 +43,7 @@ void DrawModels(Application& app) {
 void DrawReloadBar(Application& app) {
   const TImage& bar = FindImage(app.DXImageList(), "RailBar.bmp");
   TRect dest = kReloadBar;
-  dest.Right = ReloadBarWidth(app.Game.ReloadTime);
+  dest.Right = ReloadBarWidth(GameRecord(app).ReloadTime);
   DrawImageStretch(bar, app.Graphics.BackSurface, dest, 0);
 }
 
@@ -75,7 +76,7 @@ TRailTrailPlacement PlaceRailTrail(TPoint shot_point, std::int32_t trail_time) {
 }
 
 void DrawRailTrail(Application& app) {
-  const TGameState& game = app.Game;
+  const TGameState& game = GameRecord(app);
   if (game.TrailTime == 0) return;
   const TImage& trail = FindImage(app.DXImageList(), "RailTrail.bmp");
   const TRailTrailPlacement p = PlaceRailTrail(game.ShotPoint, game.TrailTime);
@@ -104,14 +105,14 @@ void DrawNumber(Application& app, std::int32_t x, std::int32_t y, std::int32_t n
 void DrawGameScene(Application& app) {
   TImageList& images = app.DXImageList();
   TSurface& back = app.Graphics.BackSurface;
-  app.Game.HoveredModel = -1;
+  GameRecord(app).HoveredModel = -1;
   DrawImage(FindImage(images, kMapBackgroundImage), back, 0, 0, 0);
   DrawModels(app);
   if (app.Map.MapHasMask) DrawImage(FindImage(images, kMapMaskImage), back, 0, 0, 0);
   DrawRailTrail(app);
   DrawReloadBar(app);
-  DrawNumber(app, kFragsX, kNumbersY, app.Game.Frags);
-  DrawNumber(app, kHealthX, kNumbersY, app.Game.Health);
+  DrawNumber(app, kFragsX, kNumbersY, GameRecord(app).Frags);
+  DrawNumber(app, kHealthX, kNumbersY, GameRecord(app).Health);
 }
 
 }  // namespace sk

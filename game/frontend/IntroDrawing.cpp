@@ -26,7 +26,7 @@ constexpr const char* kMenuLogo = "Menu_Logo.bmp";
 std::uint16_t Grey(int v) { return MatchColor(RgbColor(v, v, v)); }
 
 void DrawBackdrop(Application& app) {
-  const TIntroState& intro = app.Intro;
+  const TIntroState& intro = IntroRecord(app);
   TSurface& back = app.Graphics.BackSurface;
   if (intro.IntroStep <= 20) FillSurface(back, Grey(kBackdropGrey));
   if (intro.IntroStep <= 16) {
@@ -53,9 +53,9 @@ void DrawStillLogo(Application& app) {
 
 void DrawHoppingModel(Application& app) {
   const TImage& models = FindImage(app.DXImageList(), kModels);
-  const TIntroHop hop = IntroModelHop(app.Intro);
+  const TIntroHop hop = IntroModelHop(IntroRecord(app));
   DrawImageRotate(models, app.Graphics.BackSurface, hop.X, hop.Y, kModelWidth, kModelHeight,
-                  app.Intro.IntroStep - kIntroFirstHopStep, 0.5, 0.5, hop.Angle);
+                  IntroRecord(app).IntroStep - kIntroFirstHopStep, 0.5, 0.5, hop.Angle);
 }
 
 // All eight models side by side, centred on the screen.
@@ -76,7 +76,7 @@ void DrawLogoHalves(Application& app, int upperX, int upperY, int lowerX, int lo
 }
 
 void DrawMenuLogoStep(Application& app) {
-  const TIntroState& intro = app.Intro;
+  const TIntroState& intro = IntroRecord(app);
   const TImage& logo = FindImage(app.DXImageList(), kMenuLogo);
   const int w = ImageWidth(logo);
   const int h = ImageHeight(logo);
@@ -116,7 +116,7 @@ void DrawCaption(TTextCanvas& canvas, int y, std::string_view text) {
 
 void DrawIntroPictures(Application& app) {
   DrawBackdrop(app);
-  const TIntroState& intro = app.Intro;
+  const TIntroState& intro = IntroRecord(app);
   const int step = intro.IntroStep;
   if (step == 3) {  // fades in while the ripple calms down
     DrawWavingLogo(app, 191 - IntroProgress(intro, 191), IntroProgress(intro, 127),
@@ -138,7 +138,7 @@ void DrawIntroPictures(Application& app) {
 }
 
 int CaptionFade(Application& app) {
-  int v = IntroProgress(app.Intro, 510);
+  int v = IntroProgress(IntroRecord(app), 510);
   if (v > 254) v = 510 - v;
   app.Graphics.Canvas.Font.Color = RgbColor(v, v, v);
   return v;
@@ -149,7 +149,7 @@ void DrawIntroCaptions(Application& app) {
   DrawFrameRate(app);
   SetGameFont(canvas, 16, 0x000000);
   canvas.Brush.Style = TBrushStyle::Clear;
-  const int step = app.Intro.IntroStep;
+  const int step = IntroRecord(app).IntroStep;
   if (step == 1) {
     CaptionFade(app);
     canvas.Font.Size = 24;

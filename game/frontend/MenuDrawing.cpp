@@ -1,5 +1,6 @@
 #include "game/frontend/MenuDrawing.h"
 
+#include "game/frontend/SKMenu.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
 
@@ -9,7 +10,7 @@ void DrawMenuBackground(Application& app) {
   const TImage& tile = FindImage(app.DXImageList(), "Menu_Background.bmp");
   const int w = ImageWidth(tile);
   const int h = ImageHeight(tile);
-  std::int32_t& offset = app.Menu.BackgroundOffset;
+  std::int32_t& offset = MenuRecord(app).BackgroundOffset;
   if (app.ScreenState != kScreenIntro && offset > -w && offset > -h) {
     --offset;
   } else {

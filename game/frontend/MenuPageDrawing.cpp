@@ -71,7 +71,7 @@ void DrawNamePage(Application& app, TTextCanvas& canvas) {
 }
 
 void DrawMapRows(Application& app, TTextCanvas& canvas) {
-  const TMenuState& menu = app.Menu;
+  const TMenuState& menu = MenuRecord(app);
   const auto count = static_cast<std::int32_t>(app.MapList.size());
   for (std::int32_t i = 0; i < kVisibleMapRows && menu.ListTop + i < count; ++i) {
     const std::int32_t index = menu.ListTop + i;
@@ -136,7 +136,7 @@ void DrawNotice(const std::string& notice, TTextCanvas& canvas) {
 
 void DrawMenuBackdrop(Application& app) {
   DrawMenuBackground(app);
-  if (app.Menu.MenuPage != kMenuPageMain) return;
+  if (MenuRecord(app).MenuPage != kMenuPageMain) return;
   const TImage& logo = FindImage(app.DXImageList(), "Menu_Logo.bmp");
   DrawImage(logo, app.Graphics.BackSurface, (kScreenWidth - ImageWidth(logo)) / 2, 32, 0);
 }
@@ -176,7 +176,7 @@ void DrawMenuPage(Application& app) {
   DrawFrameRate(app);
   SetGameFont(canvas, 10, kMenuBlack);
   canvas.Pen.Width = 2;
-  switch (app.Menu.MenuPage) {
+  switch (MenuRecord(app).MenuPage) {
     case kMenuPageMain:
       DrawMainPage(app, canvas);
       break;
@@ -193,7 +193,7 @@ void DrawMenuPage(Application& app) {
       DrawScoresPage(app, canvas);
       break;
   }
-  if (!app.Menu.Notice.empty()) DrawNotice(app.Menu.Notice, canvas);
+  if (!MenuRecord(app).Notice.empty()) DrawNotice(MenuRecord(app).Notice, canvas);
 }
 
 }  // namespace sk

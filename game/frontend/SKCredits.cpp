@@ -2,9 +2,10 @@
 
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/MenuDrawing.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
-#include "game/shell/Application.h"
 #include "game/platform/InputEvent.h"
+#include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 
 namespace sk {
@@ -51,7 +52,7 @@ const std::array<std::string_view, kCreditLineCount> CreditLines = {
 };
 
 void CreditsFrame(Application& app) {
-  TCreditsState& credits = app.Credits;
+  TCreditsState& credits = CreditsRecord(app);
   if (credits.CreditsHalfTick) {
     ++credits.CreditsCounter;
     credits.CreditsHalfTick = false;

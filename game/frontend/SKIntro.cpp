@@ -5,6 +5,7 @@
 
 #include "game/audio/SKSound.h"
 #include "game/frontend/IntroDrawing.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
@@ -70,7 +71,7 @@ TIntroHop IntroModelHop(const TIntroState& intro) {
 
 void IntroFrame(Application& app) {
   if (!app.DXDraw->CanDraw()) return;
-  TIntroState& intro = app.Intro;
+  TIntroState& intro = IntroRecord(app);
   if (intro.IntroTick >= StepDuration(intro.IntroStep)) {
     // The sounds start with the first tick of the step that follows.
     if (intro.IntroStep == kIntroSlideStep) PlaySample(app.SoundModule(), kSlide);
