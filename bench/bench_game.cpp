@@ -13,8 +13,8 @@
 #include "game/frontend/Cursor.h"
 #include "game/frontend/GameDrawing.h"
 #include "game/frontend/GameScreen.h"
+#include "game/frontend/ScreenPictures.h"
 #include "game/shell/Application.h"
-#include "game/shell/AssetSets.h"
 #include "platform/null/HeadlessHost.h"
 
 namespace sk {
@@ -28,7 +28,7 @@ struct HeaviestFrame : THeadlessHost {
     app = MakeApplication();
     if (!app->Data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/")) return;
     app->Models = LoadModelDefinitions(app->Data);
-    LoadGameImages(*app);
+    LoadGameImages(app->Data, app->DXImageList());
     if (!LoadMap(app->Map, app->DXImageList(), SK_GAME_DIR "/Maps/FrostDepot.map",
                  GameRecord(*app).WalkingModels) ||
         GameRecord(*app).WalkingModels.size() != 8 || !app->Map.MapHasMask) {
