@@ -16,6 +16,7 @@
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKIntro.h"
+#include "game/frontend/ScreenFrame.h"
 
 namespace sk {
 namespace {
@@ -40,8 +41,8 @@ void RunIntroStep(benchmark::State& state, int step) {
   for (auto _ : state) {
     IntroRecord(*h.app) = TIntroState{step, tick % duration + 1};
     ++tick;
-    DrawIntroPictures(*h.app);
-    DrawIntroCaptions(*h.app);
+    DrawIntroPictures(h.app->Graphics, IntroRecord(*h.app), MenuRecord(*h.app).BackgroundOffset);
+    DrawIntroCaptions(ScreenFrame(*h.app), IntroRecord(*h.app), h.app->Models);
     benchmark::ClobberMemory();
   }
 }
@@ -65,9 +66,9 @@ void BM_CreditsFrame(benchmark::State& state) {
   h.StartCredits();
   CreditsRecord(*h.app).CreditsCounter = 600;
   for (auto _ : state) {
-    DrawMenuBackground(*h.app);
+    DrawMenuBackground(h.app->Graphics, MenuRecord(*h.app).BackgroundOffset, true);
     FillSurfaceRect(h.app->Graphics.BackSurface, kCreditsBand, 0);
-    DrawCreditsText(*h.app);
+    DrawCreditsText(ScreenFrame(*h.app), CreditsRecord(*h.app));
     benchmark::ClobberMemory();
   }
 }

@@ -13,6 +13,7 @@
 #include "game/frontend/Cursor.h"
 #include "game/frontend/GameDrawing.h"
 #include "game/frontend/GameScreen.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/frontend/ScreenPictures.h"
 #include "game/shell/Application.h"
 #include "platform/null/HeadlessHost.h"
@@ -61,8 +62,9 @@ struct HeaviestFrame : THeadlessHost {
   }
 
   void Draw() {
-    DrawGameScene(*app);
-    DrawGameHud(*app);
+    const TScreenFrame frame = ScreenFrame(*app);
+    DrawGameScene(frame, app->Map, GameRecord(*app));
+    DrawGameHud(frame, app->Map, GameRecord(*app), app->Models);
     DrawCursor(app->DXImageList(), app->Graphics.BackSurface, *app->DXDraw, app->ScreenState,
                app->MousePos);
   }
