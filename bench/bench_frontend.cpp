@@ -3,45 +3,46 @@
 // maker's logo rippling with alpha.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
 #include "bench/FrameMemcpy.h"
-#include "frontend/IntroCreditsHarness.h"
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/IntroDrawing.h"
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKIntro.h"
+#include "game/frontend/ScreenFrame.h"
+#include "game/frontend/ScreenPictures.h"
+#include "game/render/Draw.h"
 
 namespace sk {
 namespace {
 
-// The harness with the pictures and model names of the game's data folder.
-void UseGameData(test::IntroCreditsHarness& h) {
-  const std::filesystem::path data = SK_SOURCE_DIR "/data/archive";
-  for (const char* member : {"Models.bmp", "Logo_Vosk.bmp", "Menu_Logo.bmp", "Menu_Background.bmp",
-                             "Menu_Cursor.bmp", "Models.def"}) {
-    std::ifstream in(data / member, std::ios::binary);
-    h.Put(member, test::Bytes(std::istreambuf_iterator<char>(in), {}));
+// The intro's pictures and the model names of the ready-to-play folder, drawn in the game's
+// font: all the drawing needs, without an application around it.
+struct IntroScene {
+  IntroScene() : graphics(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf") {
+    data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/");
+    models = LoadModelDefinitions(data);
+    LoadIntroImages(data, graphics.Images);
+    RestoreImages(graphics.Images);
   }
-}
+  TScreenFrame Frame() { return {graphics, TPoint{0, 0}, ""}; }
+
+  SKData data;
+  TGraphics graphics;
+  TModels models;
+  std::int32_t backgroundOffset = 0;
+};
 
 // Draws every tick of one intro step in turn, without presenting it.
 void RunIntroStep(benchmark::State& state, int step) {
-  test::IntroCreditsHarness h;
-  UseGameData(h);
-  h.StartIntro();
+  IntroScene scene;
   const int duration = IntroDurations[static_cast<std::size_t>(step)];
   int tick = 0;
   for (auto _ : state) {
-    h.app->Intro = TIntroState{step, tick % duration + 1};
+    const TIntroState intro{step, tick % duration + 1};
     ++tick;
-    DrawIntroPictures(*h.app);
-    DrawIntroCaptions(*h.app);
+    DrawIntroPictures(scene.graphics, intro, scene.backgroundOffset);
+    DrawIntroCaptions(scene.Frame(), intro, scene.models);
     benchmark::ClobberMemory();
   }
 }
@@ -60,14 +61,12 @@ BENCHMARK(BM_IntroFrameLogoRising);
 
 // A credits frame with the band full of lines: background, band and text, not presented.
 void BM_CreditsFrame(benchmark::State& state) {
-  test::IntroCreditsHarness h;
-  UseGameData(h);
-  h.StartCredits();
-  h.app->Credits.CreditsCounter = 600;
+  IntroScene scene;
+  const TCreditsState credits{600, false};
   for (auto _ : state) {
-    DrawMenuBackground(*h.app);
-    FillSurfaceRect(h.app->Graphics.BackSurface, kCreditsBand, 0);
-    DrawCreditsText(*h.app);
+    DrawMenuBackground(scene.graphics, scene.backgroundOffset, true);
+    FillSurfaceRect(scene.graphics.BackSurface, kCreditsBand, 0);
+    DrawCreditsText(scene.Frame(), credits);
     benchmark::ClobberMemory();
   }
 }

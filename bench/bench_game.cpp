@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "bench/FrameMemcpy.h"
+#include "game/frontend/Cursor.h"
 #include "game/frontend/GameDrawing.h"
 #include "game/frontend/GameScreen.h"
-#include "game/frontend/Cursor.h"
+#include "game/frontend/ScreenFrame.h"
+#include "game/frontend/ScreenPictures.h"
 #include "game/shell/Application.h"
-#include "game/shell/AssetSets.h"
 #include "platform/null/HeadlessHost.h"
 
 namespace sk {
@@ -28,17 +29,17 @@ struct HeaviestFrame : THeadlessHost {
     app = MakeApplication();
     if (!app->Data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/")) return;
     app->Models = LoadModelDefinitions(app->Data);
-    LoadGameImages(*app);
+    LoadGameImages(app->Data, app->DXImageList());
     if (!LoadMap(app->Map, app->DXImageList(), SK_GAME_DIR "/Maps/FrostDepot.map",
-                 app->Game.WalkingModels) ||
-        app->Game.WalkingModels.size() != 8 || !app->Map.MapHasMask) {
+                 GameRecord(*app).WalkingModels) ||
+        GameRecord(*app).WalkingModels.size() != 8 || !app->Map.MapHasMask) {
       return;
     }
     RestoreImages(app->DXImageList());
     app->ScreenState = kScreenGame;
     app->Settings.DrawFPS = true;
     app->DXTimer.FrameRate = 62;
-    TGameState& game = app->Game;
+    TGameState& game = GameRecord(*app);
     game.MatchState = TMatchState::Running;
     for (std::size_t i = 0; i < 8; ++i) {
       TWalkingModel& model = game.WalkingModels[i];
@@ -47,8 +48,8 @@ struct HeaviestFrame : THeadlessHost {
       model.Active = i % 2 == 0;
       model.Dying = model.Active ? 0 : 25 - static_cast<std::int32_t>(i);
     }
-    app->MousePos = {ModelRect(app->Map, app->Game, 0).Left + 25,
-                     ModelRect(app->Map, app->Game, 0).Top + 40};
+    app->MousePos = {ModelRect(app->Map, GameRecord(*app), 0).Left + 25,
+                     ModelRect(app->Map, GameRecord(*app), 0).Top + 40};
     app->DXDraw->WarpCursor(app->MousePos);
     game.ShotPoint = {0, 0};  // corner to gun: the longest trail
     game.TrailTime = 30;
@@ -61,8 +62,9 @@ struct HeaviestFrame : THeadlessHost {
   }
 
   void Draw() {
-    DrawGameScene(*app);
-    DrawGameHud(*app);
+    const TScreenFrame frame = ScreenFrame(*app);
+    DrawGameScene(frame, app->Map, GameRecord(*app));
+    DrawGameHud(frame, app->Map, GameRecord(*app), app->Models);
     DrawCursor(app->DXImageList(), app->Graphics.BackSurface, *app->DXDraw, app->ScreenState,
                app->MousePos);
   }
@@ -78,7 +80,7 @@ void BM_HeaviestGameFrame(benchmark::State& state) {
     frame.Draw();
     benchmark::ClobberMemory();
   }
-  state.counters["hovered"] = frame.app->Game.HoveredModel;
+  state.counters["hovered"] = GameRecord(*frame.app).HoveredModel;
 }
 BENCHMARK(BM_HeaviestGameFrame);
 

@@ -38,8 +38,8 @@ struct MenuScene : THeadlessHost {
     RestoreImages(images);
     app->DXDraw->InitializeDisplay();
     app->ScreenState = kScreenMenu;
-    app->Menu.MenuPage = page;
-    app->Menu.HoverPage = page;
+    MenuRecord(*app).MenuPage = page;
+    MenuRecord(*app).HoverPage = page;
     const TPoint at{(hover.Left + hover.Right) / 2, (hover.Top + hover.Bottom) / 2};
     app->DXDraw->WarpCursor(at);
     app->MousePos = at;
@@ -47,8 +47,8 @@ struct MenuScene : THeadlessHost {
       app->MapList.push_back({"Reactor Core Service Tunnels " + std::to_string(i),
                               "ReactorCoreServiceTunnels" + std::to_string(i) + ".map", ""});
     }
-    app->Menu.ListTop = 2;
-    app->Menu.SelectedMap = 5;
+    MenuRecord(*app).ListTop = 2;
+    MenuRecord(*app).SelectedMap = 5;
     for (std::size_t r = 0; r < kScoreRanks; ++r) {
       app->ScoreTable.Entries[r] = {
           static_cast<std::uint16_t>(900 - 100 * r),

@@ -4,6 +4,8 @@
 
 #include "common/Sha256.h"
 #include "game/demo/DemoFormat.h"
+#include "game/frontend/GameScreen.h"
+#include "game/frontend/SKMenu.h"
 #include "game/shell/Application.h"
 
 namespace sk {
@@ -26,7 +28,7 @@ const char* ScreenName(std::uint8_t screen) {
 
 std::string MatchMapName(const Application& app, const std::string& testMapName) {
   if (app.Settings.TestMode) return testMapName;
-  const auto index = static_cast<std::size_t>(app.Menu.SelectedMap);
+  const auto index = static_cast<std::size_t>(MenuRecord(app).SelectedMap);
   return index < app.MapList.size() ? app.MapList[index].FileName : std::string();
 }
 
@@ -36,7 +38,7 @@ void TCheckpointWatch::Observe(const Application& app, std::uint32_t tick,
                                std::vector<std::string>& lines) {
   const std::string at = std::to_string(tick) + " ";
   const std::uint8_t screen = app.ScreenState;
-  const std::uint8_t page = app.Menu.MenuPage;
+  const std::uint8_t page = MenuRecord(app).MenuPage;
   const bool menuPageChanged = screen == kScreenMenu && page != page_;
   if (screen != screen_ || menuPageChanged) {
     std::string line = at + "screen " + ScreenName(screen);
@@ -44,8 +46,8 @@ void TCheckpointWatch::Observe(const Application& app, std::uint32_t tick,
     lines.push_back(line);
     if (screen == kScreenGame) {
       lines.push_back(at + "match " + QuoteDemoText(MatchMapName(app, TestMapName)));
-      models_ = app.Game.WalkingModels;
-      matchState_ = app.Game.MatchState;
+      models_ = GameRecord(app).WalkingModels;
+      matchState_ = GameRecord(app).MatchState;
     }
   }
   screen_ = screen;
@@ -55,7 +57,7 @@ void TCheckpointWatch::Observe(const Application& app, std::uint32_t tick,
 
 void TCheckpointWatch::ObserveMatch(const Application& app, const std::string& at,
                                     std::vector<std::string>& lines) {
-  const TGameState& game = app.Game;
+  const TGameState& game = GameRecord(app);
   const std::size_t count = std::min(models_.size(), game.WalkingModels.size());
   for (std::size_t i = 0; i < count; ++i) {
     const TWalkingModel& before = models_[i];

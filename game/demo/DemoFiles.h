@@ -5,8 +5,8 @@
 
 #include "game/demo/DemoFormat.h"
 #include "game/demo/FileIdentity.h"
-#include "game/resources/SKConfig.h"
 #include "game/platform/GamePaths.h"
+#include "game/resources/SKConfig.h"
 
 namespace sk {
 

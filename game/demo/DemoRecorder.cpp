@@ -1,5 +1,6 @@
 #include "game/demo/DemoRecorder.h"
 
+#include "game/demo/DemoLimits.h"
 #include "game/shell/Application.h"
 
 namespace sk {
@@ -7,6 +8,8 @@ namespace sk {
 TDemoRecorder::TDemoRecorder(TDemo head) : head_(FormatDemoHead(head)) {}
 
 void TDemoRecorder::Attach(Application& app) { app.Demo = this; }
+
+void TDemoRecorder::KeepMaps(TMapList& list) { KeepRecordableMaps(list); }
 
 std::string TDemoRecorder::Text() const { return head_ + events_ + FormatDemoEnd(tick_); }
 

@@ -29,6 +29,7 @@ class TDemoRecorder : public DemoTap {
   void AfterEvent(Application& app) override;
   bool BeforeTick(Application& app) override;
   void AfterTick(Application& app) override;
+  void KeepMaps(TMapList& list) override;
 
  private:
   void Add(TDemoEventKind kind, const TInputEvent* event = nullptr);

@@ -10,8 +10,8 @@
 #include "game/demo/DemoFormat.h"
 #include "game/demo/DemoPlayer.h"
 #include "game/demo/DemoRecorder.h"
-#include "game/shell/CommandLine.h"
 #include "game/platform/ShellPlatform.h"
+#include "game/shell/CommandLine.h"
 
 namespace sk {
 

@@ -1,10 +1,12 @@
 #include "game/frontend/GameScreen.h"
 
-#include "game/frontend/GameDrawing.h"
-#include "game/frontend/ScreenChanges.h"
 #include "game/frontend/Cursor.h"
-#include "game/shell/Application.h"
+#include "game/frontend/GameDrawing.h"
+#include "game/frontend/SKMenu.h"
+#include "game/frontend/ScreenChanges.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/platform/InputEvent.h"
+#include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
 
@@ -16,7 +18,7 @@ void LeaveMatch(Application& app) { EnterMenu(app, kMenuPageMaps); }
 void Play(Application& app, Effect effect) { PlaySample(app.SoundModule(), effect); }
 
 std::string CurrentScoreFile(const Application& app) {
-  const std::int32_t selected = app.Menu.SelectedMap;
+  const std::int32_t selected = MenuRecord(app).SelectedMap;
   if (selected < 0 || static_cast<std::size_t>(selected) >= app.MapList.size()) return {};
   return app.Paths.ScoreFile(app.MapList[static_cast<std::size_t>(selected)].FileName);
 }
@@ -24,7 +26,7 @@ std::string CurrentScoreFile(const Application& app) {
 // The frags enter the selected map's table; the end message still shows the place won, and
 // the menu then says when it was not kept.
 void EnterScore(Application& app) {
-  TGameState& game = app.Game;
+  TGameState& game = GameRecord(app);
   const std::string file = CurrentScoreFile(app);
   // Without a selected map there is no table to enter the frags into.
   std::string problem;
@@ -32,7 +34,7 @@ void EnterScore(Application& app) {
       file.empty() ? 0
                    : AddScore(app.ScoreTable, file, game.Frags, app.Settings.PlayerName, &problem);
   if (!problem.empty())
-    ShowMenuNotice(app.Menu, "Your score was not saved: " + ShortReason(problem) + ".");
+    ShowMenuNotice(MenuRecord(app), "Your score was not saved: " + ShortReason(problem) + ".");
 }
 
 constexpr Effect kCountdownCalls[] = {kFight, kOne, kTwo, kThree};
@@ -49,7 +51,7 @@ void Answer(Application& app, const TMatchEvent& event) {
       Play(app, kChat);
       break;
     case TMatchEventKind::Kill:
-      PlaySamplePan(app.SoundModule(), kModelDeath, PanAtX(app.Game.ShotPoint.X));
+      PlaySamplePan(app.SoundModule(), kModelDeath, PanAtX(GameRecord(app).ShotPoint.X));
       break;
     case TMatchEventKind::Arrival:
       Play(app, kDamage);
@@ -65,8 +67,9 @@ void Answer(Application& app, const TMatchEvent& event) {
 }
 
 void DrawFrame(Application& app) {
-  DrawGameScene(app);
-  DrawGameHud(app);
+  const TScreenFrame frame = ScreenFrame(app);
+  DrawGameScene(frame, app.Map, GameRecord(app));
+  DrawGameHud(frame, app.Map, GameRecord(app), app.Models);
   DrawCursor(app.DXImageList(), app.Graphics.BackSurface, *app.DXDraw, app.ScreenState,
              app.MousePos);
   app.DXDraw->Flip();
@@ -75,7 +78,7 @@ void DrawFrame(Application& app) {
 }  // namespace
 
 TMatch GameMatch(Application& app) {
-  return TMatch{app.Game,
+  return TMatch{GameRecord(app),
                 app.Map,
                 app.Rng,
                 app.Models,
@@ -97,7 +100,7 @@ void GameStep(Application& app) {
 }
 
 void GameKeyDown(Application& app, std::uint16_t key) {
-  TGameState& game = app.Game;
+  TGameState& game = GameRecord(app);
   switch (game.MatchState) {
     case TMatchState::Countdown:
       if (key == kVkEscape) LeaveMatch(app);

@@ -10,6 +10,10 @@ namespace sk {
 
 struct Application;
 
+// The game screen's record: the match it shows.
+TGameState& GameRecord(Application& app);
+const TGameState& GameRecord(const Application& app);
+
 // The rules' view of this run's match: the loaded map, its scenery and the settings.
 TMatch GameMatch(Application& app);
 

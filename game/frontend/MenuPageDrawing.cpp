@@ -5,10 +5,10 @@
 #include "common/Version.h"
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKMenu.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/render/ColorText.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
-#include "game/shell/SKMain.h"
 
 namespace sk {
 namespace {
@@ -71,7 +71,7 @@ void DrawNamePage(Application& app, TTextCanvas& canvas) {
 }
 
 void DrawMapRows(Application& app, TTextCanvas& canvas) {
-  const TMenuState& menu = app.Menu;
+  const TMenuState& menu = MenuRecord(app);
   const auto count = static_cast<std::int32_t>(app.MapList.size());
   for (std::int32_t i = 0; i < kVisibleMapRows && menu.ListTop + i < count; ++i) {
     const std::int32_t index = menu.ListTop + i;
@@ -135,8 +135,8 @@ void DrawNotice(const std::string& notice, TTextCanvas& canvas) {
 }  // namespace
 
 void DrawMenuBackdrop(Application& app) {
-  DrawMenuBackground(app);
-  if (app.Menu.MenuPage != kMenuPageMain) return;
+  DrawMenuBackground(app.Graphics, MenuRecord(app).BackgroundOffset, true);
+  if (MenuRecord(app).MenuPage != kMenuPageMain) return;
   const TImage& logo = FindImage(app.DXImageList(), "Menu_Logo.bmp");
   DrawImage(logo, app.Graphics.BackSurface, (kScreenWidth - ImageWidth(logo)) / 2, 32, 0);
 }
@@ -173,10 +173,10 @@ void DrawPageTitle(TTextCanvas& canvas, std::string_view text) {
 void DrawMenuPage(Application& app) {
   CanvasLease lease{SurfaceCanvas(app.Graphics)};
   TTextCanvas& canvas = lease.canvas;
-  DrawFrameRate(app);
+  DrawFrameRate(ScreenFrame(app));
   SetGameFont(canvas, 10, kMenuBlack);
   canvas.Pen.Width = 2;
-  switch (app.Menu.MenuPage) {
+  switch (MenuRecord(app).MenuPage) {
     case kMenuPageMain:
       DrawMainPage(app, canvas);
       break;
@@ -193,7 +193,7 @@ void DrawMenuPage(Application& app) {
       DrawScoresPage(app, canvas);
       break;
   }
-  if (!app.Menu.Notice.empty()) DrawNotice(app.Menu.Notice, canvas);
+  if (!MenuRecord(app).Notice.empty()) DrawNotice(MenuRecord(app).Notice, canvas);
 }
 
 }  // namespace sk

@@ -2,9 +2,11 @@
 
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/MenuDrawing.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
-#include "game/shell/Application.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/platform/InputEvent.h"
+#include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 
 namespace sk {
@@ -51,7 +53,7 @@ const std::array<std::string_view, kCreditLineCount> CreditLines = {
 };
 
 void CreditsFrame(Application& app) {
-  TCreditsState& credits = app.Credits;
+  TCreditsState& credits = CreditsRecord(app);
   if (credits.CreditsHalfTick) {
     ++credits.CreditsCounter;
     credits.CreditsHalfTick = false;
@@ -60,9 +62,9 @@ void CreditsFrame(Application& app) {
   }
   // The scroll keeps its pace while nothing can be shown.
   if (app.DXDraw->CanDraw()) {
-    DrawMenuBackground(app);
+    DrawMenuBackground(app.Graphics, MenuRecord(app).BackgroundOffset, true);
     FillSurfaceRect(app.Graphics.BackSurface, kCreditsBand, 0);
-    DrawCreditsText(app);
+    DrawCreditsText(ScreenFrame(app), credits);
     app.DXDraw->Flip();
   }
   if (credits.CreditsCounter >= kCreditsEnd) EnterMenu(app, kMenuPageMain);

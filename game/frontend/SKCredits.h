@@ -16,6 +16,9 @@ struct TCreditsState {
   bool CreditsHalfTick = false;  // the scroll moves every second tick; never reset
 };
 
+TCreditsState& CreditsRecord(Application& app);
+const TCreditsState& CreditsRecord(const Application& app);
+
 // The lines that scroll up, 40 pixels apart.
 extern const std::array<std::string_view, kCreditLineCount> CreditLines;
 

@@ -5,7 +5,9 @@
 
 #include "game/audio/SKSound.h"
 #include "game/frontend/IntroDrawing.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/render/Geometry.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
@@ -71,7 +73,7 @@ TIntroHop IntroModelHop(const TIntroState& intro) {
 
 void IntroFrame(Application& app) {
   if (!app.DXDraw->CanDraw()) return;
-  TIntroState& intro = app.Intro;
+  TIntroState& intro = IntroRecord(app);
   if (intro.IntroTick >= StepDuration(intro.IntroStep)) {
     // The sounds start with the first tick of the step that follows.
     if (intro.IntroStep == kIntroSlideStep) PlaySample(app.SoundModule(), kSlide);
@@ -84,8 +86,8 @@ void IntroFrame(Application& app) {
     intro.IntroTick = 0;
   }
   ++intro.IntroTick;
-  DrawIntroPictures(app);
-  DrawIntroCaptions(app);
+  DrawIntroPictures(app.Graphics, intro, MenuRecord(app).BackgroundOffset);
+  DrawIntroCaptions(ScreenFrame(app), intro, app.Models);
   app.DXDraw->Flip();
 }
 

@@ -22,6 +22,9 @@ struct TIntroState {
   std::int32_t IntroTick = 0;
 };
 
+TIntroState& IntroRecord(Application& app);
+const TIntroState& IntroRecord(const Application& app);
+
 // Where a hopping model stands in the current tick: its centre and its lean in 1/256 turns.
 struct TIntroHop {
   int X = 0;

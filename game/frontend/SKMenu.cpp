@@ -1,12 +1,12 @@
 #include "game/frontend/SKMenu.h"
 
+#include "game/frontend/Cursor.h"
 #include "game/frontend/MenuButtons.h"
 #include "game/frontend/MenuPageDrawing.h"
 #include "game/frontend/ScreenChanges.h"
-#include "game/render/ColorText.h"
-#include "game/frontend/Cursor.h"
-#include "game/shell/Application.h"
 #include "game/platform/InputEvent.h"
+#include "game/render/ColorText.h"
+#include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
 
@@ -20,7 +20,7 @@ std::int32_t MapCount(const Application& app) {
 }
 
 void ClickMain(Application& app, int button) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   switch (button) {
     case 1:
       Play(app, kMenuNext);
@@ -39,7 +39,7 @@ void ClickMain(Application& app, int button) {
 }
 
 void ClickExit(Application& app, int button) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   if (button == 1) {
     Play(app, kMenuBack);
     CloseMainWindow(app);
@@ -50,7 +50,7 @@ void ClickExit(Application& app, int button) {
 }
 
 void ClickName(Application& app, int button) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   if (button == 1) {
     Play(app, kMenuBack);
     menu.MenuPage = kMenuPageMain;
@@ -67,7 +67,7 @@ void ClickName(Application& app, int button) {
 
 // The list rows take the click before the buttons do.
 void ClickMapRows(Application& app) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   for (std::int32_t i = 0; i < kVisibleMapRows && menu.ListTop + i < MapCount(app); ++i) {
     if (menu.ListTop + i < 0) continue;
     if (ListRowRect(i).Contains(app.MousePos.X, app.MousePos.Y)) {
@@ -80,7 +80,7 @@ void ClickMapRows(Application& app) {
 // The scroll buttons keep the selection on a visible row: when it would scroll out of view
 // it moves along with the edge row.
 void ScrollUp(Application& app) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   if (menu.ListTop <= 0) {
     Play(app, kMenuDisabled);
     return;
@@ -91,7 +91,7 @@ void ScrollUp(Application& app) {
 }
 
 void ScrollDown(Application& app) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   if (MapCount(app) - menu.ListTop <= kVisibleMapRows) {
     Play(app, kMenuDisabled);
     return;
@@ -102,7 +102,7 @@ void ScrollDown(Application& app) {
 }
 
 void ClickMaps(Application& app, int button) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   switch (button) {
     case 1:
       Play(app, kMenuBack);
@@ -137,13 +137,13 @@ void ClickMaps(Application& app, int button) {
 void ClickScores(Application& app, int button) {
   if (button != 1) return;
   Play(app, kMenuBack);
-  app.Menu.MenuPage = kMenuPageMaps;
+  MenuRecord(app).MenuPage = kMenuPageMaps;
 }
 
 }  // namespace
 
 const TMapListEntry* SelectedMapEntry(const Application& app) {
-  const std::int32_t selected = app.Menu.SelectedMap;
+  const std::int32_t selected = MenuRecord(app).SelectedMap;
   if (selected < 0 || selected >= MapCount(app)) return nullptr;
   return &app.MapList[static_cast<std::size_t>(selected)];
 }
@@ -172,7 +172,7 @@ void FollowNotice(TMenuState& menu) {
 }  // namespace
 
 void MenuStep(Application& app) {
-  FollowNotice(app.Menu);
+  FollowNotice(MenuRecord(app));
   if (!app.DXDraw->CanDraw()) return;
   DrawMenuBackdrop(app);
   DrawMenuPage(app);
@@ -183,7 +183,7 @@ void MenuStep(Application& app) {
 }
 
 void MenuHoverSound(Application& app) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   // A page that has just appeared under a resting pointer is not a move onto its button.
   if (menu.MenuPage != menu.HoverPage) menu.HoverButton = 0;
   const int button = ButtonAt(PageButtons(menu.MenuPage), app.MousePos);
@@ -195,7 +195,7 @@ void MenuHoverSound(Application& app) {
 }
 
 void MenuKeyDown(Application& app, std::uint16_t key) {
-  TMenuState& menu = app.Menu;
+  TMenuState& menu = MenuRecord(app);
   if (key == kVkEscape) {
     if (menu.MenuPage == kMenuPageExit) {
       Play(app, kMenuNext);
@@ -212,13 +212,13 @@ void MenuKeyDown(Application& app, std::uint16_t key) {
 }
 
 void MenuKeyPress(Application& app, std::uint8_t ch) {
-  if (app.Menu.MenuPage != kMenuPageName || ch < 32) return;
+  if (MenuRecord(app).MenuPage != kMenuPageName || ch < 32) return;
   std::string& name = app.Settings.PlayerName;
   if (name.size() < kMaxPlayerNameLength) name.push_back(static_cast<char>(ch));
 }
 
 void MenuClick(Application& app) {
-  const std::uint8_t page = app.Menu.MenuPage;
+  const std::uint8_t page = MenuRecord(app).MenuPage;
   if (page == kMenuPageMaps) ClickMapRows(app);
   const int button = ButtonAt(PageButtons(page), app.MousePos);
   switch (page) {

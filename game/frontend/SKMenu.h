@@ -29,6 +29,10 @@ struct TMenuState {
   std::int32_t NoticePage = -1;  // the page it is shown on; -1 until it is first shown
 };
 
+// The menu's record, held for the whole run.
+TMenuState& MenuRecord(Application& app);
+const TMenuState& MenuRecord(const Application& app);
+
 // Puts a notice up for the next menu page shown (Windows-1252 text, one line).
 void ShowMenuNotice(TMenuState& menu, std::string text);
 // The menu is left for another screen: a notice already shown has been seen.

@@ -2,8 +2,11 @@
 
 #include "common/Error.h"
 #include "game/frontend/GameScreen.h"
+#include "game/frontend/SKCredits.h"
+#include "game/frontend/SKIntro.h"
+#include "game/frontend/SKMenu.h"
+#include "game/frontend/ScreenPictures.h"
 #include "game/shell/Application.h"
-#include "game/shell/AssetSets.h"
 #include "game/shell/SKInit.h"
 
 namespace sk {
@@ -13,14 +16,14 @@ namespace {
 // (empty when nothing valid is picked).
 std::string MatchMapFile(const Application& app) {
   if (app.Settings.TestMode) return TestMapFile(app.Settings.TestMapPath);
-  const auto index = static_cast<std::size_t>(app.Menu.SelectedMap);
-  if (app.Menu.SelectedMap < 0 || index >= app.MapList.size()) return "";
+  const auto index = static_cast<std::size_t>(MenuRecord(app).SelectedMap);
+  if (MenuRecord(app).SelectedMap < 0 || index >= app.MapList.size()) return "";
   return app.MapList[index].File();
 }
 
 MapLoadResult LoadMatchMap(Application& app, const std::string& file) {
   if (file.empty()) return MapLoadResult::Unreadable;
-  std::vector<TWalkingModel>& models = app.Game.WalkingModels;
+  std::vector<TWalkingModel>& models = GameRecord(app).WalkingModels;
   return LoadMapFile(app.Map, app.DXImageList(), file, [&models](std::size_t path_count) {
     models.resize(path_count);
     for (TWalkingModel& model : models) model.Position = 0;
@@ -32,8 +35,8 @@ MapLoadResult LoadMatchMap(Application& app, const std::string& file) {
 void EnterGame(Application& app) {
   ++app.ScreenEntries;
   StopSamples(app.SoundModule());
-  LeaveMenuNotice(app.Menu);
-  LoadGameImages(app);
+  LeaveMenuNotice(MenuRecord(app));
+  LoadGameImages(app.Data, app.DXImageList());
   const std::string file = MatchMapFile(app);
   const MapLoadResult loaded = LoadMatchMap(app, file);
   if (loaded != MapLoadResult::Loaded) {
@@ -53,26 +56,26 @@ void EnterGame(Application& app) {
 void EnterMenu(Application& app, std::uint8_t page) {
   ++app.ScreenEntries;
   StopSamples(app.SoundModule());
-  LoadMenuImages(app);
+  LoadMenuImages(app.Data, app.DXImageList());
   RestoreImages(app.DXImageList());
-  app.Menu.MenuPage = page;
+  MenuRecord(app).MenuPage = page;
   app.ScreenState = kScreenMenu;
   MoveCursor(app, TPoint{0, 0});
 }
 
 void EnterIntro(Application& app) {
   ++app.ScreenEntries;
-  LoadIntroImages(app);
+  LoadIntroImages(app.Data, app.DXImageList());
   RestoreImages(app.DXImageList());
-  app.Intro.IntroStep = 0;
+  IntroRecord(app).IntroStep = 0;
   app.ScreenState = kScreenIntro;
 }
 
 void EnterCredits(Application& app) {
   ++app.ScreenEntries;
   StopSamples(app.SoundModule());
-  LeaveMenuNotice(app.Menu);
-  app.Credits.CreditsCounter = kCreditsStart;
+  LeaveMenuNotice(MenuRecord(app));
+  CreditsRecord(app).CreditsCounter = kCreditsStart;
   app.ScreenState = kScreenCredits;
 }
 

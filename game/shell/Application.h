@@ -5,17 +5,16 @@
 #include <string>
 
 #include "common/Version.h"
-#include "game/platform/AudioEngine.h"
 #include "game/audio/SKSound.h"
-#include "game/frontend/SKCredits.h"
-#include "game/frontend/SKIntro.h"
-#include "game/frontend/SKMenu.h"
 #include "game/maps/MapList.h"
 #include "game/maps/SKMap.h"
 #include "game/maps/SKScore.h"
-#include "game/play/ModelDefinitions.h"
-#include "game/play/SKGame.h"
+#include "game/platform/AudioEngine.h"
 #include "game/platform/Display.h"
+#include "game/platform/GamePaths.h"
+#include "game/platform/ShellPlatform.h"
+#include "game/play/ModelDefinitions.h"
+#include "game/play/Random.h"
 #include "game/render/Geometry.h"
 #include "game/render/Graphics.h"
 #include "game/resources/SKConfig.h"
@@ -23,10 +22,7 @@
 #include "game/shell/CommandLine.h"
 #include "game/shell/DemoTap.h"
 #include "game/shell/FrameTimer.h"
-#include "game/platform/GamePaths.h"
-#include "game/play/Random.h"
 #include "game/shell/ScreenTable.h"
-#include "game/platform/ShellPlatform.h"
 
 namespace sk {
 
@@ -65,6 +61,9 @@ struct Application {
   TGamePaths Paths;     // where every file lives; Paths.ProgramDir is the program's folder
   TStartOptions Start;  // what the command line asks of this run
   bool SettingsProblemShown = false;  // the player was told the settings cannot be saved
+  // What start-up has to tell the player (the settings cannot be saved): the first screen
+  // hands it on to the menu.
+  std::string StartNotice;
   // Every EnterGame, EnterMenu, EnterIntro and EnterCredits: each loads pictures, so a demo
   // is held to as many as a session could make.
   std::uint32_t ScreenEntries = 0;
@@ -81,10 +80,7 @@ struct Application {
   TMapState Map;
   TScoreTable ScoreTable;  // the selected map's: shown by the menu, filled by a match's end
   TSoundState Sound;
-  TGameState Game;
-  TMenuState Menu;
-  TIntroState Intro;
-  TCreditsState Credits;
+  TScreenRecordsPtr Records = MakeScreenRecords();  // the screens' own state
 
   SoundContext SoundModule() { return {Sound, Platform.audio}; }
   TImageList& DXImageList() { return Graphics.Images; }

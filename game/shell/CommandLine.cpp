@@ -81,8 +81,7 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 TStartOptions StartOptions(const TCommandLine& command) {
-  return TStartOptions{command.TestMap, !command.TestMap.empty(),
-                       command.Kind == TCommandLine::Mode::Record};
+  return TStartOptions{command.TestMap, !command.TestMap.empty()};
 }
 
 std::string CommandLineUsage(const std::string& program) {

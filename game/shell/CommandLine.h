@@ -24,8 +24,6 @@ struct TStartOptions {
   std::string TestMap;  // played at once in test mode instead of the TestMap setting
   // Nothing is written into the settings file (a map author's test run).
   bool KeepSettingsFile = false;
-  // A recording: the map list holds only the maps its demo can hold (KeepRecordableMaps).
-  bool RecordableMapsOnly = false;
 };
 TStartOptions StartOptions(const TCommandLine& command);
 

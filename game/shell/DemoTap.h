@@ -1,4 +1,5 @@
 #pragma once
+#include "game/maps/MapList.h"
 
 namespace sk {
 
@@ -17,6 +18,9 @@ class DemoTap {
   // either way.
   virtual bool BeforeTick(Application& app) = 0;
   virtual void AfterTick(Application& app) = 0;
+  // Start-up's map list, before the first screen: a recording keeps only the maps its demo
+  // can hold, so that its playback shows the very same list.
+  virtual void KeepMaps(TMapList&) {}
 };
 
 }  // namespace sk

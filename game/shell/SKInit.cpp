@@ -6,7 +6,6 @@
 #include "common/Error.h"
 #include "common/FileIo.h"
 #include "common/Printable.h"
-#include "game/demo/DemoLimits.h"
 #include "game/shell/Application.h"
 #include "game/shell/AssetSets.h"
 
@@ -56,7 +55,7 @@ void SeedSettings(Application& app) {
   std::string problem;
   if (SeedSettingsFile(app.Paths, problem)) return;
   std::fprintf(stderr, "Cannot make the settings file %s\n", PrintableText(problem).c_str());
-  ShowMenuNotice(app.Menu, "Your settings and name cannot be saved: " + ShortReason(problem) + ".");
+  app.StartNotice = "Your settings and name cannot be saved: " + ShortReason(problem) + ".";
   app.SettingsProblemShown = true;
 }
 
@@ -131,10 +130,10 @@ void InitAll(Application& app) {
   }
   app.Models = LoadModelDefinitions(app.Data);
   app.MapList = BuildMapList(app.Paths.MapFolders());
-  if (app.Start.RecordableMapsOnly) KeepRecordableMaps(app.MapList);
+  if (app.Demo != nullptr) app.Demo->KeepMaps(app.MapList);
   EnterFirstScreen(app);
   InitSound(app.SoundModule());
-  LoadSounds(app);
+  LoadSounds(app.Data, app.SoundModule());
   app.DXDraw->InitializeDisplay();
   EnableTimer(app.DXTimer, app.Now());
   app.Platform.desktop.ShowMainWindow();

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace sk {
 
@@ -30,5 +31,14 @@ using TScreenTable = std::array<TScreenHandlers, 4>;
 // The game's four screens with their own handlers; filled by the screens themselves, above
 // the shell, which only routes through it.
 TScreenTable GameScreens();
+
+// Every screen's state record. The shell only holds them for the run: what they hold is the
+// screens' own business, and each screen reaches its record through its own accessor.
+struct TScreenRecords;
+struct TScreenRecordsDeleter {
+  void operator()(TScreenRecords* records) const;
+};
+using TScreenRecordsPtr = std::unique_ptr<TScreenRecords, TScreenRecordsDeleter>;
+TScreenRecordsPtr MakeScreenRecords();
 
 }  // namespace sk

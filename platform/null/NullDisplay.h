@@ -20,9 +20,9 @@ class TNullDisplay : public IDisplay {
   bool FullScreenNow = false;
 
   // Test controls.
-  bool RefuseFullScreen = false;      // InitializeDisplay in full screen then fails
-  bool RestoreFails = false;          // a lost display cannot come back yet
-  std::optional<TPoint> SystemCursor;  // pointer position in the window, if over it
+  bool RefuseFullScreen = false;             // InitializeDisplay in full screen then fails
+  bool RestoreFails = false;                 // a lost display cannot come back yet
+  std::optional<TPoint> SystemCursor;        // pointer position in the window, if over it
   std::optional<TWindowSize> PlayerResized;  // the window size the player chose, if any
   std::optional<bool> PlayerMaximized;       // the player (un)maximised the window
   void LoseSurfaces() { lost_ = true; }

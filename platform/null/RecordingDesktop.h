@@ -19,7 +19,7 @@ class RecordingDesktop : public Desktop {
   std::optional<TGamePaths> paths;
   std::vector<std::string> warningBoxes;  // "title|message"
   std::uint32_t timeOfDay = 0;
-  std::vector<std::string> errorBoxes;  // "title|message"
+  std::vector<std::string> errorBoxes;    // "title|message"
   std::vector<std::string> errorDetails;  // the console's extra text of each box
   bool cursorVisible = true;
 

@@ -5,6 +5,7 @@
 #include "IntroCreditsHarness.h"
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/SKCredits.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
 #include "game/render/ColorText.h"
 #include "game/shell/SKMain.h"
@@ -28,7 +29,7 @@ class Credits : public ::testing::Test {
 
 TEST_F(Credits, EndAfter4040TicksOr4039WhenAnEarlierVisitLeftTheHalfTickSet) {
   EXPECT_EQ(FramesUntilMenu(), 4040);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMain);
   EXPECT_EQ(h.display->FlipCount, 4040);
 
   EnterCredits(*h.app);
@@ -36,7 +37,7 @@ TEST_F(Credits, EndAfter4040TicksOr4039WhenAnEarlierVisitLeftTheHalfTickSet) {
   DispatchEvent(*h.app, TInputEvent{TInputKind::KeyDown, kVkEscape, 0});
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EnterCredits(*h.app);
-  EXPECT_EQ(h.app->Credits.CreditsCounter, -500);
+  EXPECT_EQ(CreditsRecord(*h.app).CreditsCounter, -500);
   h.LoseDisplay();  // counting alone decides the end; spare the drawing
   EXPECT_EQ(FramesUntilMenu(), 4039);
 }
@@ -56,9 +57,9 @@ TEST_F(Credits, OnlyEscapeOrALeftClickLeaveEarly) {
 TEST_F(Credits, KeepCountingWithoutDrawingWhileTheDisplayCannotDraw) {
   h.LoseDisplay();
   for (int i = 0; i < 10; ++i) CreditsFrame(*h.app);
-  EXPECT_EQ(h.app->Credits.CreditsCounter, -495);
+  EXPECT_EQ(CreditsRecord(*h.app).CreditsCounter, -495);
   EXPECT_EQ(h.display->FlipCount, 0);
-  h.app->Credits.CreditsCounter = 1519;  // and still end on time
+  CreditsRecord(*h.app).CreditsCounter = 1519;  // and still end on time
   CreditsFrame(*h.app);
   CreditsFrame(*h.app);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
@@ -79,8 +80,8 @@ std::vector<int> TextRows(const TSurface& s) {
 }
 
 TEST_F(Credits, LinesAre40PixelsApartInGreyInsideTheBlackBand) {
-  h.app->Credits.CreditsCounter = 60;  // line 2 centred on y = 20, line 13 on y = 460
-  h.app->Credits.CreditsHalfTick = false;
+  CreditsRecord(*h.app).CreditsCounter = 60;  // line 2 centred on y = 20, line 13 on y = 460
+  CreditsRecord(*h.app).CreditsHalfTick = false;
   CreditsFrame(*h.app);
   const std::vector<int> rows = TextRows(h.Back());
   ASSERT_FALSE(rows.empty());
@@ -113,7 +114,7 @@ TEST_F(Credits, EnteringAgainStartsTheSameScrollFromTheBeginning) {
   CreditsClick(*h.app);
   EnterCredits(*h.app);
   for (int i = 0; i < 1100; ++i) CreditsFrame(*h.app);
-  EXPECT_EQ(h.app->Credits.CreditsCounter, 50);
+  EXPECT_EQ(CreditsRecord(*h.app).CreditsCounter, 50);
   EXPECT_EQ(band(), first);
 }
 

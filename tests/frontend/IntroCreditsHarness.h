@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "game/render/Surface.h"
+#include "game/frontend/SKIntro.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
+#include "game/render/Surface.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 #include "support/NullBackEnds.h"
@@ -101,8 +103,8 @@ class IntroCreditsHarness : public NullBackEnds {
 
   // Puts the intro just before tick `tick` of step `step` and draws that tick.
   void DrawIntroTick(int step, int tick) {
-    app->Intro.IntroStep = step;
-    app->Intro.IntroTick = tick - 1;
+    IntroRecord(*app).IntroStep = step;
+    IntroRecord(*app).IntroTick = tick - 1;
     IntroFrame(*app);
   }
 

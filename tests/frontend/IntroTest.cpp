@@ -5,6 +5,7 @@
 #include "IntroCreditsHarness.h"
 #include "game/frontend/IntroDrawing.h"
 #include "game/frontend/SKIntro.h"
+#include "game/frontend/SKMenu.h"
 #include "game/render/ColorText.h"
 #include "game/shell/SKMain.h"
 
@@ -42,18 +43,18 @@ TEST_F(Intro, RunsItsStepsFor3130TicksThenShowsTheMainMenuWithoutDrawing) {
     for (int effect : h.PlayedEffects()) sounds.push_back({tick, effect});
     h.log.lines.clear();
     if (tick == 124 || tick == 125) {
-      EXPECT_EQ(h.app->Intro.IntroStep, tick == 124 ? 0 : 1);
+      EXPECT_EQ(IntroRecord(*h.app).IntroStep, tick == 124 ? 0 : 1);
     }
   }
   EXPECT_EQ(sounds, (std::vector<std::pair<int, int>>{{2853, kSlide}, {3023, kModelDeath}}));
   EXPECT_EQ(h.app->ScreenState, kScreenIntro);
-  EXPECT_EQ(h.app->Intro.IntroStep, 22);
-  EXPECT_EQ(h.app->Intro.IntroTick, 46);
+  EXPECT_EQ(IntroRecord(*h.app).IntroStep, 22);
+  EXPECT_EQ(IntroRecord(*h.app).IntroTick, 46);
   EXPECT_EQ(h.display->FlipCount, 3130);
 
   IntroFrame(*h.app);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMain);
   EXPECT_EQ(h.display->FlipCount, 3130);
   EXPECT_TRUE(h.PlayedEffects().empty());
 }
@@ -138,7 +139,7 @@ TEST_F(Intro, TheLogoHalvesSlideInCloseAndRiseToWhereTheMenuShowsIt) {
                {{170, 200, upper}, {170, 239, upper}, {170, 240, lower}, {170, 279, lower}});
   // Over the standing menu background.
   ExpectPixels(21, 1, {{170, 199, tile}, {170, 200, upper}});
-  EXPECT_EQ(h.app->Menu.BackgroundOffset, 0);
+  EXPECT_EQ(MenuRecord(*h.app).BackgroundOffset, 0);
 
   // Halfway up: 168 x 23 / 46 = 84, the middle line at 156.
   ExpectPixels(22, 23, {{170, 115, tile}, {170, 116, upper}, {170, 195, lower}, {170, 196, tile}});
@@ -170,7 +171,7 @@ TEST_F(Intro, AnyPlainKeyOrALeftClickEndsItAtOnceWithoutASound) {
   EXPECT_EQ(h.app->ScreenState, kScreenIntro);
   DispatchEvent(*h.app, TInputEvent{TInputKind::KeyDown, 'A', 0});
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMain);
   EXPECT_TRUE(h.PlayedEffects().empty());
   EXPECT_EQ(h.display->FlipCount, flips);
 
@@ -190,17 +191,17 @@ TEST_F(Intro, StandsStillWhileTheDisplayCannotDraw) {
   IntroFrame(*h.app);
   h.LoseDisplay();
   for (int i = 0; i < 200; ++i) IntroFrame(*h.app);
-  EXPECT_EQ(h.app->Intro.IntroStep, 0);
-  EXPECT_EQ(h.app->Intro.IntroTick, 1);
+  EXPECT_EQ(IntroRecord(*h.app).IntroStep, 0);
+  EXPECT_EQ(IntroRecord(*h.app).IntroTick, 1);
   EXPECT_EQ(h.display->FlipCount, 1);
   h.display->RestoreFails = false;
   IntroFrame(*h.app);
-  EXPECT_EQ(h.app->Intro.IntroTick, 2);
+  EXPECT_EQ(IntroRecord(*h.app).IntroTick, 2);
 }
 
 TEST_F(Intro, CaptionsFadeFromBlackToWhiteAndBack) {
-  h.app->Intro = At(1, 1);
-  EXPECT_EQ(CaptionFade(*h.app), 2);
+  IntroRecord(*h.app) = At(1, 1);
+  EXPECT_EQ(CaptionFade(h.app->Graphics.Canvas, IntroRecord(*h.app)), 2);
   EXPECT_EQ(h.app->Graphics.Canvas.Font.Color, RgbColor(2, 2, 2));
   struct Case {
     int step, tick, fade;
@@ -211,8 +212,9 @@ TEST_F(Intro, CaptionsFadeFromBlackToWhiteAndBack) {
   // the half and would give 127.
   for (const Case& c : {Case{1, 124, 255}, Case{1, 125, 253}, Case{1, 248, 0}, Case{6, 1, 3},
                         Case{7, 62, 255}, Case{7, 93, 128}}) {
-    h.app->Intro = At(c.step, c.tick);
-    EXPECT_EQ(CaptionFade(*h.app), c.fade) << "step " << c.step << ", tick " << c.tick;
+    IntroRecord(*h.app) = At(c.step, c.tick);
+    EXPECT_EQ(CaptionFade(h.app->Graphics.Canvas, IntroRecord(*h.app)), c.fade)
+        << "step " << c.step << ", tick " << c.tick;
   }
 }
 

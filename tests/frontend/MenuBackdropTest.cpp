@@ -21,14 +21,15 @@ TEST(MenuBackdrop, TilesMoveRightAndDownOnePixelAFrameAndJumpBackAfterTheShorter
   EnterMenu(*h.app, kMenuPageMain);
   const std::uint16_t mark = 0xFFFF;
   for (int frame = 1; frame <= 48; ++frame) {
-    DrawMenuBackground(*h.app);
-    ASSERT_EQ(h.app->Menu.BackgroundOffset, -frame);
+    DrawMenuBackground(h.app->Graphics, MenuRecord(*h.app).BackgroundOffset, true);
+    ASSERT_EQ(MenuRecord(*h.app).BackgroundOffset, -frame);
     // Tiles stand at -offset - W + k W across and -offset - H + m H down.
     ASSERT_EQ(h.Pixel(frame, frame), mark) << frame;
     ASSERT_EQ(h.Pixel(frame + 64, frame + 48), mark) << frame;
   }
-  DrawMenuBackground(*h.app);  // 48 frames down the 48 rows of a tile: back to the start
-  EXPECT_EQ(h.app->Menu.BackgroundOffset, 0);
+  DrawMenuBackground(h.app->Graphics, MenuRecord(*h.app).BackgroundOffset,
+                     true);  // 48 frames down the 48 rows of a tile: back to the start
+  EXPECT_EQ(MenuRecord(*h.app).BackgroundOffset, 0);
   EXPECT_EQ(h.Pixel(0, 0), mark);
   EXPECT_EQ(h.Pixel(1, 1), Px(kTileColor));
 }
@@ -40,7 +41,7 @@ TEST(MenuBackdrop, TheLogoStandsCentredAt32OnTheMainPageOnly) {
   const std::uint16_t upper = Px(kUpperHalfColor), lower = Px(kLowerHalfColor);
   for (std::uint8_t page :
        {kMenuPageMain, kMenuPageExit, kMenuPageName, kMenuPageMaps, kMenuPageScores}) {
-    h.app->Menu.MenuPage = page;
+    MenuRecord(*h.app).MenuPage = page;
     MenuStep(*h.app);
     // The whole 300 x 80 picture at ((640 - 300) div 2, 32).
     const bool main = page == kMenuPageMain;

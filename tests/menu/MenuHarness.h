@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/frontend/MenuButtons.h"
+#include "game/frontend/SKMenu.h"
 #include "game/shell/Application.h"
 #include "shell/ShellHarness.h"
 
@@ -16,7 +17,7 @@ class MenuHarness {
   MenuHarness();
 
   Application& App() { return *shell.app; }
-  TMenuState& Menu() { return shell.app->Menu; }
+  TMenuState& Menu() { return MenuRecord(*shell.app); }
   std::string& Name() { return shell.app->Settings.PlayerName; }
 
   // One frame tick of the shown screen.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/ByteWriter.h"
+#include "game/frontend/GameScreen.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
@@ -110,7 +112,8 @@ GameHarness::~GameHarness() = default;
 
 void GameHarness::Play(const std::string& file) {
   for (std::size_t i = 0; i < app->MapList.size(); ++i) {
-    if (app->MapList[i].FileName == file) app->Menu.SelectedMap = static_cast<std::int32_t>(i);
+    if (app->MapList[i].FileName == file)
+      MenuRecord(*app).SelectedMap = static_cast<std::int32_t>(i);
   }
   EnterGame(*app);
   ASSERT_EQ(app->ScreenState, kScreenGame) << file << " does not load";
@@ -118,8 +121,8 @@ void GameHarness::Play(const std::string& file) {
 }
 
 void GameHarness::SkipCountdown() {
-  app->Game.CountdownTime = 0;
-  app->Game.MatchState = TMatchState::Running;
+  GameRecord(*app).CountdownTime = 0;
+  GameRecord(*app).MatchState = TMatchState::Running;
 }
 
 void GameHarness::Steps(int n) {
@@ -152,7 +155,7 @@ void GameHarness::Key(std::uint16_t key) {
 }
 
 void GameHarness::Place(std::size_t i, std::int32_t position, std::int32_t type) {
-  TWalkingModel& model = app->Game.WalkingModels.at(i);
+  TWalkingModel& model = GameRecord(*app).WalkingModels.at(i);
   model.Active = true;
   model.Position = position;
   model.ModelType = type;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/MapFormat.h"
+#include "game/frontend/GameScreen.h"
 #include "game/shell/Application.h"
 #include "support/BmpEncode.h"
 #include "support/NullBackEnds.h"
@@ -55,7 +56,7 @@ class GameHarness : public NullBackEnds {
   // last call, in order.
   std::vector<std::string> TakeSounds();
   std::uint16_t FramePixel(int x, int y) const { return display->FramePixel(x, y); }
-  TGameState& Game() { return app->Game; }
+  TGameState& Game() { return GameRecord(*app); }
 
   TempDir dir;
   std::unique_ptr<Application> app;

@@ -6,6 +6,7 @@
 #include "TestMaps.h"
 #include "game/frontend/GameDrawing.h"
 #include "game/frontend/GameScreen.h"
+#include "game/frontend/SKMenu.h"
 #include "game/maps/SKScore.h"
 #include "game/shell/SKInit.h"
 
@@ -108,8 +109,8 @@ TEST(GameRules, EveryMatchStartsFreshAndDrawsTheDelaysInPathOrder) {
 }
 
 TEST_F(TwoOnOnePath, OneShotKillsBothOverlappingModels) {
-  EXPECT_EQ(ModelRect(h.app->Map, h.app->Game, 0), (TRect{77, 220, 127, 300}));
-  EXPECT_EQ(ModelRect(h.app->Map, h.app->Game, 1), (TRect{77, 220, 127, 300}));
+  EXPECT_EQ(ModelRect(h.app->Map, GameRecord(*h.app), 0), (TRect{77, 220, 127, 300}));
+  EXPECT_EQ(ModelRect(h.app->Map, GameRecord(*h.app), 1), (TRect{77, 220, 127, 300}));
   h.MoveTo(102, 260);
   h.Click();
   EXPECT_EQ(h.TakeSounds(), Sounds{"PlaySample 0 4"});
@@ -220,7 +221,7 @@ TEST(GameRules, AdvancingTheMatchAloneKeepsEveryRuleAndDrawsNothing) {
     const auto walking =
         std::find_if(models.begin(), models.end(), [](const TWalkingModel& m) { return m.Active; });
     if (step % 70 == 0 && walking != models.end()) {
-      const TRect box = ModelRect(shown.app->Map, shown.app->Game,
+      const TRect box = ModelRect(shown.app->Map, GameRecord(*shown.app),
                                   static_cast<std::size_t>(walking - models.begin()));
       for (GameHarness* h : {&shown, &bare}) {
         h->MoveTo(box.Left + 25, box.Top + 40);
@@ -254,7 +255,7 @@ TEST(GameRules, AModelOnItsFinalPointCannotBeShotAndArrivesWithDamage) {
   h.Game().WalkingModels[0].Delay = 0;
   h.Steps(2);
   EXPECT_EQ(h.Game().WalkingModels[0].Position, 2);
-  EXPECT_EQ(ModelRect(h.app->Map, h.app->Game, 0), (TRect{285, 220, 335, 300}));
+  EXPECT_EQ(ModelRect(h.app->Map, GameRecord(*h.app), 0), (TRect{285, 220, 335, 300}));
   h.MoveTo(310, 280);
   h.Click();
   h.TakeSounds();
@@ -301,7 +302,7 @@ TEST(GameRules, TheTenthArrivalEndsTheMatchAndNoFragsWriteNoScore) {
   }
   h.Key('A');
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
 }
 
 TEST(GameRules, FragsAtTheEndEnterTheMapsScoreTableUnderThePlayersName) {
@@ -335,13 +336,13 @@ TEST(GameRules, AScoreThatCannotBeSavedIsSaidOnTheNextMenuPage) {
     h.Game().Frags = 7;
     PlayToTheEnd(h);
     EXPECT_EQ(h.Game().ScoreRank, 1) << blocked;
-    EXPECT_EQ(h.app->Menu.Notice,
+    EXPECT_EQ(MenuRecord(*h.app).Notice,
               blocked ? "Your score was not saved: the score file cannot be read." : "");
     if (!blocked) continue;
     h.Key('A');
-    EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+    EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
     h.Steps();
-    EXPECT_EQ(h.app->Menu.NoticePage, kMenuPageMaps);
+    EXPECT_EQ(MenuRecord(*h.app).NoticePage, kMenuPageMaps);
     EXPECT_TRUE(h.dir.Exists("Maps/Short.sco/inside"));
   }
 }
@@ -396,7 +397,7 @@ TEST(GameRules, EscapeDuringTheCountdownLeavesWithoutAScore) {
   EXPECT_EQ(h.Game().MatchState, TMatchState::Countdown);
   h.Key(kVkEscape);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
   EXPECT_FALSE(h.dir.Exists("Maps/Walk.sco"));
   EXPECT_FALSE(h.app->Terminated);
 }

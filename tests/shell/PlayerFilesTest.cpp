@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "ShellHarness.h"
+#include "game/frontend/SKMenu.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/SKInit.h"
 #include "support/TempDir.h"
@@ -92,7 +93,7 @@ TEST(PlayerFiles, SettingsThatCannotBeKeptAreSaidOnceOnTheMenu) {
   h.desktop.paths = paths;
   testing::internal::CaptureStderr();
   h.Start();
-  EXPECT_EQ(h.app->Menu.Notice, "Your settings and name cannot be saved: Not a directory.");
+  EXPECT_EQ(MenuRecord(*h.app).Notice, "Your settings and name cannot be saved: Not a directory.");
   EXPECT_TRUE(h.app->Settings.SkipIntro);  // read from the shipped file all the same
   CloseNormally(h);
   const std::string console = testing::internal::GetCapturedStderr();

@@ -2,6 +2,8 @@
 
 #include "ShellHarness.h"
 #include "game/frontend/GameScreen.h"
+#include "game/frontend/SKCredits.h"
+#include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
@@ -38,11 +40,11 @@ TEST_F(Routing, EveryStateGetsItsOwnHandlersAndOnlyTheMenuGetsCharacters) {
     Send(ShellHarness::Click(TMouseButton::Left, 10, 10));
     DXTimerTimer(*h.app, 3);
   }
-  EXPECT_EQ(h.routed, (std::vector<std::string>{
-                          "1 key 27", "1 click", "1 step 5000",                  //
-                          "2 key 27", "2 char 120", "2 click", "2 step 5000",    //
-                          "3 key 27", "3 click", "3 step 5000",                  //
-                          "4 key 27", "4 click", "4 step 5000"}));
+  EXPECT_EQ(h.routed,
+            (std::vector<std::string>{"1 key 27", "1 click", "1 step 5000",                //
+                                      "2 key 27", "2 char 120", "2 click", "2 step 5000",  //
+                                      "3 key 27", "3 click", "3 step 5000",                //
+                                      "4 key 27", "4 click", "4 step 5000"}));
   h.routed.clear();
   h.app->ScreenState = 0;
   Send(ShellHarness::Key(kVkEscape));
@@ -82,9 +84,9 @@ TEST_F(Routing, AltEnterTogglesFullScreenAndBackWithoutReachingTheScreen) {
   EXPECT_EQ(h.display->PlacementRestores, 1);
   EXPECT_TRUE(h.routed.empty());
   EXPECT_EQ(h.app->ScreenState, kScreenCredits);
-  EXPECT_EQ(h.log.lines, (std::vector<std::string>{"DisplayFinalize", "DisplayInit full",
-                                                   "WarpCursor 0 0", "DisplayFinalize",
-                                                   "DisplayInit window", "WarpCursor 0 0"}));
+  EXPECT_EQ(h.log.lines,
+            (std::vector<std::string>{"DisplayFinalize", "DisplayInit full", "WarpCursor 0 0",
+                                      "DisplayFinalize", "DisplayInit window", "WarpCursor 0 0"}));
 }
 
 TEST_F(Routing, FocusHidesAndShowsTheSystemPointer) {
@@ -109,7 +111,7 @@ TEST_F(ScreenExits, AnyKeyOrClickLeavesTheIntroForTheMainMenu) {
   h.app->MousePos = {9, 9};
   Send(ShellHarness::Key('Q'));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMain);
   EXPECT_EQ(h.app->MousePos, (TPoint{0, 0}));
   EXPECT_EQ(h.app->DXImageList().Images.size(), 3u);
 }
@@ -118,7 +120,7 @@ TEST_F(ScreenExits, CreditsLeaveOnEscapeOrClickOnlyAndKeepTheMenuPictures) {
   EnterMenu(*h.app, kMenuPageMain);
   h.log.lines.clear();
   EnterCredits(*h.app);
-  EXPECT_EQ(h.app->Credits.CreditsCounter, -500);
+  EXPECT_EQ(CreditsRecord(*h.app).CreditsCounter, -500);
   EXPECT_EQ(h.log.lines.size(), 8u);  // stops the effects, loads nothing, leaves the pointer
   EXPECT_EQ(h.app->DXImageList().Images.size(), 3u);
   Send(ShellHarness::Key('A'));
@@ -135,7 +137,7 @@ TEST_F(ScreenExits, AMapThatCannotBeLoadedReturnsSilentlyToTheMapPage) {
   h.app->MapList = {{"Broken", "Broken.map", h.desktop.programDir + "Maps/"}};
   EnterGame(*h.app);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
   EXPECT_TRUE(h.desktop.errorBoxes.empty());
   EXPECT_FALSE(h.app->Terminated);
 }
@@ -145,13 +147,13 @@ TEST_F(ScreenExits, EscapeInAMatchReturnsToTheMapPageAndInATestMatchClosesThePro
   StartMatch(GameMatch(*h.app));
   Send(ShellHarness::Key(kVkEscape));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMaps);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
 
   h.app->Settings.TestMode = true;
   h.app->Settings.PlayerName = "Tester";
   h.app->ScreenState = kScreenGame;
   StartMatch(GameMatch(*h.app));
-  EXPECT_EQ(h.app->Game.MatchState, TMatchState::Running);
+  EXPECT_EQ(GameRecord(*h.app).MatchState, TMatchState::Running);
   Send(ShellHarness::Key(kVkEscape));
   EXPECT_TRUE(h.app->Terminated);
   EXPECT_FALSE(h.app->Failed);

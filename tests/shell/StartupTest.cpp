@@ -2,12 +2,14 @@
 
 #include "ShellHarness.h"
 #include "common/MapFormat.h"
+#include "game/frontend/SKMenu.h"
 #include "game/shell/SKInit.h"
 
 namespace sk::test {
 namespace {
 
-std::vector<std::string> Lines(std::initializer_list<std::string> first, const std::vector<std::string>& more = {}) {
+std::vector<std::string> Lines(std::initializer_list<std::string> first,
+                               const std::vector<std::string>& more = {}) {
   std::vector<std::string> v(first);
   v.insert(v.end(), more.begin(), more.end());
   return v;
@@ -16,7 +18,8 @@ std::vector<std::string> Lines(std::initializer_list<std::string> first, const s
 std::vector<std::string> EngineStartAndLoad() {
   std::vector<std::string> v = {"AudioInit 44100 32", "SetEffectVolume 255"};
   for (int c = 0; c < 8; ++c) v.push_back("ReserveChannel " + std::to_string(c));
-  for (int n = 0; n < 15; ++n) v.push_back("LoadSample " + std::to_string(n) + " " + std::to_string(10 + n));
+  for (int n = 0; n < 15; ++n)
+    v.push_back("LoadSample " + std::to_string(n) + " " + std::to_string(10 + n));
   v.push_back("LoadSong 64");
   v.push_back("SetSongVolume 1 255");
   return v;
@@ -43,7 +46,8 @@ TEST(Startup, IntroFirstInTheFixedOrder) {
 }
 
 TEST(Startup, SkipIntroEntersTheMenuBeforeTheEngineRuns) {
-  ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\nFrameDelay=-5\nSoundVolume=300\n");
+  ShellHarness h(
+      "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\nFrameDelay=-5\nSoundVolume=300\n");
   h.Start();
   std::vector<std::string> expected;
   for (int c = 0; c < 8; ++c) expected.push_back("StopChannel " + std::to_string(c));
@@ -54,7 +58,7 @@ TEST(Startup, SkipIntroEntersTheMenuBeforeTheEngineRuns) {
   for (const auto& l : DisplayWindowAndSong()) expected.push_back(l);
   EXPECT_EQ(h.log.lines, expected);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
-  EXPECT_EQ(h.app->Menu.MenuPage, kMenuPageMain);
+  EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMain);
   EXPECT_EQ(h.app->DXTimer.Interval, 0u);
 }
 
@@ -72,7 +76,8 @@ TEST(Startup, FullScreenByDefaultAndSilentWithoutADevice) {
 TEST(Startup, MissingArchiveEndsWithTheDataFileMessage) {
   ShellHarness h("[Skarveth Configuration]\nName=Typed\n", false);
   EXPECT_EQ(h.Run(), 1);
-  EXPECT_EQ(h.desktop.errorBoxes, std::vector<std::string>{"Codename: Skarveth|Cannot load data file."});
+  EXPECT_EQ(h.desktop.errorBoxes,
+            std::vector<std::string>{"Codename: Skarveth|Cannot load data file."});
   EXPECT_EQ(h.log.lines, Lines({"ErrorBox Cannot load data file."}));
   EXPECT_FALSE(h.display->Initialized());
   EXPECT_EQ(h.ReadFile("Skarveth.ini"), "[Skarveth Configuration]\nName=Typed\n");
@@ -82,8 +87,9 @@ TEST(Startup, UnreadableTestMapEndsTheProgramWithItsQuotedPath) {
   ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nTestMap=Maps\\Nowhere.map\n");
   EXPECT_EQ(h.Run(), 1);
   // The message ends in a quote, which sorts below ".", so no dot is added.
-  EXPECT_EQ(h.desktop.errorBoxes,
-            std::vector<std::string>{"Codename: Skarveth|Cannot load test map: \"Maps\\Nowhere.map\""});
+  EXPECT_EQ(
+      h.desktop.errorBoxes,
+      std::vector<std::string>{"Codename: Skarveth|Cannot load test map: \"Maps\\Nowhere.map\""});
   EXPECT_FALSE(h.app->Data.IsOpen());
   EXPECT_TRUE(h.app->Settings.ChatDisabled);
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "game/demo/Checkpoints.h"
+#include "game/frontend/GameScreen.h"
 #include "game/maps/SKMap.h"
 #include "game/maps/Scenery.h"
 #include "game/shell/SKMain.h"
@@ -32,7 +33,7 @@ std::optional<TPoint> OpenPointIn(const Application& app, const TRect& b) {
 // Models that a shot now would hit: walking, and not on their last point.
 std::vector<std::size_t> Targets(const Application& app) {
   std::vector<std::size_t> targets;
-  const auto& models = app.Game.WalkingModels;
+  const auto& models = GameRecord(app).WalkingModels;
   for (std::size_t i = 0; i < models.size(); ++i) {
     const auto position = static_cast<std::size_t>(models[i].Position);
     if (models[i].Active && position + 1 < PathLength(app.Map, i)) targets.push_back(i);
@@ -44,15 +45,15 @@ std::optional<TPoint> FindShot(const Application& app, bool singles) {
   const std::vector<std::size_t> targets = Targets(app);
   for (std::size_t a = 0; a < targets.size(); ++a) {
     for (std::size_t b = a + 1; b < targets.size(); ++b) {
-      const TRect both = IntersectRect(ModelRect(app.Map, app.Game, targets[a]),
-                                       ModelRect(app.Map, app.Game, targets[b]));
+      const TRect both = IntersectRect(ModelRect(app.Map, GameRecord(app), targets[a]),
+                                       ModelRect(app.Map, GameRecord(app), targets[b]));
       if (both.Empty()) continue;
       if (auto point = OpenPointIn(app, both)) return point;
     }
   }
   if (!singles) return std::nullopt;
   for (const std::size_t i : targets) {
-    if (auto point = OpenPointIn(app, ModelRect(app.Map, app.Game, i))) return point;
+    if (auto point = OpenPointIn(app, ModelRect(app.Map, GameRecord(app), i))) return point;
   }
   return std::nullopt;
 }
@@ -140,7 +141,7 @@ Step PlayMatch(MatchPlan plan) {
   auto s = std::make_shared<State>();
   return [plan, s](Application& app, Bot& bot) {
     if (app.ScreenState != kScreenGame) return true;
-    const TGameState& game = app.Game;
+    const TGameState& game = GameRecord(app);
     int killed = 0;
     for (std::size_t i = 0; i < std::min(s->before.size(), game.WalkingModels.size()); ++i) {
       if (s->before[i].Active && !game.WalkingModels[i].Active &&
@@ -186,17 +187,18 @@ Step PlayMatch(MatchPlan plan) {
 Step ShootAModelAsItEnters() {
   auto target = std::make_shared<std::optional<std::size_t>>();
   return [target](Application& app, Bot& bot) {
-    if (app.ScreenState != kScreenGame || app.Game.MatchState == TMatchState::MatchOver) {
+    if (app.ScreenState != kScreenGame || GameRecord(app).MatchState == TMatchState::MatchOver) {
       return true;
     }
-    const auto& models = app.Game.WalkingModels;
+    const auto& models = GameRecord(app).WalkingModels;
     if (*target) {
       // Fired: the next step spawns the model and tests the shot against it.
       const TWalkingModel& model = models[**target];
       if (model.Active) target->reset();  // it walks on: missed, try again
       return !model.Active && model.Dying > 0;
     }
-    if (app.Game.MatchState != TMatchState::Running || app.Game.ReloadTime != 0) return false;
+    if (GameRecord(app).MatchState != TMatchState::Running || GameRecord(app).ReloadTime != 0)
+      return false;
     for (std::size_t i = 0; i < models.size(); ++i) {
       if (models[i].Active || models[i].Delay != 0) continue;
       // Where the model will stand in its first step: the first point of its path.

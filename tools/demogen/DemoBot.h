@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/Application.h"
 #include "game/platform/InputEvent.h"
+#include "game/shell/Application.h"
 
 namespace sk::demogen {
 

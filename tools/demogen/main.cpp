@@ -11,6 +11,7 @@
 #include "common/FileIo.h"
 #include "game/demo/DemoFiles.h"
 #include "game/demo/DemoRecorder.h"
+#include "game/frontend/SKMenu.h"
 #include "game/shell/SKInit.h"
 #include "platform/null/HeadlessHost.h"
 #include "tools/demogen/DemoBot.h"
@@ -41,7 +42,7 @@ void Append(std::vector<Step>& to, std::vector<Step> steps) {
 }
 
 bool OnMenuPage(const Application& app, std::uint8_t page) {
-  return app.ScreenState == kScreenMenu && app.Menu.MenuPage == page;
+  return app.ScreenState == kScreenMenu && MenuRecord(app).MenuPage == page;
 }
 
 std::vector<Step> QuitFromMenu() {

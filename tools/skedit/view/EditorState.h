@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game/render/Surface.h"
 #include "game/platform/GamePaths.h"
+#include "game/render/Surface.h"
 #include "tools/skedit/model/DepthCheck.h"
 #include "tools/skedit/model/Difficulty.h"
 #include "tools/skedit/model/EditDocument.h"
@@ -74,7 +74,7 @@ struct TEditorState {
   bool AskDiscard = false;
   std::optional<TOpenedMap> Recovered;  // offered at start
   bool Quit = false;
-  int GamePid = 0;  // the game of a test-play, while it runs
+  int GamePid = 0;     // the game of a test-play, while it runs
   bool Raise = false;  // bring the window back to the front (after a test-play)
 };
 
