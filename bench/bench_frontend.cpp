@@ -4,37 +4,40 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <vector>
 
 #include "bench/FrameMemcpy.h"
-#include "frontend/IntroCreditsHarness.h"
+#include "game/audio/SKSound.h"
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/IntroDrawing.h"
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKIntro.h"
+#include "game/frontend/SKMenu.h"
+#include "game/frontend/ScreenChanges.h"
+#include "game/play/ModelDefinitions.h"
+#include "platform/null/HeadlessHost.h"
 
 namespace sk {
 namespace {
 
-// The harness with the pictures and model names of the game's data folder.
-void UseGameData(test::IntroCreditsHarness& h) {
-  const std::filesystem::path data = SK_SOURCE_DIR "/data/archive";
-  for (const char* member : {"Models.bmp", "Logo_Vosk.bmp", "Menu_Logo.bmp", "Menu_Background.bmp",
-                             "Menu_Cursor.bmp", "Models.def"}) {
-    std::ifstream in(data / member, std::ios::binary);
-    h.Put(member, test::Bytes(std::istreambuf_iterator<char>(in), {}));
+// The game on the headless host with the pictures and model names of the game's data folder,
+// loose, no archive: started just far enough to show the intro or the credits.
+struct FrontendHost : THeadlessHost {
+  FrontendHost() : THeadlessHost(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf", 5000) {
+    app->Data.OpenArchive("", SK_SOURCE_DIR "/data/archive/");
+    app->Models = LoadModelDefinitions(app->Data);
+    InitSound(app->SoundModule());
+    app->DXDraw->InitializeDisplay();
   }
-}
+  std::unique_ptr<Application> app = MakeApplication();
+};
 
 // Draws every tick of one intro step in turn, without presenting it.
 void RunIntroStep(benchmark::State& state, int step) {
-  test::IntroCreditsHarness h;
-  UseGameData(h);
-  h.StartIntro();
+  FrontendHost h;
+  EnterIntro(*h.app);
   const int duration = IntroDurations[static_cast<std::size_t>(step)];
   int tick = 0;
   for (auto _ : state) {
@@ -60,9 +63,9 @@ BENCHMARK(BM_IntroFrameLogoRising);
 
 // A credits frame with the band full of lines: background, band and text, not presented.
 void BM_CreditsFrame(benchmark::State& state) {
-  test::IntroCreditsHarness h;
-  UseGameData(h);
-  h.StartCredits();
+  FrontendHost h;
+  EnterMenu(*h.app, kMenuPageMain);
+  EnterCredits(*h.app);
   CreditsRecord(*h.app).CreditsCounter = 600;
   for (auto _ : state) {
     DrawMenuBackground(*h.app);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ShellHarness.h"
 #include "common/Error.h"
 #include "game/shell/AssetSets.h"
+#include "support/Harness.h"
 
 namespace sk::test {
 namespace {
@@ -27,7 +27,7 @@ class AssetSets : public ::testing::Test {
     const TGamePaths paths = h.desktop.Paths();
     return h.app->Data.OpenArchive(paths.ArchiveFile(), paths.OverrideFolder());
   }
-  ShellHarness h;
+  Harness h;
 };
 
 TEST_F(AssetSets, GameSet) {
@@ -66,7 +66,7 @@ TEST_F(AssetSets, IntroSetCutsTheLogoIntoTwoHalvesRoundedDown) {
 }
 
 TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
-  std::filesystem::create_directories(h.dir / "Data");
+  std::filesystem::create_directories(h.dir.Path("Data"));
   h.WriteFile("Data/Menu_Logo.bmp", MakeBmp(10, 7));
   auto members = FullMemberSet();
   members.erase(members.begin() + 8);  // Menu_Background.bmp
@@ -78,7 +78,7 @@ TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
 }
 
 TEST_F(AssetSets, ANonBitmapMemberIsAnError) {
-  std::filesystem::create_directories(h.dir / "Data");
+  std::filesystem::create_directories(h.dir.Path("Data"));
   h.WriteFile("Data/Cursor.bmp", std::string("not a picture"));
   EXPECT_THROW(LoadGameImages(*h.app), Error);
 }
