@@ -3,48 +3,46 @@
 // maker's logo rippling with alpha.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <memory>
-#include <vector>
-
 #include "bench/FrameMemcpy.h"
-#include "game/audio/SKSound.h"
 #include "game/frontend/CreditsDrawing.h"
 #include "game/frontend/IntroDrawing.h"
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKIntro.h"
-#include "game/frontend/SKMenu.h"
-#include "game/frontend/ScreenChanges.h"
-#include "game/play/ModelDefinitions.h"
-#include "platform/null/HeadlessHost.h"
+#include "game/frontend/ScreenFrame.h"
+#include "game/frontend/ScreenPictures.h"
+#include "game/render/Draw.h"
 
 namespace sk {
 namespace {
 
-// The game on the headless host with the pictures and model names of the game's data folder,
-// loose, no archive: started just far enough to show the intro or the credits.
-struct FrontendHost : THeadlessHost {
-  FrontendHost() : THeadlessHost(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf", 5000) {
-    app->Data.OpenArchive("", SK_SOURCE_DIR "/data/archive/");
-    app->Models = LoadModelDefinitions(app->Data);
-    InitSound(app->SoundModule());
-    app->DXDraw->InitializeDisplay();
+// The intro's pictures and the model names of the ready-to-play folder, drawn in the game's
+// font: all the drawing needs, without an application around it.
+struct IntroScene {
+  IntroScene() : graphics(SK_SOURCE_DIR "/data/fonts/DejaVuSans-Bold.ttf") {
+    data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/");
+    models = LoadModelDefinitions(data);
+    LoadIntroImages(data, graphics.Images);
+    RestoreImages(graphics.Images);
   }
-  std::unique_ptr<Application> app = MakeApplication();
+  TScreenFrame Frame() { return {graphics, TPoint{0, 0}, ""}; }
+
+  SKData data;
+  TGraphics graphics;
+  TModels models;
+  std::int32_t backgroundOffset = 0;
 };
 
 // Draws every tick of one intro step in turn, without presenting it.
 void RunIntroStep(benchmark::State& state, int step) {
-  FrontendHost h;
-  EnterIntro(*h.app);
+  IntroScene scene;
   const int duration = IntroDurations[static_cast<std::size_t>(step)];
   int tick = 0;
   for (auto _ : state) {
-    IntroRecord(*h.app) = TIntroState{step, tick % duration + 1};
+    const TIntroState intro{step, tick % duration + 1};
     ++tick;
-    DrawIntroPictures(*h.app);
-    DrawIntroCaptions(*h.app);
+    DrawIntroPictures(scene.graphics, intro, scene.backgroundOffset);
+    DrawIntroCaptions(scene.Frame(), intro, scene.models);
     benchmark::ClobberMemory();
   }
 }
@@ -63,14 +61,12 @@ BENCHMARK(BM_IntroFrameLogoRising);
 
 // A credits frame with the band full of lines: background, band and text, not presented.
 void BM_CreditsFrame(benchmark::State& state) {
-  FrontendHost h;
-  EnterMenu(*h.app, kMenuPageMain);
-  EnterCredits(*h.app);
-  CreditsRecord(*h.app).CreditsCounter = 600;
+  IntroScene scene;
+  const TCreditsState credits{600, false};
   for (auto _ : state) {
-    DrawMenuBackground(*h.app);
-    FillSurfaceRect(h.app->Graphics.BackSurface, kCreditsBand, 0);
-    DrawCreditsText(*h.app);
+    DrawMenuBackground(scene.graphics, scene.backgroundOffset, true);
+    FillSurfaceRect(scene.graphics.BackSurface, kCreditsBand, 0);
+    DrawCreditsText(scene.Frame(), credits);
     benchmark::ClobberMemory();
   }
 }

@@ -13,8 +13,9 @@
 #include "game/frontend/Cursor.h"
 #include "game/frontend/GameDrawing.h"
 #include "game/frontend/GameScreen.h"
+#include "game/frontend/ScreenFrame.h"
+#include "game/frontend/ScreenPictures.h"
 #include "game/shell/Application.h"
-#include "game/shell/AssetSets.h"
 #include "platform/null/HeadlessHost.h"
 
 namespace sk {
@@ -28,7 +29,7 @@ struct HeaviestFrame : THeadlessHost {
     app = MakeApplication();
     if (!app->Data.OpenArchive(SK_GAME_DIR "/Skarveth.dat", SK_GAME_DIR "/Data/")) return;
     app->Models = LoadModelDefinitions(app->Data);
-    LoadGameImages(*app);
+    LoadGameImages(app->Data, app->DXImageList());
     if (!LoadMap(app->Map, app->DXImageList(), SK_GAME_DIR "/Maps/FrostDepot.map",
                  GameRecord(*app).WalkingModels) ||
         GameRecord(*app).WalkingModels.size() != 8 || !app->Map.MapHasMask) {
@@ -61,8 +62,9 @@ struct HeaviestFrame : THeadlessHost {
   }
 
   void Draw() {
-    DrawGameScene(*app);
-    DrawGameHud(*app);
+    const TScreenFrame frame = ScreenFrame(*app);
+    DrawGameScene(frame, app->Map, GameRecord(*app));
+    DrawGameHud(frame, app->Map, GameRecord(*app), app->Models);
     DrawCursor(app->DXImageList(), app->Graphics.BackSurface, *app->DXDraw, app->ScreenState,
                app->MousePos);
   }

@@ -1,9 +1,9 @@
 #pragma once
+#include "game/frontend/SKCredits.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/render/Geometry.h"
 
 namespace sk {
-
-struct Application;
 
 // The black column the credits scroll in, over the moving menu background.
 inline constexpr TRect kCreditsBand{80, 0, 560, 480};
@@ -11,6 +11,6 @@ inline constexpr TRect kCreditsBand{80, 0, 560, 480};
 inline constexpr int kCreditLineSpacing = 40;
 
 // The credit lines at the current scroll position, clipped to the band.
-void DrawCreditsText(Application& app);
+void DrawCreditsText(const TScreenFrame& frame, const TCreditsState& credits);
 
 }  // namespace sk

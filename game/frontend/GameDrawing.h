@@ -2,26 +2,22 @@
 #include <cstdint>
 #include <string_view>
 
+#include "game/frontend/ScreenFrame.h"
+#include "game/play/SKGame.h"
 #include "game/render/Geometry.h"
 
 // One frame of the game screen, drawn from the match state: the scene (background, models
 // and their blood, scenery, rail trail, reload bar, numbers) and the head-up display over it.
 namespace sk {
 
-struct Application;
-
 // The pictures of the frame, bottom to top. Also finds the live model under the pointer
 // (HoveredModel), the only match state drawing ever changes.
-void DrawGameScene(Application& app);
+void DrawGameScene(const TScreenFrame& frame, const TMapState& map, TGameState& game);
 // The texts and the countdown ring, on the back surface's canvas (taken and released here).
-void DrawGameHud(Application& app);
-
-// The fading trail from the gun at the bottom centre to the last shot's point.
-void DrawRailTrail(Application& app);
-// n >= 0 in the digit pictures of "Numbers.bmp", centred on x, standing on y.
-void DrawNumber(Application& app, std::int32_t x, std::int32_t y, std::int32_t n);
+void DrawGameHud(const TScreenFrame& frame, const TMapState& map, const TGameState& game,
+                 const TModels& models);
 // The square of the shrinking ring around the map's final waypoint during the countdown.
-TRect CountdownRingRect(const Application& app);
+TRect CountdownRingRect(const TMapState& map, const TGameState& game);
 
 // The arithmetic of the pictures above, kept apart so that it can be checked by itself.
 

@@ -3,10 +3,7 @@
 #include <string_view>
 
 #include "game/frontend/GameDrawing.h"
-#include "game/frontend/GameScreen.h"
 #include "game/render/ColorText.h"
-#include "game/shell/Application.h"
-#include "game/shell/SKMain.h"
 
 namespace sk {
 namespace {
@@ -30,11 +27,10 @@ void SetUpCanvas(TTextCanvas& canvas) {
   canvas.Pen.Width = 2;
 }
 
-void DrawRunningTexts(Application& app, TTextCanvas& canvas) {
-  const TGameState& game = GameRecord(app);
+void DrawRunningTexts(const TGameState& game, const TModels& models, TTextCanvas& canvas) {
   if (game.HoveredModel >= 0 && static_cast<std::size_t>(game.HoveredModel) < kModelCount) {
     DrawColorText(canvas, kHudClip, kCentreX, 440,
-                  app.Models[static_cast<std::size_t>(game.HoveredModel)].Name, true,
+                  models[static_cast<std::size_t>(game.HoveredModel)].Name, true,
                   TextAlign::Centre);
   }
   if (game.ChatTime > 0) {
@@ -60,19 +56,20 @@ void DrawEndTexts(const TGameState& game, TTextCanvas& canvas) {
   Centred(canvas, kMessageY, "(Press Any Key to Continue)");
 }
 
-void DrawStateTexts(Application& app, TTextCanvas& canvas) {
-  switch (GameRecord(app).MatchState) {
+void DrawStateTexts(const TMapState& map, const TGameState& game, const TModels& models,
+                    TTextCanvas& canvas) {
+  switch (game.MatchState) {
     case TMatchState::Countdown:
-      canvas.Ellipse(CountdownRingRect(app));
+      canvas.Ellipse(CountdownRingRect(map, game));
       break;
     case TMatchState::Running:
-      DrawRunningTexts(app, canvas);
+      DrawRunningTexts(game, models, canvas);
       break;
     case TMatchState::Paused:
       Centred(canvas, kMessageY, "Paused... (Press Any Key to Resume)");
       break;
     case TMatchState::MatchOver:
-      DrawEndTexts(GameRecord(app), canvas);
+      DrawEndTexts(game, canvas);
       break;
   }
 }
@@ -95,22 +92,23 @@ std::string_view CountdownWord(std::int32_t countdown_time) {
   }
 }
 
-TRect CountdownRingRect(const Application& app) {
+TRect CountdownRingRect(const TMapState& map, const TGameState& game) {
   // The last point of the first path is the map's final waypoint, where the models arrive.
-  const std::size_t length = GameRecord(app).WalkingModels.empty() ? 0 : PathLength(app.Map, 0);
-  const TPathPoint centre = length > 0 ? PathPoint(app.Map, 0, length - 1) : TPathPoint{};
-  const int h = static_cast<int>(std::nearbyint(
-                    (static_cast<double>(GameRecord(app).CountdownTime) - 62) * 10 / 31)) +
-                kRingMinimum;
+  const std::size_t length = game.WalkingModels.empty() ? 0 : PathLength(map, 0);
+  const TPathPoint centre = length > 0 ? PathPoint(map, 0, length - 1) : TPathPoint{};
+  const int h =
+      static_cast<int>(std::nearbyint((static_cast<double>(game.CountdownTime) - 62) * 10 / 31)) +
+      kRingMinimum;
   return TRect{centre.X - h, centre.Y - h, centre.X + h, centre.Y + h};
 }
 
-void DrawGameHud(Application& app) {
-  TTextCanvas& canvas = SurfaceCanvas(app.Graphics);
-  DrawFrameRate(app);
+void DrawGameHud(const TScreenFrame& frame, const TMapState& map, const TGameState& game,
+                 const TModels& models) {
+  TTextCanvas& canvas = SurfaceCanvas(frame.Graphics);
+  DrawFrameRate(frame);
   SetUpCanvas(canvas);
-  DrawStateTexts(app, canvas);
-  const std::string_view word = CountdownWord(GameRecord(app).CountdownTime);
+  DrawStateTexts(map, game, models, canvas);
+  const std::string_view word = CountdownWord(game.CountdownTime);
   if (!word.empty()) Centred(canvas, kMessageY, word);
   canvas.Font.Color = kYellow;
   DrawText(canvas, kHudClip, 40, 440, "Frags", true, TextAlign::Left);

@@ -4,9 +4,7 @@
 
 #include "common/PortableMath.h"
 #include "game/frontend/GameDrawing.h"
-#include "game/frontend/GameScreen.h"
 #include "game/render/Draw.h"
-#include "game/shell/Application.h"
 
 namespace sk {
 namespace {
@@ -19,17 +17,16 @@ constexpr int kHealthX = 480;
 
 int RoundToInt(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-void DrawModels(Application& app) {
-  TGameState& game = GameRecord(app);
-  TImageList& images = app.DXImageList();
-  TSurface& back = app.Graphics.BackSurface;
+void DrawModels(const TScreenFrame& frame, const TMapState& map, TGameState& game) {
+  const TImageList& images = frame.Graphics.Images;
+  TSurface& back = frame.Graphics.BackSurface;
   const TImage& models = FindImage(images, "Models.bmp");
   const TImage& blood = FindImage(images, "Blood.bmp");
   for (std::size_t i = 0; i < game.WalkingModels.size(); ++i) {
     const TWalkingModel& model = game.WalkingModels[i];
     if (!model.Active && model.Dying <= 0) continue;
-    const TRect r = ModelRect(app.Map, game, i);
-    if (model.Active && r.Contains(app.MousePos.X, app.MousePos.Y)) {
+    const TRect r = ModelRect(map, game, i);
+    if (model.Active && r.Contains(frame.MousePos.X, frame.MousePos.Y)) {
       game.HoveredModel = model.ModelType;
     }
     DrawImage(models, back, r.Left, r.Top, model.ModelType);
@@ -40,11 +37,11 @@ void DrawModels(Application& app) {
   }
 }
 
-void DrawReloadBar(Application& app) {
-  const TImage& bar = FindImage(app.DXImageList(), "RailBar.bmp");
+void DrawReloadBar(const TScreenFrame& frame, const TGameState& game) {
+  const TImage& bar = FindImage(frame.Graphics.Images, "RailBar.bmp");
   TRect dest = kReloadBar;
-  dest.Right = ReloadBarWidth(GameRecord(app).ReloadTime);
-  DrawImageStretch(bar, app.Graphics.BackSurface, dest, 0);
+  dest.Right = ReloadBarWidth(game.ReloadTime);
+  DrawImageStretch(bar, frame.Graphics.BackSurface, dest, 0);
 }
 
 }  // namespace
@@ -75,17 +72,20 @@ TRailTrailPlacement PlaceRailTrail(TPoint shot_point, std::int32_t trail_time) {
   return placement;
 }
 
-void DrawRailTrail(Application& app) {
-  const TGameState& game = GameRecord(app);
+namespace {
+
+// The fading trail from the gun at the bottom centre to the last shot's point.
+void DrawRailTrail(const TScreenFrame& frame, const TGameState& game) {
   if (game.TrailTime == 0) return;
-  const TImage& trail = FindImage(app.DXImageList(), "RailTrail.bmp");
+  const TImage& trail = FindImage(frame.Graphics.Images, "RailTrail.bmp");
   const TRailTrailPlacement p = PlaceRailTrail(game.ShotPoint, game.TrailTime);
-  DrawImageRotateAdd(trail, app.Graphics.BackSurface, kGun.X, kGun.Y, ImageWidth(trail), p.Length,
+  DrawImageRotateAdd(trail, frame.Graphics.BackSurface, kGun.X, kGun.Y, ImageWidth(trail), p.Length,
                      0, 0.5, 1.0, p.Angle, p.Alpha);
 }
 
-void DrawNumber(Application& app, std::int32_t x, std::int32_t y, std::int32_t n) {
-  const TImage& digits = FindImage(app.DXImageList(), "Numbers.bmp");
+// n >= 0 in the digit pictures of "Numbers.bmp", centred on x, standing on y.
+void DrawNumber(const TScreenFrame& frame, std::int32_t x, std::int32_t y, std::int32_t n) {
+  const TImage& digits = FindImage(frame.Graphics.Images, "Numbers.bmp");
   const int w = ImageWidth(digits);
   const int h = ImageHeight(digits);
   // The digits without sign; filled from the right, the way they are worked out.
@@ -98,21 +98,23 @@ void DrawNumber(Application& app, std::int32_t x, std::int32_t y, std::int32_t n
   } while (rest > 0);
   const int left = x - count * w / 2;
   for (int k = 0; k < count; ++k) {
-    DrawImage(digits, app.Graphics.BackSurface, left + k * w, y - h, text[count - 1 - k]);
+    DrawImage(digits, frame.Graphics.BackSurface, left + k * w, y - h, text[count - 1 - k]);
   }
 }
 
-void DrawGameScene(Application& app) {
-  TImageList& images = app.DXImageList();
-  TSurface& back = app.Graphics.BackSurface;
-  GameRecord(app).HoveredModel = -1;
+}  // namespace
+
+void DrawGameScene(const TScreenFrame& frame, const TMapState& map, TGameState& game) {
+  const TImageList& images = frame.Graphics.Images;
+  TSurface& back = frame.Graphics.BackSurface;
+  game.HoveredModel = -1;
   DrawImage(FindImage(images, kMapBackgroundImage), back, 0, 0, 0);
-  DrawModels(app);
-  if (app.Map.MapHasMask) DrawImage(FindImage(images, kMapMaskImage), back, 0, 0, 0);
-  DrawRailTrail(app);
-  DrawReloadBar(app);
-  DrawNumber(app, kFragsX, kNumbersY, GameRecord(app).Frags);
-  DrawNumber(app, kHealthX, kNumbersY, GameRecord(app).Health);
+  DrawModels(frame, map, game);
+  if (map.MapHasMask) DrawImage(FindImage(images, kMapMaskImage), back, 0, 0, 0);
+  DrawRailTrail(frame, game);
+  DrawReloadBar(frame, game);
+  DrawNumber(frame, kFragsX, kNumbersY, game.Frags);
+  DrawNumber(frame, kHealthX, kNumbersY, game.Health);
 }
 
 }  // namespace sk

@@ -4,6 +4,7 @@
 #include "game/frontend/GameDrawing.h"
 #include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/platform/InputEvent.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
@@ -66,8 +67,9 @@ void Answer(Application& app, const TMatchEvent& event) {
 }
 
 void DrawFrame(Application& app) {
-  DrawGameScene(app);
-  DrawGameHud(app);
+  const TScreenFrame frame = ScreenFrame(app);
+  DrawGameScene(frame, app.Map, GameRecord(app));
+  DrawGameHud(frame, app.Map, GameRecord(app), app.Models);
   DrawCursor(app.DXImageList(), app.Graphics.BackSurface, *app.DXDraw, app.ScreenState,
              app.MousePos);
   app.DXDraw->Flip();

@@ -1,11 +1,12 @@
 #pragma once
+#include <cstdint>
+
+#include "game/render/Graphics.h"
 
 namespace sk {
 
-struct Application;
-
 // The tiled background that the menu, the end of the intro and the credits scroll behind
 // everything else: one pixel right and down per frame, standing still while the intro shows.
-void DrawMenuBackground(Application& app);
+void DrawMenuBackground(TGraphics& g, std::int32_t& offset, bool scrolling);
 
 }  // namespace sk

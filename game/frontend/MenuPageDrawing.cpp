@@ -5,10 +5,10 @@
 #include "common/Version.h"
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKMenu.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/render/ColorText.h"
 #include "game/render/Draw.h"
 #include "game/shell/Application.h"
-#include "game/shell/SKMain.h"
 
 namespace sk {
 namespace {
@@ -135,7 +135,7 @@ void DrawNotice(const std::string& notice, TTextCanvas& canvas) {
 }  // namespace
 
 void DrawMenuBackdrop(Application& app) {
-  DrawMenuBackground(app);
+  DrawMenuBackground(app.Graphics, MenuRecord(app).BackgroundOffset, true);
   if (MenuRecord(app).MenuPage != kMenuPageMain) return;
   const TImage& logo = FindImage(app.DXImageList(), "Menu_Logo.bmp");
   DrawImage(logo, app.Graphics.BackSurface, (kScreenWidth - ImageWidth(logo)) / 2, 32, 0);
@@ -173,7 +173,7 @@ void DrawPageTitle(TTextCanvas& canvas, std::string_view text) {
 void DrawMenuPage(Application& app) {
   CanvasLease lease{SurfaceCanvas(app.Graphics)};
   TTextCanvas& canvas = lease.canvas;
-  DrawFrameRate(app);
+  DrawFrameRate(ScreenFrame(app));
   SetGameFont(canvas, 10, kMenuBlack);
   canvas.Pen.Width = 2;
   switch (MenuRecord(app).MenuPage) {

@@ -4,6 +4,7 @@
 #include "game/frontend/MenuDrawing.h"
 #include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/platform/InputEvent.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
@@ -61,9 +62,9 @@ void CreditsFrame(Application& app) {
   }
   // The scroll keeps its pace while nothing can be shown.
   if (app.DXDraw->CanDraw()) {
-    DrawMenuBackground(app);
+    DrawMenuBackground(app.Graphics, MenuRecord(app).BackgroundOffset, true);
     FillSurfaceRect(app.Graphics.BackSurface, kCreditsBand, 0);
-    DrawCreditsText(app);
+    DrawCreditsText(ScreenFrame(app), credits);
     app.DXDraw->Flip();
   }
   if (credits.CreditsCounter >= kCreditsEnd) EnterMenu(app, kMenuPageMain);

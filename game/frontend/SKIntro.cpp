@@ -7,6 +7,7 @@
 #include "game/frontend/IntroDrawing.h"
 #include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/shell/Application.h"
 #include "game/shell/SKInit.h"
 
@@ -84,8 +85,8 @@ void IntroFrame(Application& app) {
     intro.IntroTick = 0;
   }
   ++intro.IntroTick;
-  DrawIntroPictures(app);
-  DrawIntroCaptions(app);
+  DrawIntroPictures(app.Graphics, intro, MenuRecord(app).BackgroundOffset);
+  DrawIntroCaptions(ScreenFrame(app), intro, app.Models);
   app.DXDraw->Flip();
 }
 

@@ -5,8 +5,8 @@
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKIntro.h"
 #include "game/frontend/SKMenu.h"
+#include "game/frontend/ScreenPictures.h"
 #include "game/shell/Application.h"
-#include "game/shell/AssetSets.h"
 #include "game/shell/SKInit.h"
 
 namespace sk {
@@ -36,7 +36,7 @@ void EnterGame(Application& app) {
   ++app.ScreenEntries;
   StopSamples(app.SoundModule());
   LeaveMenuNotice(MenuRecord(app));
-  LoadGameImages(app);
+  LoadGameImages(app.Data, app.DXImageList());
   const std::string file = MatchMapFile(app);
   const MapLoadResult loaded = LoadMatchMap(app, file);
   if (loaded != MapLoadResult::Loaded) {
@@ -56,7 +56,7 @@ void EnterGame(Application& app) {
 void EnterMenu(Application& app, std::uint8_t page) {
   ++app.ScreenEntries;
   StopSamples(app.SoundModule());
-  LoadMenuImages(app);
+  LoadMenuImages(app.Data, app.DXImageList());
   RestoreImages(app.DXImageList());
   MenuRecord(app).MenuPage = page;
   app.ScreenState = kScreenMenu;
@@ -65,7 +65,7 @@ void EnterMenu(Application& app, std::uint8_t page) {
 
 void EnterIntro(Application& app) {
   ++app.ScreenEntries;
-  LoadIntroImages(app);
+  LoadIntroImages(app.Data, app.DXImageList());
   RestoreImages(app.DXImageList());
   IntroRecord(app).IntroStep = 0;
   app.ScreenState = kScreenIntro;

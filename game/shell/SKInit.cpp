@@ -133,7 +133,7 @@ void InitAll(Application& app) {
   if (app.Demo != nullptr) app.Demo->KeepMaps(app.MapList);
   EnterFirstScreen(app);
   InitSound(app.SoundModule());
-  LoadSounds(app);
+  LoadSounds(app.Data, app.SoundModule());
   app.DXDraw->InitializeDisplay();
   EnableTimer(app.DXTimer, app.Now());
   app.Platform.desktop.ShowMainWindow();

@@ -144,18 +144,6 @@ std::string FrameRateText(const Application& app) {
   return "FPS: " + std::to_string(app.DXTimer.FrameRate);
 }
 
-void DrawFrameRate(Application& app) {
-  if (!app.Settings.DrawFPS) return;
-  TTextCanvas& canvas = app.Graphics.Canvas;
-  SetGameFont(canvas, 10, 0xFFFFFF);
-  canvas.Brush.Color = 0x000000;
-  canvas.Brush.Style = TBrushStyle::Solid;
-  const std::string text = FrameRateText(app);
-  canvas.TextOut(kScreenWidth - canvas.TextWidth(text), 0, text);
-  // The caller's own text goes on without a box.
-  canvas.Brush.Style = TBrushStyle::Clear;
-}
-
 std::string ErrorBoxText(const std::string& message) {
   if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
   return message;

@@ -36,9 +36,7 @@ void CloseMainWindow(Application& app);
 // Alt+Enter: window to full screen and back; the shown screen carries on.
 void ToggleFullScreen(Application& app);
 
-// "FPS: " and the frame rate, right-aligned at the top of the frame when DrawFPS is on.
-// Called with the back surface's canvas already taken.
-void DrawFrameRate(Application& app);
+// "FPS: " and the frame rate the timer measured.
 std::string FrameRateText(const Application& app);
 
 // The one handler of unexpected errors: shows the message, releases everything, ends.

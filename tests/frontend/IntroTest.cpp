@@ -196,7 +196,7 @@ TEST_F(Intro, StandsStillWhileTheDisplayCannotDraw) {
 
 TEST_F(Intro, CaptionsFadeFromBlackToWhiteAndBack) {
   IntroRecord(*h.app) = At(1, 1);
-  EXPECT_EQ(CaptionFade(*h.app), 2);
+  EXPECT_EQ(CaptionFade(h.app->Graphics.Canvas, IntroRecord(*h.app)), 2);
   EXPECT_EQ(h.app->Graphics.Canvas.Font.Color, RgbColor(2, 2, 2));
   struct Case {
     int step, tick, fade;
@@ -208,7 +208,8 @@ TEST_F(Intro, CaptionsFadeFromBlackToWhiteAndBack) {
   for (const Case& c : {Case{1, 124, 255}, Case{1, 125, 253}, Case{1, 248, 0}, Case{6, 1, 3},
                         Case{7, 62, 255}, Case{7, 93, 128}}) {
     IntroRecord(*h.app) = At(c.step, c.tick);
-    EXPECT_EQ(CaptionFade(*h.app), c.fade) << "step " << c.step << ", tick " << c.tick;
+    EXPECT_EQ(CaptionFade(h.app->Graphics.Canvas, IntroRecord(*h.app)), c.fade)
+        << "step " << c.step << ", tick " << c.tick;
   }
 }
 

@@ -21,13 +21,14 @@ TEST(MenuBackdrop, TilesMoveRightAndDownOnePixelAFrameAndJumpBackAfterTheShorter
   EnterMenu(*h.app, kMenuPageMain);
   const std::uint16_t mark = 0xFFFF;
   for (int frame = 1; frame <= 48; ++frame) {
-    DrawMenuBackground(*h.app);
+    DrawMenuBackground(h.app->Graphics, MenuRecord(*h.app).BackgroundOffset, true);
     ASSERT_EQ(MenuRecord(*h.app).BackgroundOffset, -frame);
     // Tiles stand at -offset - W + k W across and -offset - H + m H down.
     ASSERT_EQ(h.Pixel(frame, frame), mark) << frame;
     ASSERT_EQ(h.Pixel(frame + 64, frame + 48), mark) << frame;
   }
-  DrawMenuBackground(*h.app);  // 48 frames down the 48 rows of a tile: back to the start
+  DrawMenuBackground(h.app->Graphics, MenuRecord(*h.app).BackgroundOffset,
+                     true);  // 48 frames down the 48 rows of a tile: back to the start
   EXPECT_EQ(MenuRecord(*h.app).BackgroundOffset, 0);
   EXPECT_EQ(h.Pixel(0, 0), mark);
   EXPECT_EQ(h.Pixel(1, 1), Px(kTileColor));

@@ -2,6 +2,7 @@
 
 #include "TestMaps.h"
 #include "game/frontend/GameDrawing.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/render/ColorText.h"
 #include "game/render/Draw.h"
 
@@ -62,16 +63,17 @@ TEST(GameDrawing, TheRingShrinksOntoTheFinalWaypoint) {
   GameHarness h("DisableChat=1\n", {{"Walk.map", WalkMap()}});
   h.Play("Walk.map");
   h.Steps();
-  EXPECT_EQ(CountdownRingRect(*h.app), (TRect{220, 220, 380, 380}));  // 185 * 10 / 31 = 59.7
+  EXPECT_EQ(CountdownRingRect(h.app->Map, h.Game()),
+            (TRect{220, 220, 380, 380}));  // 185 * 10 / 31 = 59.7
   // A white ring 2 pixels wide around (300, 300), empty inside.
   bool ring = false;
   for (int x = 218; x <= 224; ++x) ring = ring || h.FramePixel(x, 300) == 0xFFFF;
   EXPECT_TRUE(ring);
   EXPECT_NE(h.FramePixel(300, 300), 0xFFFF);
   h.Game().CountdownTime = 123;  // 61 * 10 / 31 = 19.7
-  EXPECT_EQ(CountdownRingRect(*h.app), (TRect{260, 260, 340, 340}));
+  EXPECT_EQ(CountdownRingRect(h.app->Map, h.Game()), (TRect{260, 260, 340, 340}));
   h.Game().CountdownTime = 62;
-  EXPECT_EQ(CountdownRingRect(*h.app), (TRect{280, 280, 320, 320}));
+  EXPECT_EQ(CountdownRingRect(h.app->Map, h.Game()), (TRect{280, 280, 320, 320}));
 }
 
 TEST(GameDrawing, NumbersStandCentredOnTheirColumn) {
@@ -175,10 +177,10 @@ TEST(GameDrawing, TheLaterOfTwoModelsUnderThePointerIsNamedAndDyingOnesNever) {
   h.Game().WalkingModels[2].Active = false;
   h.Game().WalkingModels[2].Dying = 20;
   h.MoveTo(112, 260);
-  DrawGameScene(*h.app);
+  DrawGameScene(ScreenFrame(*h.app), h.app->Map, h.Game());
   EXPECT_EQ(h.Game().HoveredModel, 5);
   h.MoveTo(600, 100);
-  DrawGameScene(*h.app);
+  DrawGameScene(ScreenFrame(*h.app), h.app->Map, h.Game());
   EXPECT_EQ(h.Game().HoveredModel, -1);
 }
 
@@ -186,7 +188,7 @@ TEST(GameDrawing, TheLaterOfTwoModelsUnderThePointerIsNamedAndDyingOnesNever) {
 void ExpectHudTexts(GameHarness& h, const std::vector<std::pair<int, std::string>>& centred) {
   h.Steps();
   const std::vector<std::uint16_t> frame = h.display->LastFrame;
-  DrawGameScene(*h.app);
+  DrawGameScene(ScreenFrame(*h.app), h.app->Map, h.Game());
   TTextCanvas& canvas = SurfaceCanvas(h.app->Graphics);
   canvas.Font.Size = 10;
   canvas.Font.Bold = true;

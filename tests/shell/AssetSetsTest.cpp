@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Error.h"
+#include "game/frontend/ScreenPictures.h"
 #include "game/shell/AssetSets.h"
 #include "support/Harness.h"
 
@@ -31,7 +32,7 @@ class AssetSets : public ::testing::Test {
 };
 
 TEST_F(AssetSets, GameSet) {
-  LoadGameImages(*h.app);
+  LoadGameImages(h.app->Data, h.app->DXImageList());
   EXPECT_EQ(Rows(h.app->DXImageList()),
             (std::vector<Row>{{"Cursor.bmp", true, 0x000000, false, 0, 0},
                               {"Models.bmp", true, 0xFF00FF, false, 50, 0},
@@ -48,8 +49,8 @@ TEST_F(AssetSets, GameSet) {
 }
 
 TEST_F(AssetSets, MenuSet) {
-  LoadGameImages(*h.app);
-  LoadMenuImages(*h.app);
+  LoadGameImages(h.app->Data, h.app->DXImageList());
+  LoadMenuImages(h.app->Data, h.app->DXImageList());
   EXPECT_EQ(Rows(h.app->DXImageList()),
             (std::vector<Row>{{"Menu_Cursor.bmp", true, 0x000000, false, 0, 0},
                               {"Menu_Logo.bmp", true, 0xFF00FF, false, 0, 0},
@@ -57,7 +58,7 @@ TEST_F(AssetSets, MenuSet) {
 }
 
 TEST_F(AssetSets, IntroSetCutsTheLogoIntoTwoHalvesRoundedDown) {
-  LoadIntroImages(*h.app);
+  LoadIntroImages(h.app->Data, h.app->DXImageList());
   EXPECT_EQ(Rows(h.app->DXImageList()),
             (std::vector<Row>{{"Models.bmp", true, 0xFF00FF, true, 50, 0},
                               {"Logo_Vosk.bmp", true, 0xFF00FF, true, 0, 0},
@@ -72,7 +73,7 @@ TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
   members.erase(members.begin() + 8);  // Menu_Background.bmp
   h.WriteFile("Skarveth.dat", MakeArchive(members));
   ASSERT_TRUE(OpenArchive());
-  LoadIntroImages(*h.app);
+  LoadIntroImages(h.app->Data, h.app->DXImageList());
   EXPECT_EQ(FindImage(h.app->DXImageList(), "Menu_Logo.bmp").PatternHeight, 3);
   EXPECT_EQ(FindImage(h.app->DXImageList(), "Menu_Background.bmp").Picture.Width, 0);
 }
@@ -80,12 +81,12 @@ TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
 TEST_F(AssetSets, ANonBitmapMemberIsAnError) {
   std::filesystem::create_directories(h.dir.Path("Data"));
   h.WriteFile("Data/Cursor.bmp", std::string("not a picture"));
-  EXPECT_THROW(LoadGameImages(*h.app), Error);
+  EXPECT_THROW(LoadGameImages(h.app->Data, h.app->DXImageList()), Error);
 }
 
 TEST_F(AssetSets, SoundsLoadByTheirFixedNumbers) {
   h.app->Sound.EngineStarted = true;
-  LoadSounds(*h.app);
+  LoadSounds(h.app->Data, h.app->SoundModule());
   ASSERT_EQ(h.audio.sampleSizes.size(), 15u);
   // The test archive gives effect n a member of 10 + n bytes, in the order of the table.
   for (int n = 0; n < 15; ++n) EXPECT_EQ(h.audio.sampleSizes[n], 10u + n) << n;
