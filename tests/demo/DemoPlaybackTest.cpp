@@ -117,8 +117,7 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
     if (n == 7) script.push_back({TickTime(320 + 63 * n) + 9, Harness::Key(65)});
     // Full screen and back in one tick, once more later: the pointer goes to the corner.
     if (n == 3 || n == 9) {
-      TInputEvent altEnter = Harness::Key(kVkReturn);
-      altEnter.Modifiers = kAlt;
+      const TInputEvent altEnter = Harness::Key(kVkReturn, kAlt);
       script.push_back({TickTime(320 + 63 * n) + 10, altEnter});
       if (n == 3) script.push_back({TickTime(320 + 63 * n) + 11, altEnter});
     }
