@@ -2,24 +2,12 @@
 
 #include <filesystem>
 
+#include "common/ByteWriter.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/SKMain.h"
 #include "support/BmpEncode.h"
 
 namespace sk::test {
-namespace {
-
-void Put16(Bytes& b, std::uint32_t v) {
-  b.push_back(v & 0xFF);
-  b.push_back((v >> 8) & 0xFF);
-}
-void Put32(Bytes& b, std::uint32_t v) {
-  Put16(b, v & 0xFFFF);
-  Put16(b, v >> 16);
-}
-
-}  // namespace
-
 void PutBuiltGame(const TempDir& dir) {
   namespace fs = std::filesystem;
   const std::string game = std::string(SK_GAME_DIR) + "/";
@@ -36,21 +24,20 @@ Bytes MakeBmp(int width, int height, std::uint32_t rgb) {
 }
 
 Bytes MakeArchive(const Members& members) {
-  Bytes dir;
-  Put16(dir, static_cast<std::uint32_t>(members.size()));
+  ByteWriter dir;
+  dir.U16(static_cast<std::uint16_t>(members.size()));
   for (const auto& [name, data] : members) {
-    Put32(dir, static_cast<std::uint32_t>(data.size()));
-    dir.push_back(static_cast<std::uint8_t>(name.size()));
-    dir.insert(dir.end(), name.begin(), name.end());
+    dir.U32(static_cast<std::uint32_t>(data.size()));
+    dir.ShortString(name);
   }
-  const std::string magic = "SKARVETH_DATA";
-  Bytes out(magic.begin(), magic.end());
-  out.push_back(0x01);
-  Put32(out, static_cast<std::uint32_t>(dir.size()));
-  out.insert(out.end(), dir.begin(), dir.end());
-  for (const auto& member : members)
-    out.insert(out.end(), member.second.begin(), member.second.end());
-  return out;
+  const Bytes directory = dir.Take();
+  ByteWriter out;
+  out.Text("SKARVETH_DATA");
+  out.U8(0x01);
+  out.U32(static_cast<std::uint32_t>(directory.size()));
+  out.Bytes(directory);
+  for (const auto& member : members) out.Bytes(member.second);
+  return out.Take();
 }
 
 Bytes MakeModelsDef(std::vector<std::string> names) {
