@@ -8,7 +8,6 @@
 #include "game/frontend/ScreenFrame.h"
 #include "game/render/ColorText.h"
 #include "game/render/Draw.h"
-#include "game/shell/Application.h"
 
 namespace sk {
 namespace {
@@ -35,22 +34,29 @@ void RoundBox(TTextCanvas& canvas, const TRect& r) {
   canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, 32, 32);
 }
 
-void DrawMainPage(Application& app, TTextCanvas& canvas) {
-  DrawButtons(canvas, MainButtons, app.MousePos);
+// One page's view: the pointer, the menu's record and what it shows of the rest.
+struct TPage {
+  TPoint Mouse;
+  const TMenuState& Menu;
+  const TMenuShown& Shown;
+};
+
+void DrawMainPage(const TPage& page, TTextCanvas& canvas) {
+  DrawButtons(canvas, MainButtons, page.Mouse);
   canvas.Font.Color = kMenuBlack;
   const std::string version = VersionText();
   DrawText(canvas, TRect{0, 0, kScreenWidth, kScreenHeight}, 635,
            475 - canvas.TextHeight(version) / 2, version, false, TextAlign::Right);
 }
 
-void DrawExitPage(Application& app, TTextCanvas& canvas) {
+void DrawExitPage(const TPage& page, TTextCanvas& canvas) {
   DrawPageTitle(canvas, "Exit Game ?");
-  DrawButtons(canvas, ExitButtons, app.MousePos);
+  DrawButtons(canvas, ExitButtons, page.Mouse);
 }
 
-void DrawNamePage(Application& app, TTextCanvas& canvas) {
+void DrawNamePage(const TPage& page, TTextCanvas& canvas) {
   DrawPageTitle(canvas, "Enter Your Name");
-  DrawButtons(canvas, NameButtons, app.MousePos);
+  DrawButtons(canvas, NameButtons, page.Mouse);
   SetColors(canvas, kMenuDarkRed, kMenuRed, kMenuRed);
   RoundBox(canvas, TRect{40, 185, 600, 220});
   SetColors(canvas, kMenuGrey, kMenuBlack, kMenuRed);
@@ -58,7 +64,7 @@ void DrawNamePage(Application& app, TTextCanvas& canvas) {
   canvas.Brush.Style = TBrushStyle::Clear;
 
   // The name as typed, codes and all, so that the player sees what Backspace takes away.
-  const std::string& name = app.Settings.PlayerName;
+  const std::string& name = page.Shown.PlayerName;
   const TRect input{48, 185, 592, 220};
   if (canvas.TextWidth(name) < kNameWidthLimit) {
     DrawText(canvas, input, kNameLeft, RectCentreY(input), name, true, TextAlign::Left);
@@ -70,9 +76,9 @@ void DrawNamePage(Application& app, TTextCanvas& canvas) {
                 TextAlign::Centre);
 }
 
-void DrawMapRows(Application& app, TTextCanvas& canvas) {
-  const TMenuState& menu = MenuRecord(app);
-  const auto count = static_cast<std::int32_t>(app.MapList.size());
+void DrawMapRows(const TPage& page, TTextCanvas& canvas) {
+  const TMenuState& menu = page.Menu;
+  const auto count = static_cast<std::int32_t>(page.Shown.Maps.size());
   for (std::int32_t i = 0; i < kVisibleMapRows && menu.ListTop + i < count; ++i) {
     const std::int32_t index = menu.ListTop + i;
     if (index < 0) continue;
@@ -85,31 +91,31 @@ void DrawMapRows(Application& app, TTextCanvas& canvas) {
       canvas.Font.Color = kMenuBlack;
     }
     canvas.Brush.Style = TBrushStyle::Clear;
-    const TMapListEntry& entry = app.MapList[static_cast<std::size_t>(index)];
+    const TMapListEntry& entry = page.Shown.Maps[static_cast<std::size_t>(index)];
     DrawText(canvas, r, r.Left + 8, RectCentreY(r), entry.Name + " (" + entry.FileName + ")",
              selected, TextAlign::Left);
   }
 }
 
-void DrawMapsPage(Application& app, TTextCanvas& canvas) {
+void DrawMapsPage(const TPage& page, TTextCanvas& canvas) {
   DrawPageTitle(canvas, "Select Map");
   SetColors(canvas, kMenuGrey, kMenuBlack, kMenuBlack);
   RoundBox(canvas, TRect{40, 100, 600, 380});
   canvas.Line(565, 100, 565, 379);
-  DrawButtons(canvas, MapButtons, app.MousePos);
-  DrawMapRows(app, canvas);
+  DrawButtons(canvas, MapButtons, page.Mouse);
+  DrawMapRows(page, canvas);
 }
 
-void DrawScoresPage(Application& app, TTextCanvas& canvas) {
-  const TMapListEntry* entry = SelectedMapEntry(app);
+void DrawScoresPage(const TPage& page, TTextCanvas& canvas) {
+  const TMapListEntry* entry = SelectedMapEntry(page.Menu, page.Shown.Maps);
   DrawPageTitle(canvas, "High Scores: \"" + (entry ? entry->Name : std::string()) + "\"");
-  DrawButtons(canvas, ScoreButtons, app.MousePos);
+  DrawButtons(canvas, ScoreButtons, page.Mouse);
   SetColors(canvas, kMenuGrey, kMenuBlack, kMenuBlack);
   RoundBox(canvas, TRect{40, 100, 600, 380});
   canvas.Brush.Style = TBrushStyle::Clear;
   // Every rank is shown, empty ones too, so the table always reads as eight places.
   for (int row = 1; row <= static_cast<int>(kScoreRanks); ++row) {
-    const TScoreEntry& score = app.ScoreTable.Entries[static_cast<std::size_t>(row - 1)];
+    const TScoreEntry& score = page.Shown.Scores.Entries[static_cast<std::size_t>(row - 1)];
     const TRect rank = ScoreCellRect(row, 0);
     const TRect name = ScoreCellRect(row, 1);
     const TRect points = ScoreCellRect(row, 2);
@@ -134,11 +140,11 @@ void DrawNotice(const std::string& notice, TTextCanvas& canvas) {
 
 }  // namespace
 
-void DrawMenuBackdrop(Application& app) {
-  DrawMenuBackground(app.Graphics, MenuRecord(app).BackgroundOffset, true);
-  if (MenuRecord(app).MenuPage != kMenuPageMain) return;
-  const TImage& logo = FindImage(app.DXImageList(), "Menu_Logo.bmp");
-  DrawImage(logo, app.Graphics.BackSurface, (kScreenWidth - ImageWidth(logo)) / 2, 32, 0);
+void DrawMenuBackdrop(TGraphics& g, TMenuState& menu) {
+  DrawMenuBackground(g, menu.BackgroundOffset, true);
+  if (menu.MenuPage != kMenuPageMain) return;
+  const TImage& logo = FindImage(g.Images, "Menu_Logo.bmp");
+  DrawImage(logo, g.BackSurface, (kScreenWidth - ImageWidth(logo)) / 2, 32, 0);
 }
 
 void DrawButtons(TTextCanvas& canvas, std::span<const TMenuBtn> table, TPoint mouse) {
@@ -170,30 +176,31 @@ void DrawPageTitle(TTextCanvas& canvas, std::string_view text) {
   DrawText(canvas, r, RectCentreX(r), RectCentreY(r), text, false, TextAlign::Centre);
 }
 
-void DrawMenuPage(Application& app) {
-  CanvasLease lease{SurfaceCanvas(app.Graphics)};
+void DrawMenuPage(const TScreenFrame& frame, const TMenuState& menu, const TMenuShown& shown) {
+  CanvasLease lease{SurfaceCanvas(frame.Graphics)};
   TTextCanvas& canvas = lease.canvas;
-  DrawFrameRate(ScreenFrame(app));
+  DrawFrameRate(frame);
+  const TPage page{frame.MousePos, menu, shown};
   SetGameFont(canvas, 10, kMenuBlack);
   canvas.Pen.Width = 2;
-  switch (MenuRecord(app).MenuPage) {
+  switch (menu.MenuPage) {
     case kMenuPageMain:
-      DrawMainPage(app, canvas);
+      DrawMainPage(page, canvas);
       break;
     case kMenuPageExit:
-      DrawExitPage(app, canvas);
+      DrawExitPage(page, canvas);
       break;
     case kMenuPageName:
-      DrawNamePage(app, canvas);
+      DrawNamePage(page, canvas);
       break;
     case kMenuPageMaps:
-      DrawMapsPage(app, canvas);
+      DrawMapsPage(page, canvas);
       break;
     case kMenuPageScores:
-      DrawScoresPage(app, canvas);
+      DrawScoresPage(page, canvas);
       break;
   }
-  if (!MenuRecord(app).Notice.empty()) DrawNotice(MenuRecord(app).Notice, canvas);
+  if (!menu.Notice.empty()) DrawNotice(menu.Notice, canvas);
 }
 
 }  // namespace sk

@@ -4,6 +4,7 @@
 #include "game/frontend/MenuButtons.h"
 #include "game/frontend/MenuPageDrawing.h"
 #include "game/frontend/ScreenChanges.h"
+#include "game/frontend/ScreenFrame.h"
 #include "game/platform/InputEvent.h"
 #include "game/render/ColorText.h"
 #include "game/shell/Application.h"
@@ -109,7 +110,7 @@ void ClickMaps(Application& app, int button) {
       menu.MenuPage = kMenuPageName;
       break;
     case 2:
-      if (const TMapListEntry* entry = SelectedMapEntry(app)) {
+      if (const TMapListEntry* entry = SelectedMapEntry(MenuRecord(app), app.MapList)) {
         Play(app, kMenuNext);
         LoadScores(app.ScoreTable, app.Paths.ScoreFile(entry->FileName));
         menu.MenuPage = kMenuPageScores;
@@ -119,7 +120,7 @@ void ClickMaps(Application& app, int button) {
       break;
     case 3:
       // The match's countdown is its own sound.
-      if (SelectedMapEntry(app)) {
+      if (SelectedMapEntry(MenuRecord(app), app.MapList)) {
         EnterGame(app);
       } else {
         Play(app, kMenuDisabled);
@@ -142,10 +143,10 @@ void ClickScores(Application& app, int button) {
 
 }  // namespace
 
-const TMapListEntry* SelectedMapEntry(const Application& app) {
-  const std::int32_t selected = MenuRecord(app).SelectedMap;
-  if (selected < 0 || selected >= MapCount(app)) return nullptr;
-  return &app.MapList[static_cast<std::size_t>(selected)];
+const TMapListEntry* SelectedMapEntry(const TMenuState& menu, const TMapList& maps) {
+  const std::int32_t selected = menu.SelectedMap;
+  if (selected < 0 || static_cast<std::size_t>(selected) >= maps.size()) return nullptr;
+  return &maps[static_cast<std::size_t>(selected)];
 }
 
 void ShowMenuNotice(TMenuState& menu, std::string text) {
@@ -174,8 +175,9 @@ void FollowNotice(TMenuState& menu) {
 void MenuStep(Application& app) {
   FollowNotice(MenuRecord(app));
   if (!app.DXDraw->CanDraw()) return;
-  DrawMenuBackdrop(app);
-  DrawMenuPage(app);
+  DrawMenuBackdrop(app.Graphics, MenuRecord(app));
+  DrawMenuPage(ScreenFrame(app), MenuRecord(app),
+               TMenuShown{app.MapList, app.ScoreTable, app.Settings.PlayerName});
   DrawCursor(app.DXImageList(), app.Graphics.BackSurface, *app.DXDraw, app.ScreenState,
              app.MousePos);
   app.DXDraw->Flip();

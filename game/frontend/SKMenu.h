@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "game/maps/MapList.h"
+
 namespace sk {
 
 struct Application;
-struct TMapListEntry;
 
 // Menu pages: main, exit confirmation, name entry, map selection, high scores.
 inline constexpr std::uint8_t kMenuPageMain = 0;
@@ -51,7 +52,7 @@ void MenuClick(Application& app);
 void MenuHoverSound(Application& app);
 
 // The map the selection points at; nothing when the list is empty or the index is outside it.
-const TMapListEntry* SelectedMapEntry(const Application& app);
+const TMapListEntry* SelectedMapEntry(const TMenuState& menu, const TMapList& maps);
 
 // The longest name the name page lets the player type.
 inline constexpr std::size_t kMaxPlayerNameLength = 256;
