@@ -100,33 +100,30 @@ TEST(DemoPlaybackTest, ARecordedSessionPlaysBackExactly) {
   NullGame game(player.Root(), kSeed);
   using K = TInputKind;
   std::vector<std::pair<std::uint32_t, TInputEvent>> script = {
-      {1000, NullGame::Event(K::MouseMove, 700, 10)},  // outside: nothing happens, nothing recorded
-      {TickTime(3) + 5, NullGame::Event(K::MouseMove, 320, 217)},
-      {TickTime(4), NullGame::Event(K::MouseDown, 320, 217)},  // "Play Skarveth"
-      {TickTime(30), NullGame::Event(K::MouseMove, 520, 417)},
-      {TickTime(31), NullGame::Event(K::MouseDown, 520, 417)},  // "Next >"
-      {TickTime(60), NullGame::Event(K::MouseDown, 520, 417)},  // "Fight! >"
-      {TickTime(61), NullGame::Event(K::Character, 0, 0, 'x')},
+      {1000, Harness::Move(700, 10)},  // outside: nothing happens, nothing recorded
+      {TickTime(3) + 5, Harness::Move(320, 217)},
+      {TickTime(4), Harness::Click(TMouseButton::Left, 320, 217)},  // "Play Skarveth"
+      {TickTime(30), Harness::Move(520, 417)},
+      {TickTime(31), Harness::Click(TMouseButton::Left, 520, 417)},  // "Next >"
+      {TickTime(60), Harness::Click(TMouseButton::Left, 520, 417)},  // "Fight! >"
+      {TickTime(61), Harness::Char('x')},
   };
   // Shots all over the field while the models walk, a pause, then back to the maps.
   for (std::uint32_t n = 0; n < 16; ++n) {
     const int x = static_cast<int>(40 + n * 37 % 560), y = static_cast<int>(150 + n * 53 % 300);
-    script.push_back({TickTime(320 + 63 * n) + 3, NullGame::Event(K::MouseMove, x, y)});
-    script.push_back({TickTime(320 + 63 * n) + 4, NullGame::Event(K::MouseDown, x, y)});
-    if (n == 6)
-      script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, kVkPause)});
-    if (n == 7)
-      script.push_back({TickTime(320 + 63 * n) + 9, NullGame::Event(K::KeyDown, 0, 0, 65)});
+    script.push_back({TickTime(320 + 63 * n) + 3, Harness::Move(x, y)});
+    script.push_back({TickTime(320 + 63 * n) + 4, Harness::Click(TMouseButton::Left, x, y)});
+    if (n == 6) script.push_back({TickTime(320 + 63 * n) + 9, Harness::Key(kVkPause)});
+    if (n == 7) script.push_back({TickTime(320 + 63 * n) + 9, Harness::Key(65)});
     // Full screen and back in one tick, once more later: the pointer goes to the corner.
     if (n == 3 || n == 9) {
-      TInputEvent altEnter = NullGame::Event(K::KeyDown, 0, 0, kVkReturn);
-      altEnter.Modifiers = kAlt;
+      const TInputEvent altEnter = Harness::Key(kVkReturn, kAlt);
       script.push_back({TickTime(320 + 63 * n) + 10, altEnter});
       if (n == 3) script.push_back({TickTime(320 + 63 * n) + 11, altEnter});
     }
   }
-  script.push_back({TickTime(1450), NullGame::Event(K::KeyDown, 0, 0, kVkEscape)});
-  script.push_back({TickTime(1500), NullGame::Event(K::Close)});
+  script.push_back({TickTime(1450), Harness::Key(kVkEscape)});
+  script.push_back({TickTime(1500), Harness::Simple(K::Close)});
   for (const auto& [time, event] : script) game.events.At(time, event);
   TDemoRecorder recorder(BeginDemoIn(player.Root(), kSeed));
   WatchedRecorder watched(recorder);
@@ -237,11 +234,11 @@ TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
       Parse(FormatDemoHead(BeginDemoIn(player.Root(), kSeed)) + "1 key B\nend 100\n");
   using K = TInputKind;
   const Playback stopped = Play(demo, player.Root(),
-                                {{TickTime(2) + 1, NullGame::Event(K::KeyDown, 0, 0, 65)},
-                                 {TickTime(2) + 2, NullGame::Event(K::MouseMove, 50, 50)},
-                                 {TickTime(2) + 3, NullGame::Event(K::MouseDown, 50, 50)},
-                                 {TickTime(2) + 4, NullGame::Event(K::Character, 0, 0, 'q')},
-                                 {TickTime(4) + 1, NullGame::Event(K::KeyDown, 0, 0, kVkEscape)}});
+                                {{TickTime(2) + 1, Harness::Key(65)},
+                                 {TickTime(2) + 2, Harness::Move(50, 50)},
+                                 {TickTime(2) + 3, Harness::Click(TMouseButton::Left, 50, 50)},
+                                 {TickTime(2) + 4, Harness::Char('q')},
+                                 {TickTime(4) + 1, Harness::Key(kVkEscape)}});
   EXPECT_FALSE(stopped.finished);
   EXPECT_TRUE(stopped.interrupted);
   const std::vector<std::string> expected = {"2 step", "2 key 66", "2 step",
@@ -249,7 +246,7 @@ TEST(DemoPlaybackTest, RealInputIsHeldBackAndEscapeStopsThePlayback) {
   EXPECT_EQ(stopped.routed, expected);
   EXPECT_EQ(stopped.lines, std::vector<std::string>{"0 screen menu page 0"});
   // Closing the window stops it the same way.
-  const Playback closed = Play(demo, player.Root(), {{TickTime(1) + 1, NullGame::Event(K::Close)}});
+  const Playback closed = Play(demo, player.Root(), {{TickTime(1) + 1, Harness::Simple(K::Close)}});
   EXPECT_TRUE(closed.interrupted);
   EXPECT_EQ(closed.routed.size(), 3u);
 }
@@ -278,9 +275,9 @@ TEST(DemoPlaybackTest, PlaybacksEndWhenTheDemoAsksTooMuchOrAStopIsAsked) {
 
   // A recording stops growing before its playback would be refused.
   NullGame game(player.Root(), kSeed);
-  game.events.At(TickTime(2), NullGame::Event(TInputKind::MouseMove, 320, 277));
-  game.events.At(TickTime(3), NullGame::Event(TInputKind::MouseDown, 320, 277));
-  game.events.At(TickTime(9), NullGame::Event(TInputKind::Close));
+  game.events.At(TickTime(2), Harness::Move(320, 277));
+  game.events.At(TickTime(3), Harness::Click(TMouseButton::Left, 320, 277));
+  game.events.At(TickTime(9), Harness::Simple(TInputKind::Close));
   TDemoRecorder recorder(BeginDemoIn(player.Root(), kSeed));
   recorder.Attach(*game.app);
   game.app->ScreenEntries = kMaxDemoScreenEntries - 3;  // the menu at start-up, then credits

@@ -34,7 +34,7 @@ TEST_F(Credits, EndAfter4040TicksOr4039WhenAnEarlierVisitLeftTheHalfTickSet) {
 
   EnterCredits(*h.app);
   for (int i = 0; i < 3; ++i) CreditsFrame(*h.app);  // an odd number of ticks
-  DispatchEvent(*h.app, TInputEvent{TInputKind::KeyDown, kVkEscape, 0});
+  h.Press(kVkEscape);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EnterCredits(*h.app);
   EXPECT_EQ(CreditsRecord(*h.app).CreditsCounter, -500);
@@ -45,9 +45,7 @@ TEST_F(Credits, EndAfter4040TicksOr4039WhenAnEarlierVisitLeftTheHalfTickSet) {
 TEST_F(Credits, OnlyEscapeOrALeftClickLeaveEarly) {
   CreditsKeyDown(*h.app, 'A');
   CreditsKeyDown(*h.app, kVkReturn);
-  TInputEvent right{TInputKind::MouseDown};
-  right.Button = TMouseButton::Right;
-  DispatchEvent(*h.app, right);
+  h.Send(Harness::Click(TMouseButton::Right, 0, 0));
   EXPECT_EQ(h.app->ScreenState, kScreenCredits);
   CreditsClick(*h.app);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
@@ -141,7 +139,7 @@ TEST(CreditLines, HoldTheFixedLinesWordForWord) {
 
 TEST(CreditLines, EveryLineFitsTheBand) {
   IntroCreditsHarness h;
-  h.Start();
+  h.Load();
   TTextCanvas& canvas = SurfaceCanvas(h.app->Graphics);
   canvas.Font.Size = 10;
   canvas.Font.Bold = true;

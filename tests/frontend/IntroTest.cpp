@@ -41,7 +41,6 @@ TEST_F(Intro, RunsItsStepsFor3130TicksThenShowsTheMainMenuWithoutDrawing) {
   for (int tick = 1; tick <= 3130; ++tick) {
     IntroFrame(*h.app);
     for (int effect : h.PlayedEffects()) sounds.push_back({tick, effect});
-    h.log.lines.clear();
     if (tick == 124 || tick == 125) {
       EXPECT_EQ(IntroRecord(*h.app).IntroStep, tick == 124 ? 0 : 1);
     }
@@ -165,11 +164,11 @@ TEST_F(Intro, TheRowOfModelsStandsInTheMiddle) {
 TEST_F(Intro, AnyPlainKeyOrALeftClickEndsItAtOnceWithoutASound) {
   // The last tick of step 17: the next frame would start "Slide.ogg".
   h.DrawIntroTick(17, 124);
-  h.log.lines.clear();
+  h.TakeLog({});
   const int flips = h.display->FlipCount;
-  DispatchEvent(*h.app, TInputEvent{TInputKind::KeyDown, 'A', kShift});
+  h.Press('A', kShift);
   EXPECT_EQ(h.app->ScreenState, kScreenIntro);
-  DispatchEvent(*h.app, TInputEvent{TInputKind::KeyDown, 'A', 0});
+  h.Press('A');
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMain);
   EXPECT_TRUE(h.PlayedEffects().empty());
@@ -178,11 +177,7 @@ TEST_F(Intro, AnyPlainKeyOrALeftClickEndsItAtOnceWithoutASound) {
   IntroCreditsHarness clicked;
   clicked.StartIntro();
   clicked.DrawIntroTick(20, 15);
-  TInputEvent click{TInputKind::MouseDown};
-  click.Button = TMouseButton::Left;
-  click.X = 300;
-  click.Y = 200;
-  DispatchEvent(*clicked.app, click);
+  clicked.Send(Harness::Click(TMouseButton::Left, 300, 200));
   EXPECT_EQ(clicked.app->ScreenState, kScreenMenu);
   EXPECT_TRUE(clicked.PlayedEffects().empty());
 }
@@ -243,11 +238,11 @@ TEST_F(Intro, ACaptionIsWhiteInTheMiddleOfItsStepAndGoneAtItsEnd) {
 
 TEST(IntroCaptions, ModelNamesAreShownWithoutTheirColourCodes) {
   IntroCreditsHarness coded;
-  coded.dir.Write("Data/Models.def", ModelsDef({"^1Kr^3o^7v^", "b", "c", "d", "e", "f", "g", "h"}));
+  coded.Put("Models.def", MakeModelsDef({"^1Kr^3o^7v^", "b", "c", "d", "e", "f", "g", "h"}));
   coded.StartIntro();
   coded.DrawIntroTick(7, 62);
   IntroCreditsHarness plain;
-  plain.dir.Write("Data/Models.def", ModelsDef({"Krov", "b", "c", "d", "e", "f", "g", "h"}));
+  plain.Put("Models.def", MakeModelsDef({"Krov", "b", "c", "d", "e", "f", "g", "h"}));
   plain.StartIntro();
   plain.DrawIntroTick(7, 62);
   EXPECT_EQ(coded.Back().Pixels, plain.Back().Pixels);
@@ -257,7 +252,7 @@ TEST(IntroCaptions, ModelNamesAreShownWithoutTheirColourCodes) {
 
 TEST(IntroCaptions, EveryCaptionFitsOnTheScreen) {
   IntroCreditsHarness h;
-  h.Start();
+  h.Load();
   TTextCanvas& canvas = SurfaceCanvas(h.app->Graphics);
   canvas.Font.Size = 24;
   canvas.Font.Bold = true;
@@ -291,10 +286,10 @@ TEST(IntroBadInput, OddTinyAndHugePicturesAndLongNamesDrawClipped) {
   for (const Case& c : {Case{1, 1, 1, 1, 1, 1}, Case{201, 99, 301, 81, 400, 79},
                         Case{1500, 3, 2000, 7, 30, 500}, Case{7, 900, 3, 1001, 2000, 80}}) {
     IntroCreditsHarness h;
-    h.Put("Logo_Vosk.bmp", SolidBmp(c.logoW, c.logoH, kVoskColor));
-    h.Put("Menu_Logo.bmp", SolidBmp(c.menuW, c.menuH, kUpperHalfColor));
-    h.Put("Models.bmp", SolidBmp(c.modelsW, c.modelsH, ModelColor(2)));
-    h.dir.Write("Data/Models.def", ModelsDef({longName, allCodes, "^", "^^", "", "b", "c", "d"}));
+    h.Put("Logo_Vosk.bmp", MakeBmp(c.logoW, c.logoH, kVoskColor));
+    h.Put("Menu_Logo.bmp", MakeBmp(c.menuW, c.menuH, kUpperHalfColor));
+    h.Put("Models.bmp", MakeBmp(c.modelsW, c.modelsH, ModelColor(2)));
+    h.Put("Models.def", MakeModelsDef({longName, allCodes, "^", "^^", "", "b", "c", "d"}));
     h.StartIntro();
     RunEveryStep(h);
   }

@@ -17,7 +17,7 @@ TEST(MenuBackdrop, TilesMoveRightAndDownOnePixelAFrameAndJumpBackAfterTheShorter
   h.Put("Menu_Background.bmp", MakeIntroBmp(64, 48, [](int x, int y) {
           return x == 0 && y == 0 ? TColor{0xFFFFFF} : kTileColor;
         }));
-  h.Start();
+  h.Load();
   EnterMenu(*h.app, kMenuPageMain);
   const std::uint16_t mark = 0xFFFF;
   for (int frame = 1; frame <= 48; ++frame) {
@@ -36,7 +36,7 @@ TEST(MenuBackdrop, TilesMoveRightAndDownOnePixelAFrameAndJumpBackAfterTheShorter
 
 TEST(MenuBackdrop, TheLogoStandsCentredAt32OnTheMainPageOnly) {
   IntroCreditsHarness h;
-  h.Start();
+  h.Load();
   EnterMenu(*h.app, kMenuPageMain);
   const std::uint16_t upper = Px(kUpperHalfColor), lower = Px(kLowerHalfColor);
   for (std::uint8_t page :

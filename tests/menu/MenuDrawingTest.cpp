@@ -145,7 +145,7 @@ TEST(MenuDrawing, MapRowsShowNameAndFileWithTheSelectionLit) {
   EXPECT_EQ(h.Pixel(567, 250), kGrey);
 
   // The text is longer with the file name in it than without.
-  h.App().MapList[0].FileName = "a-much-longer-file-name.map";
+  h.app->MapList[0].FileName = "a-much-longer-file-name.map";
   h.Frame();
   EXPECT_GT(Ink(h, TRect{200, 105, 560, 130}), 0);
 }
@@ -153,9 +153,9 @@ TEST(MenuDrawing, MapRowsShowNameAndFileWithTheSelectionLit) {
 TEST(MenuDrawing, ScoresShowAllEightRanksEmptyOnesWithoutNames) {
   MenuHarness h;
   h.SetMaps(1);
-  h.App().ScoreTable.Entries[0] = {300, "^1Ann"};
-  h.App().ScoreTable.Entries[1] = {200, "Bob"};
-  h.App().ScoreTable.Entries[2] = {100, "^3C"};
+  h.app->ScoreTable.Entries[0] = {300, "^1Ann"};
+  h.app->ScoreTable.Entries[1] = {200, "Bob"};
+  h.app->ScoreTable.Entries[2] = {100, "^3C"};
   Shown(h, kMenuPageScores);
   for (int row = 1; row <= 8; ++row) {
     const TRect rank = ScoreCellRect(row, 0), name = ScoreCellRect(row, 1),
@@ -186,7 +186,7 @@ TEST(MenuDrawing, EveryPageDrawsWithAnyNumberOfMaps) {
     h.SetMaps(maps);
     h.Menu().ListTop = maps > 8 ? 1 : 0;
     h.Menu().SelectedMap = maps - 1;
-    h.App().ScoreTable.Entries[7].Name = std::string(255, '^');
+    h.app->ScoreTable.Entries[7].Name = std::string(255, '^');
     for (std::uint8_t page = 0; page <= kMenuPageScores; ++page) Shown(h, page);
     // Only the rows of existing maps are drawn.
     const int shown = maps < 8 ? maps : 8;

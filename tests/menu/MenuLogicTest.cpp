@@ -40,7 +40,7 @@ TEST(MenuHover, FirstFrameOfAPageIsSilentUnderARestingPointer) {
   h.TakeSounds();
 
   // "Yes" lies exactly where "Play Skarveth" was.
-  h.Key(kVkEscape);
+  h.Press(kVkEscape);
   EXPECT_EQ(h.TakeSounds(), Sounds{"Back"});
   h.Frame();
   h.Frame();
@@ -69,18 +69,18 @@ TEST(MenuKeys, EscapeRoundTripKeepsPageSelectionAndScroll) {
   h.Menu().ListTop = 3;
   h.Menu().SelectedMap = 7;
 
-  h.Key(kVkEscape);
+  h.Press(kVkEscape);
   EXPECT_EQ(h.Menu().MenuPage, kMenuPageExit);
   EXPECT_EQ(h.Menu().SavedPage, kMenuPageMaps);
   h.Frame();
-  h.Key(kVkEscape);
+  h.Press(kVkEscape);
   EXPECT_EQ(h.Menu().MenuPage, kMenuPageMaps);
   EXPECT_EQ(h.Menu().ListTop, 3);
   EXPECT_EQ(h.Menu().SelectedMap, 7);
   EXPECT_EQ(h.TakeSounds(), (Sounds{"Back", "Next"}));
 
   // "No" goes back the same way.
-  h.Key(kVkEscape);
+  h.Press(kVkEscape);
   h.ClickButton(ExitButtons, 2);
   EXPECT_EQ(h.Menu().MenuPage, kMenuPageMaps);
   EXPECT_EQ(h.TakeSounds(), (Sounds{"Back", "Next"}));
@@ -92,13 +92,13 @@ TEST(MenuKeys, OnlyTheNamePageTakesTyping) {
   for (std::uint8_t page : {kMenuPageMain, kMenuPageExit, kMenuPageMaps, kMenuPageScores}) {
     h.ShowPage(page);
     h.Type('x');
-    h.Key(kVkBack);
+    h.Press(kVkBack);
     EXPECT_EQ(h.Name(), "Ann") << "page " << int(page);
   }
   EXPECT_EQ(h.TakeSounds(), Sounds{});
 
   h.ShowPage(kMenuPageName);
-  h.Key(kVkBack);
+  h.Press(kVkBack);
   h.Type('^');
   h.Type('2');
   h.Type(0xE9);  // a Windows-1252 letter
@@ -113,8 +113,8 @@ TEST(MenuKeys, BackspaceOnAnEmptyNameDoesNothing) {
   MenuHarness h;
   h.ShowPage(kMenuPageName);
   h.Name() = "A";
-  h.Key(kVkBack);
-  h.Key(kVkBack);
+  h.Press(kVkBack);
+  h.Press(kVkBack);
   EXPECT_EQ(h.Name(), "");
   h.Frame();
 }
@@ -128,7 +128,7 @@ TEST(MenuKeys, TheNameStopsAt256Characters) {
   h.Type('c');  // the 257th
   EXPECT_EQ(h.Name().size(), 256u);
   EXPECT_EQ(h.Name().back(), 'b');
-  h.Key(kVkBack);
+  h.Press(kVkBack);
   h.Type('d');
   EXPECT_EQ(h.Name().back(), 'd');
   EXPECT_EQ(h.Name().size(), 256u);
@@ -179,7 +179,7 @@ TEST(MenuPages, ButtonsLeadWhereTheyShould) {
 
   h.ShowPage(kMenuPageMain);
   h.ClickButton(MainButtons, 2);
-  EXPECT_EQ(h.App().ScreenState, kScreenCredits);
+  EXPECT_EQ(h.app->ScreenState, kScreenCredits);
   EXPECT_EQ(h.TakeSounds(), Sounds{"Next"});
 }
 
@@ -188,12 +188,12 @@ TEST(MenuPages, YesSavesTheNameAndEndsTheProgram) {
   h.ShowPage(kMenuPageName);
   h.Name().clear();
   for (char c : std::string("^3Zed")) h.Type(static_cast<std::uint8_t>(c));
-  h.Key(kVkEscape);
+  h.Press(kVkEscape);
   h.ClickButton(ExitButtons, 1);
-  EXPECT_TRUE(h.App().Terminated);
-  EXPECT_FALSE(h.App().Failed);
+  EXPECT_TRUE(h.app->Terminated);
+  EXPECT_FALSE(h.app->Failed);
   EXPECT_EQ(h.TakeSounds(), (Sounds{"Back", "Back"}));
-  EXPECT_NE(h.shell.ReadFile("Skarveth.ini").find("Name=^3Zed"), std::string::npos);
+  EXPECT_NE(h.ReadFile("Skarveth.ini").find("Name=^3Zed"), std::string::npos);
 }
 
 }  // namespace

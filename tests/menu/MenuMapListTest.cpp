@@ -27,7 +27,7 @@ void WriteMap(MenuHarness& h, const std::string& file, const std::string& name) 
   content.FinalY = 400;
   content.Paths = {{TWayPoint{10, 300, 50}, TWayPoint{320, 300, 100}}};
   const auto jpeg = EncodeJpeg(TPicture(640, 480, TRgb{40, 90, 40}));
-  h.shell.WriteFile("Maps/" + file, *AssembleMapFile(content, jpeg, {}));
+  h.WriteFile("Maps/" + file, *AssembleMapFile(content, jpeg, {}));
 }
 
 TEST(MenuMapList, EightMapsCannotScroll) {
@@ -100,7 +100,7 @@ TEST(MenuMapList, AnEmptyListOffersNothingToStart) {
   h.ClickButton(MapButtons, 5);
   EXPECT_EQ(h.TakeSounds(), (Sounds{"Disabled", "Disabled", "Disabled", "Disabled"}));
   EXPECT_EQ(h.Menu().MenuPage, kMenuPageMaps);
-  EXPECT_EQ(h.App().ScreenState, kScreenMenu);
+  EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(h.Menu().SelectedMap, 0);
   EXPECT_EQ(h.Menu().ListTop, 0);
   // Reached anyway, the score page draws without a map to name.
@@ -116,7 +116,7 @@ TEST(MenuMapList, ASelectionOutsideTheListStartsNothing) {
     h.ClickButton(MapButtons, 2);
     h.ClickButton(MapButtons, 3);
     EXPECT_EQ(h.TakeSounds(), (Sounds{"Disabled", "Disabled"})) << selected;
-    EXPECT_EQ(h.App().ScreenState, kScreenMenu);
+    EXPECT_EQ(h.app->ScreenState, kScreenMenu);
     h.ShowPage(kMenuPageScores);
     h.Frame();
   }
@@ -128,27 +128,27 @@ TEST(MenuMapList, ScoresLoadTheSelectedMapsTable) {
   TScoreTable table;
   table.Entries[0] = {300, "^1Ann"};
   table.Entries[1] = {200, "Bob"};
-  ASSERT_TRUE(SaveScores(table, h.shell.dir.string() + "/Maps/m1.sco"));
+  ASSERT_TRUE(SaveScores(table, h.dir.Path("Maps/m1.sco")));
   // What an earlier look at another map left behind is replaced.
-  h.App().ScoreTable.Entries[5] = {7, "old"};
+  h.app->ScoreTable.Entries[5] = {7, "old"};
 
   h.ClickButton(MapButtons, 2);
   EXPECT_EQ(h.Menu().MenuPage, kMenuPageScores);
   EXPECT_EQ(h.TakeSounds(), Sounds{"Next"});
-  EXPECT_EQ(h.App().ScoreTable.Entries[0], (TScoreEntry{300, "^1Ann"}));
-  EXPECT_EQ(h.App().ScoreTable.Entries[1], (TScoreEntry{200, "Bob"}));
-  EXPECT_EQ(h.App().ScoreTable.Entries[5], TScoreEntry{});
+  EXPECT_EQ(h.app->ScoreTable.Entries[0], (TScoreEntry{300, "^1Ann"}));
+  EXPECT_EQ(h.app->ScoreTable.Entries[1], (TScoreEntry{200, "Bob"}));
+  EXPECT_EQ(h.app->ScoreTable.Entries[5], TScoreEntry{});
 }
 
 TEST(MenuMapList, DamagedOrMissingScoreFilesShowAnEmptyTable) {
   MenuHarness h;
   OnMapPage(h, 2);
-  h.shell.WriteFile("Maps/m0.sco", std::string("SKARVETH_SCORE\x01\xFF"
-                                               "abc",
-                                               19));
+  h.WriteFile("Maps/m0.sco", std::string("SKARVETH_SCORE\x01\xFF"
+                                         "abc",
+                                         19));
   h.ClickButton(MapButtons, 2);
   EXPECT_EQ(h.Menu().MenuPage, kMenuPageScores);
-  for (const auto& e : h.App().ScoreTable.Entries) EXPECT_EQ(e, TScoreEntry{});
+  for (const auto& e : h.app->ScoreTable.Entries) EXPECT_EQ(e, TScoreEntry{});
   h.Frame();
 
   h.ClickButton(ScoreButtons, 1);
@@ -162,12 +162,12 @@ TEST(MenuMapList, FightStartsAMatchOnTheSelectedMap) {
   MenuHarness h;
   WriteMap(h, "b.map", "Bee");
   OnMapPage(h, 0);
-  const std::string maps = h.App().Paths.PlayerMapFolder();
-  h.App().MapList = {{"Broken", "a.map", maps}, {"Bee", "b.map", maps}};
+  const std::string maps = h.app->Paths.PlayerMapFolder();
+  h.app->MapList = {{"Broken", "a.map", maps}, {"Bee", "b.map", maps}};
   h.ClickAt(kRowX, RowY(1));
   h.TakeSounds();
   h.ClickButton(MapButtons, 3);
-  EXPECT_EQ(h.App().ScreenState, kScreenGame);
+  EXPECT_EQ(h.app->ScreenState, kScreenGame);
   // The match's countdown is the match's business; the menu adds no sound of its own.
   for (const std::string& sound : h.TakeSounds()) {
     EXPECT_TRUE(sound != "Move" && sound != "Next" && sound != "Back" && sound != "Disabled")
@@ -178,7 +178,7 @@ TEST(MenuMapList, FightStartsAMatchOnTheSelectedMap) {
   MenuHarness g;
   OnMapPage(g, 1);
   g.ClickButton(MapButtons, 3);
-  EXPECT_EQ(g.App().ScreenState, kScreenMenu);
+  EXPECT_EQ(g.app->ScreenState, kScreenMenu);
   EXPECT_EQ(g.Menu().MenuPage, kMenuPageMaps);
   g.Frame();
 }
@@ -190,7 +190,7 @@ TEST(MenuMapList, AThousandLongNamesScrollToTheEndAndDraw) {
     std::string name;
     while (name.size() < 255) name += "^" + std::to_string(i % 10) + "W";
     name.resize(255);
-    h.App().MapList.push_back({name, std::string(250, 'f') + ".map", ""});
+    h.app->MapList.push_back({name, std::string(250, 'f') + ".map", ""});
   }
   h.Frame();
   for (int i = 0; i < 992; ++i) h.ClickButton(MapButtons, 5);

@@ -22,23 +22,6 @@ TPicture Strip(int frame_width, int height, int frames, TRgb (*color)(int)) {
   return p;
 }
 
-Bytes Archive(const std::vector<std::pair<std::string, Bytes>>& members) {
-  ByteWriter dir;
-  dir.U16(static_cast<std::uint16_t>(members.size()));
-  for (const auto& [name, data] : members) {
-    dir.U32(static_cast<std::uint32_t>(data.size()));
-    dir.ShortString(name);
-  }
-  const Bytes directory = dir.Take();
-  ByteWriter out;
-  out.Text("SKARVETH_DATA");
-  out.U8(0x01);
-  out.U32(static_cast<std::uint32_t>(directory.size()));
-  out.Bytes(directory);
-  for (const auto& member : members) out.Bytes(member.second);
-  return out.Take();
-}
-
 // Eight models "^<n>Name<k>" with chat lines "Name<k> line <c>".
 Bytes ModelsDef() {
   std::string text;
@@ -52,7 +35,7 @@ Bytes ModelsDef() {
 }
 
 Bytes GameArchive() {
-  return Archive({
+  return MakeArchive({
       {"Cursor.bmp", EncodeBmp(TPicture(16, 16))},  // all black: the key, so nothing shows
       {"Models.bmp", EncodeBmp(Strip(50, 80, 8, ModelColor))},
       {"RailTrail.bmp", EncodeBmp(TPicture(8, 64, kTrailColor))},
@@ -93,22 +76,19 @@ Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final
 }
 
 GameHarness::GameHarness(const std::string& extra_ini,
-                         const std::vector<std::pair<std::string, Bytes>>& maps) {
+                         const std::vector<std::pair<std::string, Bytes>>& maps)
+    : Harness("", TFolder::Empty) {
   // "$DIR/" in the settings stands for the program folder (for TestMap).
   std::string ini = "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\nName=^2Ace\n" + extra_ini;
   if (const auto at = ini.find("$DIR/"); at != std::string::npos) ini.replace(at, 5, dir.Root());
   dir.Write("Skarveth.ini", ini);
   dir.Write("Skarveth.dat", GameArchive());
   for (const auto& [name, bytes] : maps) dir.Write("Maps/" + name, bytes);
-  desktop.programDir = dir.Root();
   desktop.timeOfDay = 4242;
-  app = MakeApplication();
-  FormCreate(*app);
+  Start();
   EXPECT_FALSE(app->Terminated) << (desktop.errorBoxes.empty() ? "" : desktop.errorBoxes[0]);
   TakeSounds();
 }
-
-GameHarness::~GameHarness() = default;
 
 void GameHarness::Play(const std::string& file) {
   for (std::size_t i = 0; i < app->MapList.size(); ++i) {
@@ -126,32 +106,8 @@ void GameHarness::SkipCountdown() {
 }
 
 void GameHarness::Steps(int n) {
-  for (int k = 0; k < n; ++k) DXTimerTimer(*app, 1);
+  for (int k = 0; k < n; ++k) Frame(1);
   EXPECT_TRUE(desktop.errorBoxes.empty()) << desktop.errorBoxes.front();
-}
-
-void GameHarness::MoveTo(int x, int y) {
-  TInputEvent e;
-  e.Kind = TInputKind::MouseMove;
-  e.X = x;
-  e.Y = y;
-  DispatchEvent(*app, e);
-}
-
-void GameHarness::Click() {
-  TInputEvent e;
-  e.Kind = TInputKind::MouseDown;
-  e.Button = TMouseButton::Left;
-  e.X = app->MousePos.X;
-  e.Y = app->MousePos.Y;
-  DispatchEvent(*app, e);
-}
-
-void GameHarness::Key(std::uint16_t key) {
-  TInputEvent e;
-  e.Kind = TInputKind::KeyDown;
-  e.Key = key;
-  DispatchEvent(*app, e);
 }
 
 void GameHarness::Place(std::size_t i, std::int32_t position, std::int32_t type) {
@@ -160,15 +116,6 @@ void GameHarness::Place(std::size_t i, std::int32_t position, std::int32_t type)
   model.Position = position;
   model.ModelType = type;
   model.Dying = 0;
-}
-
-std::vector<std::string> GameHarness::TakeSounds() {
-  std::vector<std::string> sounds;
-  for (; soundsSeen_ < log.lines.size(); ++soundsSeen_) {
-    const std::string& line = log.lines[soundsSeen_];
-    if (line.rfind("PlaySample", 0) == 0 || line.rfind("SetPan", 0) == 0) sounds.push_back(line);
-  }
-  return sounds;
 }
 
 }  // namespace sk::test

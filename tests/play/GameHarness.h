@@ -6,14 +6,10 @@
 
 #include "common/MapFormat.h"
 #include "game/frontend/GameScreen.h"
-#include "game/shell/Application.h"
 #include "support/BmpEncode.h"
-#include "support/NullBackEnds.h"
-#include "support/TempDir.h"
+#include "support/Harness.h"
 
 namespace sk::test {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // Colours of the test pictures, each one exact in RGB565 so frames can be told apart by
 // their pixels.
@@ -33,36 +29,26 @@ Bytes MakeMapFile(const std::vector<std::vector<TWayPoint>>& paths, TPoint final
                   const TPicture* mask = nullptr, int background_width = 640,
                   int background_height = 480);
 
-// A program folder with an archive of recognisable game pictures and the game on the null
-// back-ends, started (the first screen is the menu, or the match on TestMap).
-class GameHarness : public NullBackEnds {
+// A program folder with an archive of recognisable game pictures and the given maps, the game
+// started on it (the first screen is the menu, or the match on TestMap).
+class GameHarness : public Harness {
  public:
   explicit GameHarness(const std::string& extra_ini = "DisableChat=1\n",
                        const std::vector<std::pair<std::string, Bytes>>& maps = {});
-  ~GameHarness();
 
   // Starts a match on Maps/<file> as the menu's map page would.
   void Play(const std::string& file);
   // Skips the countdown: the match runs from the next step on.
   void SkipCountdown();
   void Steps(int n = 1);
-  void MoveTo(int x, int y);
-  void Click();
-  void Key(std::uint16_t key);
   // Puts walking model `i` on point `position` of its path, walking, with type `type`.
   void Place(std::size_t i, std::int32_t position, std::int32_t type);
 
   // The effect lines ("PlaySample channel number", "SetPan channel pan") logged since the
   // last call, in order.
-  std::vector<std::string> TakeSounds();
+  std::vector<std::string> TakeSounds() { return TakeLog({"PlaySample", "SetPan"}); }
   std::uint16_t FramePixel(int x, int y) const { return display->FramePixel(x, y); }
   TGameState& Game() { return GameRecord(*app); }
-
-  TempDir dir;
-  std::unique_ptr<Application> app;
-
- private:
-  std::size_t soundsSeen_ = 0;
 };
 
 }  // namespace sk::test

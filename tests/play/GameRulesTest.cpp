@@ -300,7 +300,7 @@ TEST(GameRules, TheTenthArrivalEndsTheMatchAndNoFragsWriteNoScore) {
     EXPECT_EQ(h.Game().WalkingModels[i].Delay, before[i].Delay);
     EXPECT_EQ(h.Game().WalkingModels[i].Position, before[i].Position);
   }
-  h.Key('A');
+  h.Press('A');
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
 }
@@ -339,7 +339,7 @@ TEST(GameRules, AScoreThatCannotBeSavedIsSaidOnTheNextMenuPage) {
     EXPECT_EQ(MenuRecord(*h.app).Notice,
               blocked ? "Your score was not saved: the score file cannot be read." : "");
     if (!blocked) continue;
-    h.Key('A');
+    h.Press('A');
     EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
     h.Steps();
     EXPECT_EQ(MenuRecord(*h.app).NoticePage, kMenuPageMaps);
@@ -372,7 +372,7 @@ TEST_F(WalkingMatch, AShotJustBeforeAPauseIsTestedInTheFirstStepAfterIt) {
   h.Game().CountdownTime = 30;  // the "Fight!" time runs on through a pause
   h.MoveTo(102, 260);
   h.Click();
-  h.Key(kVkPause);
+  h.Press(kVkPause);
   EXPECT_EQ(h.Game().MatchState, TMatchState::Paused);
   h.Click();
   h.Steps(5);
@@ -382,7 +382,7 @@ TEST_F(WalkingMatch, AShotJustBeforeAPauseIsTestedInTheFirstStepAfterIt) {
   EXPECT_EQ(h.Game().WalkingModels[0].Position, 1);
   EXPECT_TRUE(h.Game().WalkingModels[0].Active);
   EXPECT_EQ(h.TakeSounds(), Sounds{"PlaySample 0 4"});
-  h.Key('X');
+  h.Press('X');
   EXPECT_EQ(h.Game().MatchState, TMatchState::Running);
   h.Steps();
   EXPECT_FALSE(h.Game().WalkingModels[0].Active);
@@ -393,9 +393,9 @@ TEST(GameRules, EscapeDuringTheCountdownLeavesWithoutAScore) {
   GameHarness h("DisableChat=1\n", {{"Walk.map", WalkMap()}});
   h.Play("Walk.map");
   h.Steps(10);
-  h.Key(kVkPause);  // no pause while counting in
+  h.Press(kVkPause);  // no pause while counting in
   EXPECT_EQ(h.Game().MatchState, TMatchState::Countdown);
-  h.Key(kVkEscape);
+  h.Press(kVkEscape);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
   EXPECT_FALSE(h.dir.Exists("Maps/Walk.sco"));
@@ -531,9 +531,9 @@ TEST(GameRules, TestModeRunsAtOnceWithoutDamageFragsOrChatAndEscapeEndsTheProgra
   const Sounds heard = h.TakeSounds();
   EXPECT_EQ(std::count(heard.begin(), heard.end(), "PlaySample 1 5"), 5);
 
-  h.Key(kVkPause);
-  h.Key('P');
-  h.Key(kVkEscape);
+  h.Press(kVkPause);
+  h.Press('P');
+  h.Press(kVkEscape);
   EXPECT_TRUE(h.app->Terminated);
   EXPECT_FALSE(h.app->Failed);
   EXPECT_EQ(h.app->ScoreTable.Entries[0].Score, 0);

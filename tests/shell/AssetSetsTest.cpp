@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ShellHarness.h"
 #include "common/Error.h"
 #include "game/frontend/ScreenPictures.h"
 #include "game/shell/AssetSets.h"
+#include "support/Harness.h"
 
 namespace sk::test {
 namespace {
@@ -28,7 +28,7 @@ class AssetSets : public ::testing::Test {
     const TGamePaths paths = h.desktop.Paths();
     return h.app->Data.OpenArchive(paths.ArchiveFile(), paths.OverrideFolder());
   }
-  ShellHarness h;
+  Harness h;
 };
 
 TEST_F(AssetSets, GameSet) {
@@ -67,7 +67,7 @@ TEST_F(AssetSets, IntroSetCutsTheLogoIntoTwoHalvesRoundedDown) {
 }
 
 TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
-  std::filesystem::create_directories(h.dir / "Data");
+  std::filesystem::create_directories(h.dir.Path("Data"));
   h.WriteFile("Data/Menu_Logo.bmp", MakeBmp(10, 7));
   auto members = FullMemberSet();
   members.erase(members.begin() + 8);  // Menu_Background.bmp
@@ -79,7 +79,7 @@ TEST_F(AssetSets, ALooseFileWinsAndAMissingMemberGivesAnEmptyPicture) {
 }
 
 TEST_F(AssetSets, ANonBitmapMemberIsAnError) {
-  std::filesystem::create_directories(h.dir / "Data");
+  std::filesystem::create_directories(h.dir.Path("Data"));
   h.WriteFile("Data/Cursor.bmp", std::string("not a picture"));
   EXPECT_THROW(LoadGameImages(h.app->Data, h.app->DXImageList()), Error);
 }

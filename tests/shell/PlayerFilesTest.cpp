@@ -5,10 +5,11 @@
 
 #include <filesystem>
 
-#include "ShellHarness.h"
 #include "game/frontend/SKMenu.h"
 #include "game/shell/MessageLoop.h"
 #include "game/shell/SKInit.h"
+#include "game/shell/SKMain.h"
+#include "support/Harness.h"
 #include "support/TempDir.h"
 
 namespace sk::test {
@@ -18,20 +19,20 @@ namespace fs = std::filesystem;
 
 const std::string kShippedMap = std::string(SK_GAME_DIR) + "/Maps/Rustyard.map";
 
-void CloseNormally(ShellHarness& h) {
-  DispatchEvent(*h.app, ShellHarness::Simple(TInputKind::Close));
+void CloseNormally(Harness& h) {
+  h.Send(Harness::Simple(TInputKind::Close));
   ASSERT_TRUE(h.app->Terminated);
 }
 
 TEST(PlayerFiles, ANormalCloseKeepsTheWindowChoicesWithTheName) {
   const std::string ini = "; mine\n[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n";
-  ShellHarness h(ini);
+  Harness h(ini);
   h.Start();
   CloseNormally(h);
   // Nothing changed: the name alone is written.
   EXPECT_EQ(h.ReadFile("Skarveth.ini"), ini + "Name=Unknown ^1Skarveth^7er\n");
 
-  ShellHarness g(ini);
+  Harness g(ini);
   g.Start();
   ToggleFullScreen(*g.app);
   g.display->PlayerResized = TWindowSize{1000, 750};
@@ -43,14 +44,14 @@ TEST(PlayerFiles, ANormalCloseKeepsTheWindowChoicesWithTheName) {
             "WindowMaximized=1\n");
 
   // The next start hands them to the display.
-  ShellHarness next(g.ReadFile("Skarveth.ini"));
+  Harness next(g.ReadFile("Skarveth.ini"));
   next.Start();
   EXPECT_EQ(next.display->DisplayOptions(), (TDisplayOptions{true, true, {1000, 750}, true}));
 }
 
 TEST(PlayerFiles, ATestMapFromTheCommandLineLeavesTheSettingsFileAlone) {
   const std::string ini = "[Skarveth Configuration]\nFullScreen=0\nTestMap=Maps/Other.map\n";
-  ShellHarness h(ini);
+  Harness h(ini);
   h.app->Start = StartOptions([] {
     TCommandLine command;
     command.TestMap = kShippedMap;
@@ -81,10 +82,10 @@ TEST(PlayerFiles, ATestMapIsCheckedBeforeAnyWindowOpens) {
 // An installed copy over the harness's folder whose player has a file where the settings
 // folder should be: the shipped settings hold, and the menu says they cannot be kept.
 TEST(PlayerFiles, SettingsThatCannotBeKeptAreSaidOnceOnTheMenu) {
-  ShellHarness h("");
+  Harness h("");
   const std::string root = h.desktop.programDir;
-  fs::create_directories(h.dir / "share/skarveth");
-  fs::rename(h.dir / "Skarveth.dat", h.dir / "share/skarveth/Skarveth.dat");
+  fs::create_directories(h.dir.Path("share/skarveth"));
+  fs::rename(h.dir.Path("Skarveth.dat"), h.dir.Path("share/skarveth/Skarveth.dat"));
   h.WriteFile("share/skarveth/Skarveth.ini",
               "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n");
   h.WriteFile("home", "a file where the folders should be");
@@ -107,11 +108,11 @@ TEST(PlayerFiles, SettingsThatCannotBeKeptAreSaidOnceOnTheMenu) {
 }
 
 TEST(PlayerFiles, AFailedSaveOnTheWayOutIsSaidInABox) {
-  ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n");
+  Harness h("[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n");
   h.Start();
   // The settings file turns into a folder while the game runs.
-  fs::remove(h.dir / "Skarveth.ini");
-  fs::create_directories(h.dir / "Skarveth.ini");
+  fs::remove(h.dir.Path("Skarveth.ini"));
+  fs::create_directories(h.dir.Path("Skarveth.ini"));
   testing::internal::CaptureStderr();
   CloseNormally(h);
   testing::internal::GetCapturedStderr();

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "ShellHarness.h"
 #include "game/frontend/GameScreen.h"
 #include "game/frontend/SKCredits.h"
 #include "game/frontend/SKMenu.h"
 #include "game/frontend/ScreenChanges.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
+#include "support/Harness.h"
 
 namespace sk::test {
 namespace {
@@ -18,54 +18,53 @@ class Routing : public ::testing::Test {
     h.RecordRouting();
     h.log.lines.clear();
   }
-  void Send(const TInputEvent& e) { DispatchEvent(*h.app, e); }
-  ShellHarness h;
+  Harness h;
 };
 
 TEST_F(Routing, KeysWithShiftCtrlOrAltNeverReachAScreenButTheirCharactersDo) {
   h.app->ScreenState = kScreenMenu;
-  Send(ShellHarness::Key('A', kShift));
-  Send(ShellHarness::Char('A'));
-  Send(ShellHarness::Key('C', kCtrl));
-  Send(ShellHarness::Key('X', kAlt));
-  Send(ShellHarness::Key('B'));
+  h.Send(Harness::Key('A', kShift));
+  h.Send(Harness::Char('A'));
+  h.Send(Harness::Key('C', kCtrl));
+  h.Send(Harness::Key('X', kAlt));
+  h.Send(Harness::Key('B'));
   EXPECT_EQ(h.routed, (std::vector<std::string>{"2 char 65", "2 key 66"}));
 }
 
 TEST_F(Routing, EveryStateGetsItsOwnHandlersAndOnlyTheMenuGetsCharacters) {
   for (std::uint8_t s = kScreenGame; s <= kScreenCredits; ++s) {
     h.app->ScreenState = s;
-    Send(ShellHarness::Key(kVkEscape));
-    Send(ShellHarness::Char('x'));
-    Send(ShellHarness::Click(TMouseButton::Left, 10, 10));
-    DXTimerTimer(*h.app, 3);
+    h.Send(Harness::Key(kVkEscape));
+    h.Send(Harness::Char('x'));
+    h.Send(Harness::Click(TMouseButton::Left, 10, 10));
+    h.Frame(3);
   }
   EXPECT_EQ(h.routed,
-            (std::vector<std::string>{"1 key 27", "1 click", "1 step 5000",                //
-                                      "2 key 27", "2 char 120", "2 click", "2 step 5000",  //
-                                      "3 key 27", "3 click", "3 step 5000",                //
-                                      "4 key 27", "4 click", "4 step 5000"}));
+            (std::vector<std::string>{"1 key 27", "1 click 0,0", "1 step",                //
+                                      "2 key 27", "2 char 120", "2 click 0,0", "2 step",  //
+                                      "3 key 27", "3 click 0,0", "3 step",                //
+                                      "4 key 27", "4 click 0,0", "4 step"}));
   h.routed.clear();
   h.app->ScreenState = 0;
-  Send(ShellHarness::Key(kVkEscape));
-  DXTimerTimer(*h.app, 1);
+  h.Send(Harness::Key(kVkEscape));
+  h.Frame(1);
   EXPECT_TRUE(h.routed.empty());
 }
 
 TEST_F(Routing, OnlyLeftClicksInsideTheDrawingAreaCount) {
   h.app->ScreenState = kScreenGame;
-  Send(ShellHarness::Click(TMouseButton::Right, 100, 100));
-  Send(ShellHarness::Click(TMouseButton::Middle, 100, 100));
-  Send(ShellHarness::Click(TMouseButton::Left, -3, 100));
-  Send(ShellHarness::Click(TMouseButton::Left, 639, 479));
-  EXPECT_EQ(h.routed, std::vector<std::string>{"1 click"});
+  h.Send(Harness::Click(TMouseButton::Right, 100, 100));
+  h.Send(Harness::Click(TMouseButton::Middle, 100, 100));
+  h.Send(Harness::Click(TMouseButton::Left, -3, 100));
+  h.Send(Harness::Click(TMouseButton::Left, 639, 479));
+  EXPECT_EQ(h.routed, std::vector<std::string>{"1 click 0,0"});
 }
 
 TEST_F(Routing, MovesOnlyUpdateMousePosAndNotFromOutsideTheArea) {
   h.app->ScreenState = kScreenGame;
-  Send(ShellHarness::Move(200, 300));
+  h.Send(Harness::Move(200, 300));
   EXPECT_EQ(h.app->MousePos, (TPoint{200, 300}));
-  Send(ShellHarness::Move(700, 10));
+  h.Send(Harness::Move(700, 10));
   EXPECT_EQ(h.app->MousePos, (TPoint{200, 300}));
   EXPECT_TRUE(h.routed.empty());
 }
@@ -73,13 +72,13 @@ TEST_F(Routing, MovesOnlyUpdateMousePosAndNotFromOutsideTheArea) {
 TEST_F(Routing, AltEnterTogglesFullScreenAndBackWithoutReachingTheScreen) {
   h.app->ScreenState = kScreenCredits;
   h.app->MousePos = {50, 60};
-  Send(ShellHarness::Key(kVkReturn, kAlt));
+  h.Send(Harness::Key(kVkReturn, kAlt));
   EXPECT_TRUE(h.display->DisplayOptions().FullScreen);
   EXPECT_TRUE(h.display->Initialized());
   EXPECT_EQ(h.display->PlacementSaves, 1);
   EXPECT_TRUE(h.app->DXTimer.Running);
   EXPECT_EQ(h.app->MousePos, (TPoint{0, 0}));  // back on the top-left corner
-  Send(ShellHarness::Key(kVkReturn, kAlt | kCtrl | kShift));
+  h.Send(Harness::Key(kVkReturn, kAlt | kCtrl | kShift));
   EXPECT_FALSE(h.display->DisplayOptions().FullScreen);
   EXPECT_EQ(h.display->PlacementRestores, 1);
   EXPECT_TRUE(h.routed.empty());
@@ -90,10 +89,10 @@ TEST_F(Routing, AltEnterTogglesFullScreenAndBackWithoutReachingTheScreen) {
 }
 
 TEST_F(Routing, FocusHidesAndShowsTheSystemPointer) {
-  Send(ShellHarness::Simple(TInputKind::FocusLost));
+  h.Send(Harness::Simple(TInputKind::FocusLost));
   EXPECT_TRUE(h.desktop.cursorVisible);
   EXPECT_FALSE(h.app->DXTimer.Running);
-  Send(ShellHarness::Simple(TInputKind::FocusGained));
+  h.Send(Harness::Simple(TInputKind::FocusGained));
   EXPECT_FALSE(h.desktop.cursorVisible);
   EXPECT_TRUE(h.app->DXTimer.Running);
 }
@@ -102,14 +101,13 @@ TEST_F(Routing, FocusHidesAndShowsTheSystemPointer) {
 class ScreenExits : public ::testing::Test {
  protected:
   void SetUp() override { h.Start(); }
-  void Send(const TInputEvent& e) { DispatchEvent(*h.app, e); }
-  ShellHarness h;
+  Harness h;
 };
 
 TEST_F(ScreenExits, AnyKeyOrClickLeavesTheIntroForTheMainMenu) {
   ASSERT_EQ(h.app->ScreenState, kScreenIntro);
   h.app->MousePos = {9, 9};
-  Send(ShellHarness::Key('Q'));
+  h.Send(Harness::Key('Q'));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMain);
   EXPECT_EQ(h.app->MousePos, (TPoint{0, 0}));
@@ -123,12 +121,12 @@ TEST_F(ScreenExits, CreditsLeaveOnEscapeOrClickOnlyAndKeepTheMenuPictures) {
   EXPECT_EQ(CreditsRecord(*h.app).CreditsCounter, -500);
   EXPECT_EQ(h.log.lines.size(), 8u);  // stops the effects, loads nothing, leaves the pointer
   EXPECT_EQ(h.app->DXImageList().Images.size(), 3u);
-  Send(ShellHarness::Key('A'));
+  h.Send(Harness::Key('A'));
   EXPECT_EQ(h.app->ScreenState, kScreenCredits);
-  Send(ShellHarness::Key(kVkEscape));
+  h.Send(Harness::Key(kVkEscape));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EnterCredits(*h.app);
-  Send(ShellHarness::Click(TMouseButton::Left, 5, 5));
+  h.Send(Harness::Click(TMouseButton::Left, 5, 5));
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
 }
 
@@ -143,18 +141,19 @@ TEST_F(ScreenExits, AMapThatCannotBeLoadedReturnsSilentlyToTheMapPage) {
 }
 
 TEST_F(ScreenExits, EscapeInAMatchReturnsToTheMapPageAndInATestMatchClosesTheProgram) {
-  h.app->ScreenState = kScreenGame;
-  StartMatch(GameMatch(*h.app));
-  Send(ShellHarness::Key(kVkEscape));
+  h.app->MapList = {{"Rustyard", "Rustyard.map", std::string(SK_GAME_DIR) + "/Maps/"}};
+  EnterGame(*h.app);
+  ASSERT_EQ(h.app->ScreenState, kScreenGame);
+  h.Press(kVkEscape);
   EXPECT_EQ(h.app->ScreenState, kScreenMenu);
   EXPECT_EQ(MenuRecord(*h.app).MenuPage, kMenuPageMaps);
 
   h.app->Settings.TestMode = true;
+  h.app->Settings.TestMapPath = std::string(SK_GAME_DIR) + "/Maps/Rustyard.map";
   h.app->Settings.PlayerName = "Tester";
-  h.app->ScreenState = kScreenGame;
-  StartMatch(GameMatch(*h.app));
+  EnterGame(*h.app);
   EXPECT_EQ(GameRecord(*h.app).MatchState, TMatchState::Running);
-  Send(ShellHarness::Key(kVkEscape));
+  h.Press(kVkEscape);
   EXPECT_TRUE(h.app->Terminated);
   EXPECT_FALSE(h.app->Failed);
   EXPECT_NE(h.ReadFile("Skarveth.ini").find("Name=Tester"), std::string::npos);

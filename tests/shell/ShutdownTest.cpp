@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "ShellHarness.h"
 #include "common/Error.h"
+#include "game/shell/MessageLoop.h"
 #include "game/shell/SKInit.h"
 #include "game/shell/SKMain.h"
-#include "game/shell/MessageLoop.h"
+#include "support/Harness.h"
 
 namespace sk::test {
 namespace {
@@ -12,8 +12,8 @@ namespace {
 const std::vector<std::string> kReleaseOrder = {"DisplayFinalize", "FreeSong 1", "AudioClose"};
 
 TEST(Shutdown, CloseSavesTheNameAndReleasesInOrderAtOnce) {
-  ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n; keep me\n");
-  h.events.At(6000, ShellHarness::Simple(TInputKind::Close));
+  Harness h("[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\n; keep me\n");
+  h.events.At(6000, Harness::Simple(TInputKind::Close));
   h.Start();
   h.app->Settings.PlayerName = "^2Neo";
   h.log.lines.clear();
@@ -34,7 +34,7 @@ TEST(Shutdown, CloseSavesTheNameAndReleasesInOrderAtOnce) {
 }
 
 TEST(Shutdown, AnErrorInATickShowsItsBoxReleasesOnceAndSavesNoName) {
-  ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nName=Old\n");
+  Harness h("[Skarveth Configuration]\nFullScreen=0\nName=Old\n");
   h.Start();
   h.app->Settings.PlayerName = "New";
   int steps = 0;
@@ -49,7 +49,8 @@ TEST(Shutdown, AnErrorInATickShowsItsBoxReleasesOnceAndSavesNoName) {
   std::vector<std::string> expected = {"ErrorBox Stream read error."};
   expected.insert(expected.end(), kReleaseOrder.begin(), kReleaseOrder.end());
   EXPECT_EQ(h.log.lines, expected);
-  EXPECT_EQ(h.desktop.errorBoxes, std::vector<std::string>{"Codename: Skarveth|Stream read error."});
+  EXPECT_EQ(h.desktop.errorBoxes,
+            std::vector<std::string>{"Codename: Skarveth|Stream read error."});
   EXPECT_EQ(h.ReadFile("Skarveth.ini"), "[Skarveth Configuration]\nFullScreen=0\nName=Old\n");
 }
 
@@ -64,7 +65,7 @@ TEST(Shutdown, ErrorBoxTextAddsADotOnlyAfterCharactersAboveIt) {
 }
 
 TEST(Shutdown, FreeAllAfterAFailedStartIsHarmless) {
-  ShellHarness h("", false);
+  Harness h("", TFolder::Empty);
   h.Run();
   h.log.lines.clear();
   FreeAll(*h.app);
@@ -73,12 +74,13 @@ TEST(Shutdown, FreeAllAfterAFailedStartIsHarmless) {
 }
 
 TEST(Shutdown, WithSoundOffTheEngineIsNeverCalledButStopsAreHarmless) {
-  ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nDisableSound=1\nSkipIntro=1\n");
-  h.events.At(6000, ShellHarness::Simple(TInputKind::Close));
+  Harness h("[Skarveth Configuration]\nFullScreen=0\nDisableSound=1\nSkipIntro=1\n");
+  h.events.At(6000, Harness::Simple(TInputKind::Close));
   h.Run();
   for (const std::string& line : h.log.lines) {
     EXPECT_TRUE(line.rfind("StopChannel", 0) == 0 || line.rfind("Display", 0) == 0 ||
-                line.rfind("WarpCursor", 0) == 0 || line == "ShowMainWindow" || line == "HideCursor")
+                line.rfind("WarpCursor", 0) == 0 || line == "ShowMainWindow" ||
+                line == "HideCursor")
         << line;
   }
 }

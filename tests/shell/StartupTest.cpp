@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ShellHarness.h"
 #include "common/MapFormat.h"
 #include "game/frontend/SKMenu.h"
 #include "game/shell/SKInit.h"
+#include "support/Harness.h"
 
 namespace sk::test {
 namespace {
@@ -30,7 +30,7 @@ std::vector<std::string> DisplayWindowAndSong() {
 }
 
 TEST(Startup, IntroFirstInTheFixedOrder) {
-  ShellHarness h;
+  Harness h;
   h.Start();
   std::vector<std::string> expected = EngineStartAndLoad();
   for (const auto& l : DisplayWindowAndSong()) expected.push_back(l);
@@ -46,7 +46,7 @@ TEST(Startup, IntroFirstInTheFixedOrder) {
 }
 
 TEST(Startup, SkipIntroEntersTheMenuBeforeTheEngineRuns) {
-  ShellHarness h(
+  Harness h(
       "[Skarveth Configuration]\nFullScreen=0\nSkipIntro=1\nFrameDelay=-5\nSoundVolume=300\n");
   h.Start();
   std::vector<std::string> expected;
@@ -63,7 +63,7 @@ TEST(Startup, SkipIntroEntersTheMenuBeforeTheEngineRuns) {
 }
 
 TEST(Startup, FullScreenByDefaultAndSilentWithoutADevice) {
-  ShellHarness h("");
+  Harness h("");
   h.audio.deviceAvailable = false;
   h.Start();
   EXPECT_EQ(h.log.lines, Lines({"AudioInit 44100 32", "DisplayInit full", "WarpCursor 0 0",
@@ -74,7 +74,7 @@ TEST(Startup, FullScreenByDefaultAndSilentWithoutADevice) {
 }
 
 TEST(Startup, MissingArchiveEndsWithTheDataFileMessage) {
-  ShellHarness h("[Skarveth Configuration]\nName=Typed\n", false);
+  Harness h("[Skarveth Configuration]\nName=Typed\n", TFolder::Empty);
   EXPECT_EQ(h.Run(), 1);
   EXPECT_EQ(h.desktop.errorBoxes,
             std::vector<std::string>{"Codename: Skarveth|Cannot load data file."});
@@ -84,7 +84,7 @@ TEST(Startup, MissingArchiveEndsWithTheDataFileMessage) {
 }
 
 TEST(Startup, UnreadableTestMapEndsTheProgramWithItsQuotedPath) {
-  ShellHarness h("[Skarveth Configuration]\nFullScreen=0\nTestMap=Maps\\Nowhere.map\n");
+  Harness h("[Skarveth Configuration]\nFullScreen=0\nTestMap=Maps\\Nowhere.map\n");
   EXPECT_EQ(h.Run(), 1);
   // The message ends in a quote, which sorts below ".", so no dot is added.
   EXPECT_EQ(
@@ -95,13 +95,13 @@ TEST(Startup, UnreadableTestMapEndsTheProgramWithItsQuotedPath) {
 }
 
 TEST(Startup, TheConsoleGetsThePathTriedAndTheReason) {
-  ShellHarness missing("[Skarveth Configuration]\n", false);
+  Harness missing("[Skarveth Configuration]\n", TFolder::Empty);
   EXPECT_EQ(missing.Run(), 1);
   const std::string archive = missing.desktop.programDir + "Skarveth.dat";
   EXPECT_EQ(missing.desktop.errorDetails,
             std::vector<std::string>{archive + ": No such file or directory"});
 
-  ShellHarness foreign("[Skarveth Configuration]\n", false);
+  Harness foreign("[Skarveth Configuration]\n", TFolder::Empty);
   foreign.WriteFile("Skarveth.dat", "SKARVETH_DATX and more");
   EXPECT_EQ(foreign.Run(), 1);
   EXPECT_EQ(foreign.desktop.errorBoxes,
@@ -118,7 +118,7 @@ TEST(Startup, TheConsoleGetsThePathTriedAndTheReason) {
       {"Skarveth.ini", "the file is not a map file (wrong magic)"},
       {"Maps/bad.map", "the background is not a JPEG picture the game can decode"}};
   for (const auto& [name, reason] : maps) {
-    ShellHarness h;
+    Harness h;
     h.WriteFile("Maps/bad.map", *no_jpeg);
     const std::string path = h.desktop.programDir + name;
     h.WriteFile("Skarveth.ini", "[Skarveth Configuration]\nFullScreen=0\nTestMap=" + path + "\n");
@@ -136,7 +136,7 @@ TEST(Startup, TestMapPathAcceptsBackslashes) {
 }
 
 TEST(Startup, DamagedModelDefinitionsEndTheProgramWithoutADot) {
-  ShellHarness h;
+  Harness h;
   auto members = FullMemberSet();
   members.back().second.clear();
   h.WriteFile("Skarveth.dat", MakeArchive(members));
